@@ -1,0 +1,25 @@
+# Two entry points: `make run` builds and starts the program, `make test` builds and runs every
+# test (under AddressSanitizer and UndefinedBehaviorSanitizer).
+JOBS ?= $(shell nproc)
+
+.PHONY: run test build setup clean
+
+setup:
+	./scripts/setup.sh
+
+build: setup
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSCHEDA_TESTS=OFF
+	cmake --build build -j$(JOBS)
+
+run: build
+	./build/bin/scheda
+
+test: setup
+	cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DSCHEDA_SANITIZE=ON
+	cmake --build build-test -j$(JOBS)
+	./scripts/check-platform-calls.sh
+	cd build-test && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+		ctest --output-on-failure -j$(JOBS)
+
+clean:
+	rm -rf build build-test

@@ -1,0 +1,121 @@
+#include "scriptedplatform.h"
+
+#include <QDialog>
+
+namespace platform {
+
+ScriptedPlatform::ScriptedPlatform(bool trayAvailable) : trayAvailable_(trayAvailable) {}
+
+void ScriptedPlatform::answer(Answer a, const QString &expectText, std::function<void()> during)
+{
+    replies_.push_back(Reply{a, expectText, std::move(during)});
+}
+
+void ScriptedPlatform::chooseFile(const QString &path)
+{
+    files_.push_back(path);
+}
+
+void ScriptedPlatform::choosePrinter(bool accept)
+{
+    printers_.push_back(accept);
+}
+
+void ScriptedPlatform::modal(std::function<void(QDialog &)> script)
+{
+    modals_.push_back(std::move(script));
+}
+
+void ScriptedPlatform::checkNotEnded(const QString &what)
+{
+    if (ended())
+        failures << QStringLiteral("%1 shown after the process ended").arg(what);
+}
+
+Answer ScriptedPlatform::message(const MessageSpec &spec)
+{
+    messages << spec;
+    checkNotEnded(QStringLiteral("message box \"%1\"").arg(spec.text));
+    if (replies_.empty()) {
+        failures << QStringLiteral("unexpected message box: \"%1\"").arg(spec.text);
+        return spec.buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+    }
+    Reply r = std::move(replies_.front());
+    replies_.pop_front();
+    if (!r.expectText.isEmpty() && !spec.text.contains(r.expectText))
+        failures << QStringLiteral("message box \"%1\" does not contain \"%2\"").arg(spec.text, r.expectText);
+    if (r.during)
+        r.during();
+    return r.answer;
+}
+
+QString ScriptedPlatform::saveFileName(const FileSpec &spec)
+{
+    fileDialogs << spec;
+    checkNotEnded(QStringLiteral("save dialog"));
+    if (files_.empty()) {
+        failures << QStringLiteral("unexpected save dialog \"%1\"").arg(spec.title);
+        return QString();
+    }
+    QString path = files_.front();
+    files_.pop_front();
+    return path;
+}
+
+QString ScriptedPlatform::openFileName(const FileSpec &spec)
+{
+    fileDialogs << spec;
+    checkNotEnded(QStringLiteral("open dialog"));
+    if (files_.empty()) {
+        failures << QStringLiteral("unexpected open dialog \"%1\"").arg(spec.title);
+        return QString();
+    }
+    QString path = files_.front();
+    files_.pop_front();
+    return path;
+}
+
+bool ScriptedPlatform::choosePrinter(QPrinter &)
+{
+    ++printerDialogs;
+    checkNotEnded(QStringLiteral("printer dialog"));
+    if (printers_.empty()) {
+        failures << QStringLiteral("unexpected printer dialog");
+        return false;
+    }
+    const bool ok = printers_.front();
+    printers_.pop_front();
+    return ok;
+}
+
+void ScriptedPlatform::execModal(QDialog &dialog)
+{
+    ++modalShown;
+    checkNotEnded(QStringLiteral("modal window \"%1\"").arg(dialog.windowTitle()));
+    dialog.show();
+    if (modals_.empty()) {
+        failures << QStringLiteral("unexpected modal window \"%1\"").arg(dialog.windowTitle());
+    } else {
+        auto script = std::move(modals_.front());
+        modals_.pop_front();
+        script(dialog);
+    }
+    if (dialog.isVisible()) {
+        failures << QStringLiteral("modal window \"%1\" left open").arg(dialog.windowTitle());
+        dialog.hide();
+    }
+}
+
+std::unique_ptr<TrayIcon> ScriptedPlatform::createTrayIcon(QObject *parent)
+{
+    auto icon = std::make_unique<FakeTrayIcon>(trayAvailable_, parent);
+    tray_ = icon.get();
+    return icon;
+}
+
+bool ScriptedPlatform::allConsumed() const
+{
+    return replies_.empty() && files_.empty() && printers_.empty() && modals_.empty();
+}
+
+} // namespace platform

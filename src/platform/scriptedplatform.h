@@ -1,0 +1,73 @@
+#pragma once
+
+#include "dialogs.h"
+#include "trayicon.h"
+
+#include <QList>
+#include <QPointer>
+#include <QStringList>
+#include <deque>
+#include <functional>
+
+namespace platform {
+
+// The platform for tests: every box and dialog takes its answer from a queue the test filled,
+// and everything shown is recorded. A box nobody expected, a queue that runs dry or a box
+// shown after the process ended is recorded as a failure, never left waiting for a user.
+class ScriptedPlatform : public Dialogs, public System {
+public:
+    explicit ScriptedPlatform(bool trayAvailable = true);
+
+    Platform platform() { return Platform{*this, *this}; }
+
+    // Queue the answer to the next message box. `expectText`, when not empty, must be contained
+    // in the box's text; `during` runs while the box is "shown".
+    void answer(Answer a, const QString &expectText = QString(), std::function<void()> during = {});
+    // Queue the path the next file dialog returns; the empty text is a cancel.
+    void chooseFile(const QString &path);
+    void choosePrinter(bool accept);
+    // Queue what the user does in the next modal window; it should end by hiding the window.
+    void modal(std::function<void(QDialog &)> script);
+
+    // Dialogs
+    Answer message(const MessageSpec &spec) override;
+    QString saveFileName(const FileSpec &spec) override;
+    QString openFileName(const FileSpec &spec) override;
+    bool choosePrinter(QPrinter &printer) override;
+    void execModal(QDialog &dialog) override;
+
+    // System
+    void beep() override { ++beeps; }
+    void endProcess() override { ++endProcessCalls; }
+    std::unique_ptr<TrayIcon> createTrayIcon(QObject *parent) override;
+
+    bool ended() const { return endProcessCalls > 0; }
+    // True when every queued answer was used.
+    bool allConsumed() const;
+    FakeTrayIcon *tray() const { return tray_; }
+
+    QList<MessageSpec> messages;
+    QList<FileSpec> fileDialogs;
+    int modalShown = 0;
+    int printerDialogs = 0;
+    int beeps = 0;
+    int endProcessCalls = 0;
+    QStringList failures;
+
+private:
+    struct Reply {
+        Answer answer;
+        QString expectText;
+        std::function<void()> during;
+    };
+    void checkNotEnded(const QString &what);
+
+    bool trayAvailable_;
+    std::deque<Reply> replies_;
+    std::deque<QString> files_;
+    std::deque<bool> printers_;
+    std::deque<std::function<void(QDialog &)>> modals_;
+    QPointer<FakeTrayIcon> tray_;
+};
+
+} // namespace platform

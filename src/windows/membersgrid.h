@@ -1,0 +1,40 @@
+#pragma once
+
+#include "questionnaire/models.h"
+
+#include <QTableWidget>
+
+namespace win {
+
+// The members grid (MSHFlexGrid1): one row per member, no header row, every cell text.
+// Qt's own item editing is off; cells are edited through the window's floating editor.
+class MembersGrid : public QTableWidget {
+    Q_OBJECT
+public:
+    explicit MembersGrid(const qst::ModelTable &table, QWidget *parent = nullptr);
+
+    // Builds the structure: columns, widths, row labels of `rows` rows, alignments.
+    // Cells that survive from before keep their texts.
+    void build(int rows);
+    // Empties every cell (the grid's clear operation).
+    void clearAll();
+    // Appends a row whose column 0 holds `label`.
+    void addItem(const QString &label);
+
+    QString textMatrix(int row, int column) const;
+    void setTextMatrix(int row, int column, const QString &text);
+
+    // Widths of the columns in twips, as the form lays them out.
+    static int columnTwips(const qst::ModelTable &table, int column);
+
+private:
+    const qst::ModelTable &table_;
+};
+
+// Pixels of a length in twips, at the screen's nominal 96 dots per inch.
+inline int twips(int t)
+{
+    return (t + 7) / 15;
+}
+
+} // namespace win

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "commands.h"
+#include "platform/dialogs.h"
+#include "questionnaire/modelstate.h"
+#include "questionnaire/models.h"
+
+#include <QPointer>
+#include <memory>
+
+namespace win {
+
+class QuestionnaireWindow;
+class NoteWindow;
+
+// The procedure module of one governance model: its state, its window (created on first use)
+// and the procedures that work on them. The application owns one per model.
+class ModelModule {
+public:
+    ModelModule(qst::Modello m, platform::Platform platform);
+    ~ModelModule();
+    ModelModule(const ModelModule &) = delete;
+    ModelModule &operator=(const ModelModule &) = delete;
+
+    const qst::ModelTable &table() const { return table_; }
+    qst::Modello modello() const { return table_.modello; }
+    qst::ModelState state;
+    platform::Platform platform;
+
+    // The model's single questionnaire window; the first call creates and loads it.
+    QuestionnaireWindow &window();
+    QuestionnaireWindow *loadedWindow() const { return window_.get(); }
+    // The model's note window, created on first use and then only hidden and shown again.
+    NoteWindow &noteWindow();
+    NoteWindow *loadedNoteWindow() const { return noteWindow_.get(); }
+
+    void setCommands(SchedaCommands *commands) { commands_ = commands; }
+
+    // Commands reached from the button bar and the tray menu.
+    bool salvaScheda(bool genera);
+    void apriScheda();
+    void stampaScheda();
+    void esciProgramma();
+
+    // Question texts of the model into the window's question labels.
+    void impostaDomande();
+    // Whether the note link of group k may open the note window.
+    bool notaApribile(int k) const;
+    // Whether member row `row` holds data in any of the model's data columns.
+    bool membroCompilato(int row) const;
+
+    // Applies the edit rule of an event: clears `salvato` and disables "Leggi" as the rule says.
+    void segnaModifica(qst::Evento e);
+    // Removes the tray icon and ends the process.
+    void terminaProcesso();
+    // Asks the unsaved-edits question.
+    platform::Answer chiediSalvataggio();
+
+private:
+    const qst::ModelTable &table_;
+    SchedaCommands *commands_ = nullptr;
+    std::unique_ptr<QuestionnaireWindow> window_;
+    std::unique_ptr<NoteWindow> noteWindow_;
+};
+
+} // namespace win

@@ -1,0 +1,49 @@
+#include "support.h"
+
+namespace testing {
+
+bool FakeCommands::salvaScheda(bool genera)
+{
+    saves << genera;
+    exitPendingDuringSave = module_.state.uscitaRichiesta;
+    switch (outcome) {
+    case SaveOutcome::Written:
+        module_.state.salvato = true;
+        if (module_.state.uscitaRichiesta)
+            module_.terminaProcesso();
+        return true;
+    case SaveOutcome::Cancelled:
+        return false;
+    case SaveOutcome::Failed:
+        module_.platform.dialogs.showError(QStringLiteral("Errore di scrittura"));
+        return false;
+    }
+    return false;
+}
+
+Fixture::Fixture(qst::Modello m, bool trayAvailable) : platform(trayAvailable)
+{
+    module = std::make_unique<win::ModelModule>(m, platform.platform());
+    commands = std::make_unique<FakeCommands>(*module);
+    module->setCommands(commands.get());
+}
+
+Fixture::~Fixture()
+{
+    module.reset();
+}
+
+const char *modelName(qst::Modello m)
+{
+    switch (m) {
+    case qst::Modello::Tradizionale:
+        return "Tradizionale";
+    case qst::Modello::Dualistico:
+        return "Dualistico";
+    case qst::Modello::Monistico:
+        return "Monistico";
+    }
+    return "?";
+}
+
+} // namespace testing

@@ -1,0 +1,51 @@
+#pragma once
+
+// Shared set-up of the window tests: a model module on the scripted platform, and commands
+// that stand in for saving, opening and printing.
+#include "platform/scriptedplatform.h"
+#include "windows/commands.h"
+#include "windows/modelmodule.h"
+#include "windows/questionnairewindow.h"
+
+#include <QList>
+#include <memory>
+
+namespace testing {
+
+// Saving as a test wants it to end.
+enum class SaveOutcome { Written, Cancelled, Failed };
+
+class FakeCommands : public win::SchedaCommands {
+public:
+    explicit FakeCommands(win::ModelModule &module) : module_(module) {}
+
+    bool salvaScheda(bool genera) override;
+    void apriScheda() override { ++opens; }
+    void stampaScheda() override { ++prints; }
+
+    SaveOutcome outcome = SaveOutcome::Written;
+    QList<bool> saves; // the generate option of every save
+    int opens = 0;
+    int prints = 0;
+    bool exitPendingDuringSave = false;
+
+private:
+    win::ModelModule &module_;
+};
+
+// One model's module and window on scripted dialogs.
+struct Fixture {
+    explicit Fixture(qst::Modello m, bool trayAvailable = true);
+    ~Fixture();
+
+    platform::ScriptedPlatform platform;
+    std::unique_ptr<win::ModelModule> module;
+    std::unique_ptr<FakeCommands> commands;
+    win::QuestionnaireWindow &window() { return module->window(); }
+    qst::ModelState &state() { return module->state; }
+};
+
+// Model names for data-driven tests.
+const char *modelName(qst::Modello m);
+
+} // namespace testing

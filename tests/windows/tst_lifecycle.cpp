@@ -1,0 +1,304 @@
+// Start window, commands, tray icon, exit and close of the questionnaire windows.
+#include "app/application.h"
+#include "platform/trayicon.h"
+#include "support.h"
+#include "windows/startwindow.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QTabBar>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+using platform::Answer;
+using qst::Modello;
+using testing::Fixture;
+using testing::SaveOutcome;
+
+Q_DECLARE_METATYPE(qst::Modello)
+Q_DECLARE_METATYPE(platform::Answer)
+Q_DECLARE_METATYPE(testing::SaveOutcome)
+
+class TestLifecycle : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void startWindow();
+    void loadState_data();
+    void loadState();
+    void commandsReachTheirProcedures();
+    void secondCommandIgnoredWhileOneRuns();
+    void exitMatrix_data();
+    void exitMatrix();
+    void closeMatrix_data();
+    void closeMatrix();
+    void minimiseHidesOnlyWithTray_data();
+    void minimiseHidesOnlyWithTray();
+    void trayMenu();
+};
+
+void TestLifecycle::startWindow()
+{
+    platform::ScriptedPlatform p;
+    app::Application application(p.platform());
+    win::StartWindow &start = application.startWindow();
+    QCOMPARE(start.windowTitle(), QStringLiteral("Varzen - Scheda riepilogativa dell'Quadrivex v. 2.0"));
+    QCOMPARE(start.Label1->text(), QStringLiteral("SCHEDA RIEPILOGATIVA DELL'QUADRIVEX"));
+    QCOMPARE(start.btnTradzionale->text(), QStringLiteral("Modello Tradizionale"));
+    QCOMPARE(start.btnMonistico->text(), QStringLiteral("Modello  Monistico"));
+    QCOMPARE(start.btnDualistico->text(), QStringLiteral("Modello  Dualistico"));
+    start.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&start));
+    // Top to bottom: traditional, monistic, dualistic.
+    QVERIFY(start.btnTradzionale->y() < start.btnMonistico->y());
+    QVERIFY(start.btnMonistico->y() < start.btnDualistico->y());
+
+    QVERIFY(!application.module(Modello::Monistico).loadedWindow());
+    QTest::mouseClick(start.btnMonistico, Qt::LeftButton);
+    win::QuestionnaireWindow *w = application.module(Modello::Monistico).loadedWindow();
+    QVERIFY(w);
+    QVERIFY(w->isVisible());
+    QVERIFY(!start.isVisible());
+    QVERIFY(!application.module(Modello::Tradizionale).loadedWindow());
+    QVERIFY(!application.module(Modello::Dualistico).loadedWindow());
+    QVERIFY(p.failures.isEmpty());
+    w->hide();
+}
+
+void TestLifecycle::loadState_data()
+{
+    QTest::addColumn<Modello>("model");
+    for (Modello m : qst::kModelli)
+        QTest::newRow(testing::modelName(m)) << m;
+}
+
+void TestLifecycle::loadState()
+{
+    QFETCH(Modello, model);
+    Fixture f(model);
+    win::QuestionnaireWindow &w = f.window();
+    QVERIFY(f.state().salvato);
+    QVERIFY(!f.state().ultimoTabIndex.has_value());
+    QVERIFY(!f.state().bloccaNota);
+    QCOMPARE(w.titoloBase, qst::modelTable(model).caption);
+    QCOMPARE(w.windowTitle(), qst::modelTable(model).caption);
+    QCOMPARE(w.righeGriglia, 3);
+    QCOMPARE(w.MySSTab->currentIndex(), 0);
+    QCOMPARE(w.MySSTab->isTabEnabled(3), model == Modello::Tradizionale);
+    QVERIFY(w.Command_Function[2]->isEnabled());
+    // The tip is the caption up to the blank after "v. 2.0": the same in every model.
+    QVERIFY(f.platform.tray()->isShown());
+    QCOMPARE(f.platform.tray()->toolTip(), QStringLiteral("Varzen - Scheda riepilogativa dell'Quadrivex v. 2.0 "));
+    QVERIFY(f.platform.messages.isEmpty());
+
+    // The user cannot select "Riquadro II" where it only shows the picture.
+    if (model != Modello::Tradizionale) {
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTabBar *bar = w.MySSTab->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(3).center());
+        QCOMPARE(w.MySSTab->currentIndex(), 0);
+        QVERIFY(w.picture);
+    }
+}
+
+void TestLifecycle::commandsReachTheirProcedures()
+{
+    Fixture f(Modello::Tradizionale);
+    win::QuestionnaireWindow &w = f.window();
+    QCOMPARE(w.Command_Function[0]->text(), QStringLiteral("Stampa"));
+    QCOMPARE(w.Command_Function[1]->text(), QStringLiteral("Salva temp."));
+    QCOMPARE(w.Command_Function[2]->text(), QStringLiteral("Leggi"));
+    QCOMPARE(w.Command_Function[3]->text(), QStringLiteral("Genera"));
+    QCOMPARE(w.Command_Function[4]->text(), QStringLiteral("Esci"));
+
+    w.Command_Function[1]->click();
+    w.MENU_SALVA->trigger();
+    w.Command_Function[3]->click();
+    w.MENU_GENERA->trigger();
+    QCOMPARE(f.commands->saves, (QList<bool>{false, false, true, true}));
+    w.Command_Function[0]->click();
+    w.MENU_STAMPA->trigger();
+    QCOMPARE(f.commands->prints, 2);
+    w.Command_Function[2]->click();
+    w.MENU_LEGGI->trigger();
+    QCOMPARE(f.commands->opens, 2);
+    QCOMPARE(w.MENU_SALVA->text(), QStringLiteral("Salva Temp."));
+
+    QStringList menu;
+    for (QAction *a : w.MENU_HIDE->actions())
+        menu << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    QCOMPARE(menu, (QStringList{QStringLiteral("Ripristina"), QStringLiteral("-"), QStringLiteral("Stampa"),
+                                QStringLiteral("Salva Temp."), QStringLiteral("Leggi"),
+                                QStringLiteral("Genera"), QStringLiteral("Esci")}));
+    QVERIFY(f.platform.failures.isEmpty());
+}
+
+void TestLifecycle::secondCommandIgnoredWhileOneRuns()
+{
+    Fixture f(Modello::Dualistico);
+    win::QuestionnaireWindow &w = f.window();
+    f.state().salvato = false;
+    // While the exit command's question is open, the tray menu and the buttons do nothing.
+    f.platform.answer(Answer::Cancel, QString(), [&] {
+        w.MENU_SALVA->trigger();
+        w.MENU_ESCI->trigger();
+        w.Command_Function[3]->click();
+        w.Command_Function[0]->click();
+        QVERIFY(w.commandRunning());
+    });
+    w.Command_Function[4]->click();
+    QVERIFY(f.commands->saves.isEmpty());
+    QCOMPARE(f.commands->prints, 0);
+    QCOMPARE(f.platform.messages.size(), 1);
+    QVERIFY(!w.commandRunning());
+    // Afterwards commands run again.
+    w.MENU_SALVA->trigger();
+    QCOMPARE(f.commands->saves.size(), 1);
+    QVERIFY(f.platform.failures.isEmpty());
+}
+
+void TestLifecycle::exitMatrix_data()
+{
+    QTest::addColumn<bool>("saved");
+    QTest::addColumn<Answer>("answer");
+    QTest::addColumn<SaveOutcome>("outcome");
+    QTest::addColumn<bool>("ends");
+    QTest::addColumn<int>("saves");
+
+    QTest::newRow("saved") << true << Answer::Ok << SaveOutcome::Written << true << 0;
+    QTest::newRow("yes, written") << false << Answer::Yes << SaveOutcome::Written << true << 1;
+    QTest::newRow("yes, cancelled") << false << Answer::Yes << SaveOutcome::Cancelled << false << 1;
+    QTest::newRow("yes, failed") << false << Answer::Yes << SaveOutcome::Failed << false << 1;
+    QTest::newRow("no") << false << Answer::No << SaveOutcome::Written << true << 0;
+    QTest::newRow("cancel") << false << Answer::Cancel << SaveOutcome::Written << false << 0;
+}
+
+void TestLifecycle::exitMatrix()
+{
+    QFETCH(bool, saved);
+    QFETCH(Answer, answer);
+    QFETCH(SaveOutcome, outcome);
+    QFETCH(bool, ends);
+    QFETCH(int, saves);
+
+    for (Modello m : qst::kModelli) {
+        Fixture f(m);
+        win::QuestionnaireWindow &w = f.window();
+        w.show();
+        f.state().salvato = saved;
+        f.commands->outcome = outcome;
+        if (!saved)
+            f.platform.answer(answer);
+        if (outcome == SaveOutcome::Failed && answer == Answer::Yes)
+            f.platform.answer(Answer::Ok, QStringLiteral("Errore di scrittura"));
+
+        w.Command_Function[4]->click();
+
+        QCOMPARE(f.platform.endProcessCalls, ends ? 1 : 0);
+        QCOMPARE(f.platform.tray()->isShown(), !ends);
+        QCOMPARE(f.commands->saves.size(), saves);
+        if (saves) {
+            QCOMPARE(f.commands->saves.first(), false);
+            QVERIFY(f.commands->exitPendingDuringSave);
+        }
+        QVERIFY(!f.state().uscitaRichiesta);
+        if (!saved) {
+            const platform::MessageSpec &q = f.platform.messages.first();
+            QCOMPARE(q.text, QStringLiteral("Con questa operazione verranno perse tutte le modifiche\n"
+                                            "effettuate: si desidera salvarle in un file temporaneo?"));
+            QCOMPARE(q.title, QStringLiteral("Warning"));
+            QCOMPARE(q.buttons, platform::Buttons::YesNoCancel);
+            QCOMPARE(q.icon, platform::Icon::Information);
+            QCOMPARE(q.defaultButton, 1);
+        } else {
+            QVERIFY(f.platform.messages.isEmpty());
+        }
+        QVERIFY2(f.platform.failures.isEmpty(), qPrintable(f.platform.failures.join(u'\n')));
+        QVERIFY(f.platform.allConsumed());
+        w.hide();
+    }
+}
+
+void TestLifecycle::closeMatrix_data()
+{
+    exitMatrix_data();
+}
+
+void TestLifecycle::closeMatrix()
+{
+    QFETCH(bool, saved);
+    QFETCH(Answer, answer);
+    QFETCH(SaveOutcome, outcome);
+    QFETCH(bool, ends);
+    QFETCH(int, saves);
+
+    for (Modello m : qst::kModelli) {
+        Fixture f(m);
+        win::QuestionnaireWindow &w = f.window();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        f.state().salvato = saved;
+        f.commands->outcome = outcome;
+        if (!saved)
+            f.platform.answer(answer, QStringLiteral("Con questa operazione"));
+        if (outcome == SaveOutcome::Failed && answer == Answer::Yes)
+            f.platform.answer(Answer::Ok, QStringLiteral("Errore di scrittura"));
+
+        const bool closed = w.close();
+
+        QCOMPARE(closed, ends);
+        QCOMPARE(w.isVisible(), !ends);
+        QCOMPARE(f.platform.endProcessCalls, ends ? 1 : 0);
+        QCOMPARE(f.platform.tray()->isShown(), !ends);
+        QCOMPARE(f.commands->saves.size(), saves);
+        if (saves)
+            QVERIFY(!f.commands->exitPendingDuringSave); // closing sets no pending exit
+        QVERIFY2(f.platform.failures.isEmpty(), qPrintable(f.platform.failures.join(u'\n')));
+        QVERIFY(f.platform.allConsumed());
+        w.hide();
+    }
+}
+
+void TestLifecycle::minimiseHidesOnlyWithTray_data()
+{
+    QTest::addColumn<bool>("trayAvailable");
+    QTest::newRow("notification area") << true;
+    QTest::newRow("no notification area") << false;
+}
+
+void TestLifecycle::minimiseHidesOnlyWithTray()
+{
+    QFETCH(bool, trayAvailable);
+    Fixture f(Modello::Monistico, trayAvailable);
+    win::QuestionnaireWindow &w = f.window();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.setWindowState(Qt::WindowMinimized);
+    QTest::qWait(20);
+    QCOMPARE(w.isVisible(), !trayAvailable);
+
+    w.MENU_RIPRISTINA->trigger();
+    QVERIFY(w.isVisible());
+    QVERIFY(!w.isMinimized());
+}
+
+void TestLifecycle::trayMenu()
+{
+    Fixture f(Modello::Tradizionale);
+    win::QuestionnaireWindow &w = f.window();
+    w.hide();
+    f.platform.tray()->click(QPoint(50, 50));
+    QVERIFY(w.MENU_HIDE->isVisible());
+    w.MENU_HIDE->hide();
+    // The menu works while the window is hidden.
+    w.MENU_GENERA->trigger();
+    QCOMPARE(f.commands->saves, QList<bool>{true});
+    w.MENU_RIPRISTINA->trigger();
+    QVERIFY(w.isVisible());
+}
+
+QTEST_MAIN(TestLifecycle)
+#include "tst_lifecycle.moc"
