@@ -31,3 +31,22 @@ QIcon appIcon()
 }
 
 } // namespace win
+
+#include <QScreen>
+#include <QWidget>
+
+namespace win {
+
+void centerOnScreen(QWidget &window)
+{
+    const QScreen *screen = window.screen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    QRect frame = window.frameGeometry();
+    frame.moveCenter(area.center());
+    window.move(frame.topLeft().x() < area.left() ? area.left() : frame.topLeft().x(),
+                frame.topLeft().y() < area.top() ? area.top() : frame.topLeft().y());
+}
+
+} // namespace win

@@ -6,3 +6,9 @@ namespace win {
 // The program's icon, drawn once: used by the windows and the tray.
 QIcon appIcon();
 }
+
+class QWidget;
+namespace win {
+// Places a top-level window in the middle of its screen's available area.
+void centerOnScreen(QWidget &window);
+}

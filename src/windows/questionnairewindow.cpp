@@ -14,6 +14,7 @@
 #include <QCloseEvent>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -60,8 +61,12 @@ void QuestionnaireWindow::buildWindow()
     layout->addWidget(MySSTab, 1);
     buildButtonBar(layout);
     buildTrayMenu();
-    // The client area of the form, in twips, is where the window starts.
-    resize(twips(14535), twips(9105) + 40);
+    // The form's client area, widened for the fonts of this desktop, within the screen.
+    QSize size(twips(14535) + 150, twips(9105) + 100);
+    if (const QScreen *s = screen())
+        size = size.boundedTo(s->availableGeometry().size());
+    resize(size);
+    centerOnScreen(*this);
 }
 
 void QuestionnaireWindow::buildButtonBar(QBoxLayout *layout)

@@ -15,6 +15,8 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace win {
 
 namespace {
@@ -76,10 +78,15 @@ QWidget *QuestionnaireWindow::buildAnswerRow(int k, bool naVisible)
     Check_NO[i] = answerBox(adequacy ? QStringLiteral("Inadeguata") : QStringLiteral("No"),
                             QStringLiteral("Check_NO"), k, frame);
     Check_NA[i] = answerBox(QStringLiteral("N/A"), QStringLiteral("Check_NA"), k, frame);
+    // The form's positions, moved right where this desktop's font needs more room.
     const int top = 4;
+    const int gap = 6;
     Check_SI[i]->move(twips(150), top);
-    Check_NO[i]->move(twips(adequacy ? 1200 : 950), top);
-    Check_NA[i]->move(twips(1750), top);
+    const int noX = std::max(twips(adequacy ? 1200 : 950), Check_SI[i]->x() + Check_SI[i]->sizeHint().width() + gap);
+    Check_NO[i]->move(noX, top);
+    const int naX = std::max(twips(1750), noX + Check_NO[i]->sizeHint().width() + gap);
+    Check_NA[i]->move(naX, top);
+    frame->setFixedWidth(std::max(frame->width(), naX + Check_NA[i]->sizeHint().width() + gap));
     Check_NA[i]->setVisible(naVisible);
     FRAME_RIQUADRO_1_1[i] = frame;
     return frame;
@@ -112,10 +119,13 @@ void QuestionnaireWindow::buildQuestionPage(QWidget *page, int tab)
     auto *grid = new QGridLayout(frame);
     grid->setHorizontalSpacing(twips(240));
     grid->setVerticalSpacing(3);
-    grid->setColumnMinimumWidth(0, twips(cols.labelWidth));
+    // The question column takes what the window leaves; the form's width is its preference.
+    grid->setColumnMinimumWidth(0, twips(cols.labelWidth) * 2 / 3);
     grid->setColumnStretch(0, 1);
     grid->setColumnMinimumWidth(2, twips(1200));
+    // The frame's bold title must not make its rows bold.
     QFont plain = font();
+    plain.setBold(false);
     int row = 0;
     if (tab == 4) {
         auto *intro = new QLabel(QStringLiteral("La relazione contiene:"), frame);

@@ -49,6 +49,7 @@ StartWindow::StartWindow(QWidget *parent) : QWidget(parent)
     btnDualistico = button(QStringLiteral("Modello  Dualistico"), QStringLiteral("btnDualistico"),
                            qst::Modello::Dualistico);
     setFixedSize(twips(5760), twips(3465));
+    centerOnScreen(*this);
 }
 
 } // namespace win
