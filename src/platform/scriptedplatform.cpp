@@ -49,12 +49,12 @@ Answer ScriptedPlatform::message(const MessageSpec &spec)
     return r.answer;
 }
 
-QString ScriptedPlatform::saveFileName(const FileSpec &spec)
+QString ScriptedPlatform::nextFile(const FileSpec &spec, const QString &kind)
 {
     fileDialogs << spec;
-    checkNotEnded(QStringLiteral("save dialog"));
+    checkNotEnded(kind);
     if (files_.empty()) {
-        failures << QStringLiteral("unexpected save dialog \"%1\"").arg(spec.title);
+        failures << QStringLiteral("unexpected %1 \"%2\"").arg(kind, spec.title);
         return QString();
     }
     QString path = files_.front();
@@ -62,17 +62,14 @@ QString ScriptedPlatform::saveFileName(const FileSpec &spec)
     return path;
 }
 
+QString ScriptedPlatform::saveFileName(const FileSpec &spec)
+{
+    return nextFile(spec, QStringLiteral("save dialog"));
+}
+
 QString ScriptedPlatform::openFileName(const FileSpec &spec)
 {
-    fileDialogs << spec;
-    checkNotEnded(QStringLiteral("open dialog"));
-    if (files_.empty()) {
-        failures << QStringLiteral("unexpected open dialog \"%1\"").arg(spec.title);
-        return QString();
-    }
-    QString path = files_.front();
-    files_.pop_front();
-    return path;
+    return nextFile(spec, QStringLiteral("open dialog"));
 }
 
 bool ScriptedPlatform::choosePrinter(QPrinter &)

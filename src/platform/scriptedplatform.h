@@ -61,6 +61,7 @@ private:
         std::function<void()> during;
     };
     void checkNotEnded(const QString &what);
+    QString nextFile(const FileSpec &spec, const QString &kind);
 
     bool trayAvailable_;
     std::deque<Reply> replies_;
