@@ -1,17 +1,215 @@
 #include "answers.h"
 
 #include "modelmodule.h"
+#include "notelink.h"
+#include "notewindow.h"
+#include "platform/error.h"
 #include "questionnairewindow.h"
+
+#include <QCheckBox>
+#include <QPlainTextEdit>
 
 namespace win {
 
-AnswerRules::AnswerRules(QuestionnaireWindow &window, ModelModule &module) : w_(window), m_(module) {}
+namespace {
 
-void AnswerRules::connectControls() {}
+platform::SchedaError outOfRange()
+{
+    return platform::SchedaError(QStringLiteral("Indice non compreso nell'intervallo"));
+}
 
-void AnswerRules::Check_SI_Click(int) {}
-void AnswerRules::Check_NO_Click(int) {}
-void AnswerRules::Check_NA_Click(int) {}
-void AnswerRules::Label_NOTA_Click(int) {}
+void untick(QCheckBox *box)
+{
+    if (box)
+        box->setChecked(false);
+}
+
+// Sets a click guard for one run of a procedure and puts back what it held, also when the
+// procedure ends on an error.
+class Guard {
+public:
+    explicit Guard(bool &flag) : flag_(flag), previous_(flag) { flag_ = true; }
+    ~Guard() { flag_ = previous_; }
+    Guard(const Guard &) = delete;
+    Guard &operator=(const Guard &) = delete;
+
+private:
+    bool &flag_;
+    bool previous_;
+};
+
+} // namespace
+
+AnswerRules::AnswerRules(QuestionnaireWindow &window, ModelModule &module) : w_(window), m_(module)
+{
+}
+
+void AnswerRules::connectControls()
+{
+    for (int k = 0; k < qst::kGroups; ++k) {
+        const size_t i = static_cast<size_t>(k);
+        if (QCheckBox *b = w_.Check_SI[i])
+            connect(b, &QCheckBox::toggled, this, [this, k] { Check_SI_Click(k); });
+        if (QCheckBox *b = w_.Check_NO[i])
+            connect(b, &QCheckBox::toggled, this, [this, k] { Check_NO_Click(k); });
+        if (QCheckBox *b = w_.Check_NA[i])
+            connect(b, &QCheckBox::toggled, this, [this, k] { Check_NA_Click(k); });
+        if (NoteLink *l = w_.Label_NOTA[i])
+            connect(l, &NoteLink::clicked, this, [this, k] { Label_NOTA_Click(k); });
+    }
+}
+
+void AnswerRules::trapping(const std::function<void()> &procedure)
+{
+    try {
+        procedure();
+    } catch (const platform::SchedaError &e) {
+        m_.platform.dialogs.showError(e.description());
+    } catch (const std::exception &e) {
+        m_.platform.dialogs.showError(QString::fromLocal8Bit(e.what()));
+    }
+}
+
+NoteLink &AnswerRules::link(int k) const
+{
+    if (k < 0 || k >= qst::kGroups || !w_.Label_NOTA[static_cast<size_t>(k)])
+        throw outOfRange();
+    return *w_.Label_NOTA[static_cast<size_t>(k)];
+}
+
+QCheckBox *AnswerRules::box(const std::array<QCheckBox *, qst::kGroups> &boxes, int k) const
+{
+    if (k < 0 || k >= qst::kGroups)
+        throw outOfRange();
+    return boxes[static_cast<size_t>(k)];
+}
+
+void AnswerRules::apriNota()
+{
+    // Every opener works in question mode: a member's flag left over must not redirect the note.
+    m_.state.notaGriglia = false;
+    m_.platform.dialogs.execModal(m_.noteWindow());
+}
+
+void AnswerRules::Check_SI_Click(int k)
+{
+    trapping([this, k] { clickSi(k); });
+}
+
+void AnswerRules::Check_NO_Click(int k)
+{
+    trapping([this, k] { clickNo(k); });
+}
+
+void AnswerRules::Check_NA_Click(int k)
+{
+    trapping([this, k] { clickNa(k); });
+}
+
+void AnswerRules::Label_NOTA_Click(int k)
+{
+    trapping([this, k] { clickLink(k); });
+}
+
+void AnswerRules::clickSi(int k)
+{
+    qst::ModelState &s = m_.state;
+    QCheckBox *si = box(w_.Check_SI, k);
+    NoteLink &nota = link(k);
+    if (!si)
+        throw outOfRange();
+
+    s.notaGriglia = false;
+    m_.segnaModifica(qst::Evento::CheckClick);
+    s.indiceNota = k;
+
+    // A withdrawn SI answer takes its note with it.
+    if (!si->isChecked() && nota.isRed()) {
+        s.noteSi.set(k, QString());
+        nota.setForeColor(kColorBlack);
+        m_.noteWindow().TEXT_NOTE->clear();
+        return;
+    }
+    if (s.inCaricamento)
+        return;
+
+    Guard guard(inClickSi_);
+    const bool nowTicked = si->isChecked();
+    if (nowTicked && m_.table().siOpening.contains(k) && !s.bloccaNota && !inClickNo_) {
+        untick(box(w_.Check_NO, k));
+        untick(box(w_.Check_NA, k));
+        apriNota();
+    } else if (nowTicked && k >= 79) {
+        apriNota();
+    }
+    if (k < 79 && !inClickNo_ && !inClickNa_) {
+        untick(box(w_.Check_NO, k));
+        untick(box(w_.Check_NA, k));
+    }
+}
+
+void AnswerRules::clickNo(int k)
+{
+    qst::ModelState &s = m_.state;
+    QCheckBox *no = box(w_.Check_NO, k);
+    NoteLink &nota = link(k);
+    if (!no)
+        throw outOfRange();
+
+    m_.segnaModifica(qst::Evento::CheckClick);
+    s.indiceNota = k;
+
+    // A withdrawn NO answer takes its note with it.
+    if (!no->isChecked() && nota.isRed()) {
+        s.noteNo.set(k, QString());
+        nota.setForeColor(kColorBlack);
+        return;
+    }
+    if (s.inCaricamento)
+        return;
+
+    Guard guard(inClickNo_);
+    // A link hidden on purpose (a group without a note) never opens the note window; isHidden()
+    // is the link's own visibility, whatever page is showing.
+    if (no->isChecked() && !nota.isHidden() && !inClickSi_ && !s.bloccaNota &&
+        m_.table().noOpening.contains(k)) {
+        untick(box(w_.Check_SI, k));
+        untick(box(w_.Check_NA, k));
+        apriNota();
+    }
+    if (!inClickSi_ && !inClickNa_) {
+        untick(box(w_.Check_SI, k));
+        untick(box(w_.Check_NA, k));
+    }
+}
+
+void AnswerRules::clickNa(int k)
+{
+    QCheckBox *na = box(w_.Check_NA, k);
+    if (!na)
+        throw outOfRange();
+
+    m_.segnaModifica(qst::Evento::CheckClick);
+    if (m_.state.inCaricamento)
+        return;
+
+    Guard guard(inClickNa_);
+    if (!inClickSi_ && !inClickNo_) {
+        untick(box(w_.Check_SI, k));
+        untick(box(w_.Check_NO, k));
+    }
+}
+
+void AnswerRules::clickLink(int k)
+{
+    link(k); // the index must name a link of this window
+    // Every click clears `salvato`; "Leggi" goes only once the note window has been shown.
+    m_.segnaModifica(qst::Evento::NoteLinkClickRefused);
+    m_.state.indiceNota = k;
+    if (!m_.notaApribile(k))
+        return;
+    apriNota();
+    m_.segnaModifica(qst::Evento::NoteLinkClickOpened);
+}
 
 } // namespace win

@@ -1,25 +1,380 @@
 #include "notewindow.h"
 
+#include "membersgrid.h"
 #include "modelmodule.h"
+#include "notelink.h"
+#include "platform/error.h"
+#include "questionnairewindow.h"
 
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShowEvent>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace win {
+
+namespace {
+
+platform::SchedaError outOfRange()
+{
+    return platform::SchedaError(QStringLiteral("Indice non compreso nell'intervallo"));
+}
+
+// The character that ends a paragraph of the text box's document, where the text has a line
+// break.
+constexpr char16_t kParagraph = 0x2029;
+
+// The character code a key types into the text box, 0 for a key that types nothing.
+// Shortcuts other than paste (copy, select all, undo...) and navigation keys type nothing.
+int codiceTasto(const QKeyEvent &e)
+{
+    if (e.key() == Qt::Key_Return || e.key() == Qt::Key_Enter)
+        return 13;
+    if (e.key() == Qt::Key_Backspace)
+        return 8;
+    if (e.matches(QKeySequence::Paste))
+        return 22;
+    if (e.modifiers().testFlag(Qt::ControlModifier) && !e.modifiers().testFlag(Qt::AltModifier))
+        return 0;
+    const QString text = e.text();
+    if (text.isEmpty())
+        return 0;
+    const char16_t c = text.front().unicode();
+    if (c < 32 || c == 127)
+        return 0;                 // Escape and Tab belong to the dialog
+    if (c == 0x2020 || c == 0x86) // the dagger, 134 in the Windows character set
+        return 134;
+    return c;
+}
+
+bool tickedBox(const QCheckBox *box)
+{
+    return box && box->isChecked();
+}
+
+} // namespace
 
 NoteWindow::NoteWindow(ModelModule &module) : m_(module)
 {
     setObjectName(m_.table().noteWindowName);
     setWindowTitle(QStringLiteral("Nota allegata"));
-    auto *layout = new QVBoxLayout(this);
-    TEXT_NOTE = new QPlainTextEdit(this);
-    Delete_Note = new QPushButton(QStringLiteral("Cancella"), this);
-    End_Note = new QPushButton(QStringLiteral("Fine"), this);
-    layout->addWidget(TEXT_NOTE);
-    layout->addWidget(Delete_Note);
-    layout->addWidget(End_Note);
-    connect(End_Note, &QPushButton::clicked, this, &QDialog::hide);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                   Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    QFont base = font();
+    base.setPointSizeF(8.25);
+    setFont(base);
+    QFont bold = base;
+    bold.setBold(true);
+    QFont buttonFont = base;
+    buttonFont.setPointSizeF(9.75);
+    buttonFont.setBold(true);
+
+    auto *root = new QVBoxLayout(this);
+    root->setSizeConstraint(QLayout::SetFixedSize);
+    root->setContentsMargins(twips(100), twips(60), twips(140), twips(135));
+
+    Frame1 = new QGroupBox(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    root->addWidget(Frame1);
+    auto *inside = new QVBoxLayout(Frame1);
+    inside->setContentsMargins(twips(150), twips(200), twips(150), twips(150));
+    inside->setSpacing(twips(100));
+
+    Frame2 = new QGroupBox(QStringLiteral("Nota"), Frame1);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2->setFont(bold);
+    Frame2->setFixedWidth(twips(8700));
+    Frame2->setMinimumHeight(twips(1300));
+    auto *frame2Layout = new QVBoxLayout(Frame2);
+    frame2Layout->setContentsMargins(twips(150), twips(60), twips(150), twips(60));
+    Label1 = new QLabel(testoIstruzioni(), Frame2);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setTextFormat(Qt::PlainText);
+    Label1->setFont(bold);
+    Label1->setWordWrap(true);
+    Label1->setFixedWidth(twips(8400));
+    Label1->setMinimumHeight(twips(800));
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    frame2Layout->addWidget(Label1);
+    inside->addWidget(Frame2);
+
+    TEXT_NOTE = new QPlainTextEdit(Frame1);
+    TEXT_NOTE->setObjectName(QStringLiteral("TEXT_NOTE"));
+    TEXT_NOTE->setFixedSize(twips(8700), twips(3000));
+    TEXT_NOTE->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    TEXT_NOTE->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    TEXT_NOTE->setTabChangesFocus(true);
+    inside->addWidget(TEXT_NOTE);
+    inside->addSpacing(twips(200));
+
+    Delete_Note = new QPushButton(QStringLiteral("Cancella"), Frame1);
+    Delete_Note->setObjectName(QStringLiteral("Delete_Note"));
+    End_Note = new QPushButton(QStringLiteral("Fine"), Frame1);
+    End_Note->setObjectName(QStringLiteral("End_Note"));
+    for (QPushButton *b : {Delete_Note, End_Note}) {
+        b->setFont(buttonFont);
+        b->setFixedSize(twips(1850), twips(400));
+    }
+    auto *buttons = new QHBoxLayout;
+    buttons->addSpacing(twips(2000));
+    buttons->addWidget(Delete_Note);
+    buttons->addSpacing(twips(1000));
+    buttons->addWidget(End_Note);
+    buttons->addStretch(1);
+    inside->addLayout(buttons);
+
+    setTabOrder(End_Note, Delete_Note);
+    setTabOrder(Delete_Note, TEXT_NOTE);
+
+    connect(End_Note, &QPushButton::clicked, this, [this] { trapping([this] { End_Note_Click(); }); });
+    connect(Delete_Note, &QPushButton::clicked, this, [this] { trapping([this] { Delete_Note_Click(); }); });
+    connect(TEXT_NOTE, &QPlainTextEdit::textChanged, this,
+            [this] { trapping([this] { TEXT_NOTE_Change(); }); });
+    TEXT_NOTE->installEventFilter(this);
+}
+
+QString NoteWindow::testoIstruzioni()
+{
+    return QStringLiteral("Cliccando sul nome della nota in corrispondenza di ogni singolo gruppo di "
+                          "risposte, è possibile visionare l'eventuale commento associato alla "
+                          "domanda. La presenza di quest'ultimo è contrassegnata dal testo di "
+                          "colore rosso.") +
+           QString(75, QLatin1Char(' ')) + QStringLiteral("N.B.: max 65000 caratteri inseribili.");
+}
+
+QString NoteWindow::testo() const
+{
+    // The raw text keeps no-break spaces, which toPlainText() would turn into blanks.
+    QString raw = TEXT_NOTE->document()->toRawText();
+    raw.replace(QChar(kParagraph), QStringLiteral("\r\n"));
+    return raw;
+}
+
+void NoteWindow::setTesto(const QString &text)
+{
+    TEXT_NOTE->setPlainText(text);
+}
+
+qsizetype NoteWindow::lunghezza() const
+{
+    const QString raw = TEXT_NOTE->document()->toRawText();
+    return raw.size() + raw.count(QChar(kParagraph));
+}
+
+QString NoteWindow::normalizzaTesto(const QString &testo)
+{
+    QString out = testo;
+    out.remove(QLatin1Char('\r'));
+    out.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return out;
+}
+
+void NoteWindow::trapping(const std::function<void()> &procedure, const QString &prefix)
+{
+    try {
+        procedure();
+    } catch (const platform::SchedaError &e) {
+        m_.platform.dialogs.showError(prefix + e.description());
+    } catch (const std::exception &e) {
+        m_.platform.dialogs.showError(prefix + QString::fromLocal8Bit(e.what()));
+    }
+}
+
+NoteLink &NoteWindow::linkMostrato()
+{
+    const int k = m_.state.indiceNota;
+    QuestionnaireWindow &w = m_.window();
+    if (k < 0 || k >= qst::kGroups || !w.Label_NOTA[static_cast<size_t>(k)])
+        throw outOfRange();
+    return *w.Label_NOTA[static_cast<size_t>(k)];
+}
+
+qst::NoteTable &NoteWindow::tabellaMostrata()
+{
+    const int k = m_.state.indiceNota;
+    if (k < 0 || k >= qst::kGroups)
+        throw outOfRange();
+    return tickedBox(m_.window().Check_SI[static_cast<size_t>(k)]) ? m_.state.noteSi : m_.state.noteNo;
+}
+
+void NoteWindow::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // Set up on every showing by the program; a window system's re-show keeps what was typed.
+    if (!event->spontaneous())
+        trapping([this] { Form_Activate(); });
+}
+
+void NoteWindow::Form_Activate()
+{
+    qst::ModelState &s = m_.state;
+    testoDaMostrare_.clear();
+    riga_ = -1;
+    if (s.notaGriglia) {
+        MembersGrid &grid = *m_.window().MSHFlexGrid1;
+        const int r = grid.currentRow();
+        if (r < 0 || r >= grid.rowCount())
+            throw outOfRange();
+        riga_ = r;
+        testoDaMostrare_ = normalizzaTesto(grid.textMatrix(r, m_.table().noteColumn()));
+        const QString label = grid.textMatrix(r, 0);
+        if (label == QStringLiteral("Pres."))
+            setWindowTitle(QStringLiteral("Requisiti professionalità del PRESIDENTE - Testo associato"));
+        else
+            setWindowTitle(QStringLiteral("Requisiti professionalità del MEMBRO ") + label +
+                           QStringLiteral(" - Testo associato"));
+    } else {
+        setWindowTitle(linkMostrato().text() + QStringLiteral(" - Testo associato"));
+        setTesto(QString());
+        testoDaMostrare_ = normalizzaTesto(tabellaMostrata().at(s.indiceNota));
+    }
+    setTesto(testoDaMostrare_);
+    TEXT_NOTE->setFocus();
+}
+
+void NoteWindow::End_Note_Click()
+{
+    qst::ModelState &s = m_.state;
+    QString text = testo();
+    // Blanks, tabs, line breaks and other control characters alone make no note.
+    const bool vuoto = std::none_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() >= 33; });
+    if (vuoto) {
+        text.clear();
+        setTesto(QString());
+    }
+
+    if (s.notaGriglia) {
+        MembersGrid &grid = *m_.window().MSHFlexGrid1;
+        if (riga_ < 0 || riga_ >= grid.rowCount())
+            throw outOfRange();
+        grid.setTextMatrix(riga_, m_.table().noteColumn(), text);
+        grid.setTextMatrix(riga_, m_.table().noteCell(), vuoto ? QString() : QStringLiteral("SI"));
+    } else {
+        const int k = s.indiceNota;
+        NoteLink &link = linkMostrato();
+        if (!vuoto) {
+            link.setForeColor(kColorRed);
+            tabellaMostrata().set(k, text);
+        } else {
+            link.setForeColor(kColorButtonText);
+            // A note the user emptied is gone, not kept behind an unticked answer.
+            tabellaMostrata().set(k, QString());
+            QuestionnaireWindow &w = m_.window();
+            QCheckBox *si = w.Check_SI[static_cast<size_t>(k)];
+            QCheckBox *no = w.Check_NO[static_cast<size_t>(k)];
+            QCheckBox *answer = tickedBox(si) ? si : tickedBox(no) ? no : nullptr;
+            if (answer) {
+                // The box's own procedure runs inside the untick and only marks the edit.
+                s.bloccaNota = true;
+                answer->setChecked(false);
+                s.bloccaNota = false;
+            }
+        }
+    }
+    m_.segnaModifica(qst::Evento::NoteFine);
+    s.notaGriglia = false;
+    accept();
+}
+
+void NoteWindow::Delete_Note_Click()
+{
+    qst::ModelState &s = m_.state;
+    if (!s.notaGriglia)
+        tabellaMostrata().set(s.indiceNota, QString());
+    m_.segnaModifica(qst::Evento::NoteCancella);
+    setTesto(QString());
+    TEXT_NOTE->setFocus();
+}
+
+void NoteWindow::TEXT_NOTE_Change()
+{
+    if (lunghezza() <= qst::kNoteLimit) {
+        avvisoLunghezza_ = false;
+        return;
+    }
+    if (!avvisoLunghezza_)
+        m_.platform.dialogs.message(platform::MessageSpec{
+            QStringLiteral("ATTENZIONE: la lunghezza della stringa inserita è maggiore di 65000:\n"
+                           "i caratteri in eccesso verranno automaticamente cancellati. Verificare!!!"),
+            QStringLiteral("Warning"), platform::Buttons::Ok, platform::Icon::Information, 0});
+    avvisoLunghezza_ = true;
+
+    // Keep the first 65000 characters. A line break is two characters that cannot be parted:
+    // one that would straddle the limit goes as a whole.
+    const QString raw = TEXT_NOTE->document()->toRawText();
+    qsizetype counted = 0;
+    qsizetype keep = 0;
+    for (; keep < raw.size(); ++keep) {
+        const qsizetype width = raw.at(keep) == QChar(kParagraph) ? 2 : 1;
+        if (counted + width > qst::kNoteLimit)
+            break;
+        counted += width;
+    }
+    QTextCursor cut(TEXT_NOTE->document());
+    cut.setPosition(static_cast<int>(keep));
+    cut.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    cut.removeSelectedText();
+}
+
+bool NoteWindow::TEXT_NOTE_KeyPress(const QKeyEvent &event)
+{
+    int code = codiceTasto(event);
+    if (code == 0)
+        return false;
+    bool dropped = false;
+    if (code == 134) {
+        code = 0;
+        dropped = true;
+    }
+    if (lunghezza() >= qst::kNoteLimit && code != 13 && code != 8) {
+        m_.platform.dialogs.message(platform::MessageSpec{
+            QStringLiteral("ATTENZIONE: è stato raggiunto il numero massimo dei caratteri.\n"
+                           "Operazione annullata!!!"),
+            QString(), platform::Buttons::Ok, platform::Icon::None, 0});
+        dropped = true;
+    }
+    return dropped;
+}
+
+bool NoteWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == TEXT_NOTE && event->type() == QEvent::KeyPress) {
+        bool dropped = false;
+        trapping([&] { dropped = TEXT_NOTE_KeyPress(*static_cast<QKeyEvent *>(event)); },
+                 QStringLiteral("TEXT_NOTE_KeyPress: "));
+        if (dropped)
+            return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void NoteWindow::reject()
+{
+    trapping([this] { chiudiSenzaFine(); });
+    QDialog::reject();
+}
+
+void NoteWindow::chiudiSenzaFine()
+{
+    qst::ModelState &s = m_.state;
+    const bool membro = s.notaGriglia;
+    s.notaGriglia = false;
+    const int k = s.indiceNota;
+    if (membro || k < 0 || k >= qst::kGroups || !m_.window().Label_NOTA[static_cast<size_t>(k)])
+        return;
+    // Nothing typed is kept; the link stays red only over a note that is still there.
+    NoteLink &link = linkMostrato();
+    if (link.isRed() && tabellaMostrata().isEmpty(k))
+        link.setForeColor(kColorButtonText);
 }
 
 } // namespace win

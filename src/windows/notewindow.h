@@ -2,26 +2,91 @@
 
 #include <QDialog>
 
+#include <functional>
+
+class QGroupBox;
+class QKeyEvent;
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+
+namespace qst {
+class NoteTable;
+}
 
 namespace win {
 
 class ModelModule;
+class NoteLink;
 
 // The note window of a model (Nota_Trad, Nota_Dual, Nota_Mon): a question's note, or a
 // member's professional-requirements note.
+//
+// Question mode (`notaGriglia` false): the note of answer group `indiceNota`, kept in `noteSi`
+// when the group's SI box is ticked and in `noteNo` otherwise, marked by the colour of its link.
+// Member mode (`notaGriglia` true): the note of the grid's current row, kept in the row's hidden
+// note column just left of the note cell.
+//
+// The note text is handled in the form the program keeps it: line breaks as CR LF, every other
+// character as typed (no-break spaces included). Its length is counted in that form, so a line
+// break counts two characters.
 class NoteWindow : public QDialog {
     Q_OBJECT
 public:
     explicit NoteWindow(ModelModule &module);
 
+    QGroupBox *Frame1 = nullptr;
+    QGroupBox *Frame2 = nullptr;
+    QLabel *Label1 = nullptr;
     QPlainTextEdit *TEXT_NOTE = nullptr;
     QPushButton *Delete_Note = nullptr;
     QPushButton *End_Note = nullptr;
 
+    // The text of TEXT_NOTE with CR LF line breaks.
+    QString testo() const;
+    // Puts a text into TEXT_NOTE; CR LF, a lone CR and a lone LF each break a line.
+    void setTesto(const QString &text);
+    // The length of the text as the limit counts it.
+    qsizetype lunghezza() const;
+
+    // Every carriage return removed, then every line feed made CR LF.
+    static QString normalizzaTesto(const QString &testo);
+
+    // The explanation shown above the text box.
+    static QString testoIstruzioni();
+
+    // Event procedures.
+    void Form_Activate();
+    void End_Note_Click();
+    void Delete_Note_Click();
+    void TEXT_NOTE_Change();
+    // True when the key is dropped.
+    bool TEXT_NOTE_KeyPress(const QKeyEvent &event);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    // The close box and Escape.
+    void reject() override;
+
 private:
+    // Runs an event procedure, showing any error it raises with its own description.
+    void trapping(const std::function<void()> &procedure, const QString &prefix = QString());
+    // Closing without "Fine": nothing of the text box is kept.
+    void chiudiSenzaFine();
+    // The note table the window works on in question mode: noteSi when the group's SI box is
+    // ticked, noteNo otherwise.
+    qst::NoteTable &tabellaMostrata();
+    // The link of the group in question mode.
+    NoteLink &linkMostrato();
+
     ModelModule &m_;
+    // Set by a change that found the text over the limit, cleared by one that found it within.
+    bool avvisoLunghezza_ = false;
+    // The text Form_Activate prepares before it goes into TEXT_NOTE.
+    QString testoDaMostrare_;
+    // The member row the window was opened on, in member mode.
+    int riga_ = -1;
 };
 
 } // namespace win
