@@ -1,15 +1,323 @@
 #include "generaldata.h"
 
+#include "gridrules.h"
 #include "modelmodule.h"
+#include "platform/error.h"
 #include "questionnairewindow.h"
 
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+
 namespace win {
+
+namespace {
+
+// The keyboard rule a general-data field follows.
+enum class FieldRule { Free, TaxCode, DatePart, Digits, Count };
+
+FieldRule ruleOf(int index)
+{
+    switch (index) {
+    case 1:
+        return FieldRule::TaxCode;
+    case 2:
+    case 3:
+    case 4:
+    case 34:
+    case 35:
+    case 36:
+        return FieldRule::DatePart;
+    case 6:
+        return FieldRule::Digits;
+    case 33:
+    case 62:
+    case 63:
+    case 64:
+    case 65:
+        return FieldRule::Count;
+    default:
+        return FieldRule::Free;
+    }
+}
+
+// Characters a date box holds: 4 for the years, 2 for days and months.
+int dateLimit(int index)
+{
+    return (index == 4 || index == 36) ? 4 : 2;
+}
+
+// Day and month boxes: a second digit moves on, a lone digit gets its leading "0".
+bool isDayOrMonth(int index)
+{
+    return index == 2 || index == 3 || index == 34 || index == 35;
+}
+
+// The field Enter moves to, or -1 where Enter leaves the focus in place.
+int enterTarget(int index)
+{
+    if ((index >= 0 && index <= 6) || (index >= 33 && index <= 35))
+        return index + 1;
+    return -1;
+}
+
+constexpr int kTaxCodeLength = 11;
+constexpr int kCountLength = 3;
+
+} // namespace
+
+bool leavesControl(const QEvent *event)
+{
+    const Qt::FocusReason reason = static_cast<const QFocusEvent *>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+int keyAsciiOf(const QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return -1;
+    const auto *ke = static_cast<const QKeyEvent *>(event);
+    const Qt::KeyboardModifiers mods =
+        ke->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    // Ctrl+Alt is how some layouts type a character (AltGr); other modifiers make a shortcut.
+    const bool typing = mods == Qt::NoModifier || mods == (Qt::ControlModifier | Qt::AltModifier);
+    switch (ke->key()) {
+    case Qt::Key_Backspace:
+        return mods == Qt::NoModifier ? 8 : -1;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return mods == Qt::NoModifier ? 13 : -1;
+    default:
+        break;
+    }
+    if (!typing || ke->text().isEmpty())
+        return -1;
+    const QList<uint> chars = ke->text().toUcs4();
+    if (chars.isEmpty() || !QChar::isPrint(chars.first()))
+        return -1;
+    return static_cast<int>(chars.first());
+}
 
 GeneralDataRules::GeneralDataRules(QuestionnaireWindow &window, ModelModule &module)
     : w_(window), m_(module)
 {
 }
 
-void GeneralDataRules::connectControls() {}
+GeneralDataRules::~GeneralDataRules() = default;
+
+template <typename F> void GeneralDataRules::trapped(F &&procedure)
+{
+    try {
+        procedure();
+    } catch (const platform::SchedaError &e) {
+        m_.platform.dialogs.showError(e.description());
+    } catch (const std::exception &e) {
+        m_.platform.dialogs.showError(QString::fromLocal8Bit(e.what()));
+    }
+}
+
+int GeneralDataRules::tabIndexOfField(qst::Modello m, int index)
+{
+    // The traditional window gives TabIndex 0 to its tab control; the others start at field 0.
+    const int base = m == qst::Modello::Tradizionale ? 1 : 0;
+    const int meetings = m == qst::Modello::Dualistico ? 3 : 4;
+    if (index >= 0 && index <= 7)
+        return base + index;
+    // Then the boxes of groups 79 and 80, the meeting counts, the grid, the start of office.
+    if (index >= 62 && index < 62 + meetings)
+        return base + 10 + (index - 62);
+    if (index >= 33 && index <= 36)
+        return base + 10 + meetings + 1 + (index - 33);
+    return -1;
+}
+
+void GeneralDataRules::connectControls()
+{
+    for (size_t i = 0; i < w_.TEXT_GENERALE.size(); ++i) {
+        QLineEdit *field = w_.TEXT_GENERALE[i];
+        if (!field)
+            continue;
+        const int index = static_cast<int>(i);
+        field->installEventFilter(this);
+        connect(field, &QLineEdit::textChanged, this,
+                [this, index] { trapped([&] { TEXT_GENERALE_Change(index); }); });
+    }
+    for (size_t i = 0; i < w_.TEXT.size(); ++i) {
+        QLineEdit *box = w_.TEXT[i];
+        if (!box)
+            continue;
+        box->installEventFilter(this);
+        // Only what the user types marks the questionnaire; text set by the program does not.
+        connect(box, &QLineEdit::textEdited, this,
+                [this] { trapped([&] { m_.segnaModifica(qst::Evento::NumberBoxChange); }); });
+    }
+    if (w_.chk_RiunioniNA)
+        connect(w_.chk_RiunioniNA, &QCheckBox::toggled, this,
+                [this] { trapped([&] { chk_RiunioniNA_Click(); }); });
+
+    grid_ = std::make_unique<GridRules>(w_, m_);
+    grid_->connectControls();
+}
+
+bool GeneralDataRules::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::FocusOut)
+        return false;
+    for (size_t i = 0; i < w_.TEXT_GENERALE.size(); ++i)
+        if (w_.TEXT_GENERALE[i] == watched)
+            return filterField(static_cast<int>(i), event);
+    for (size_t i = 0; i < w_.TEXT.size(); ++i)
+        if (w_.TEXT[i] == watched)
+            return filterNumberBox(static_cast<int>(i), event);
+    return false;
+}
+
+bool GeneralDataRules::filterField(int index, QEvent *event)
+{
+    if (event->type() == QEvent::FocusOut) {
+        if (leavesControl(event))
+            trapped([&] { TEXT_GENERALE_LostFocus(index); });
+        return false;
+    }
+    const int code = keyAsciiOf(event);
+    if (code < 0)
+        return false;
+    int key = code;
+    trapped([&] { TEXT_GENERALE_KeyPress(index, key); });
+    return key == 0;
+}
+
+bool GeneralDataRules::filterNumberBox(int index, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int code = keyAsciiOf(event);
+    if (code < 0)
+        return false;
+    int key = code;
+    trapped([&] { TEXT_KeyPress(index, key); });
+    return key == 0;
+}
+
+void GeneralDataRules::focusField(int index)
+{
+    if (QLineEdit *field = w_.TEXT_GENERALE[static_cast<size_t>(index)])
+        field->setFocus(Qt::OtherFocusReason);
+}
+
+void GeneralDataRules::TEXT_GENERALE_KeyPress(int index, int &keyAscii)
+{
+    const QLineEdit *field = w_.TEXT_GENERALE.at(static_cast<size_t>(index));
+    if (!field)
+        throw platform::SchedaError(QStringLiteral("Indice non compreso nell'intervallo"));
+    const int length = static_cast<int>(field->text().size());
+    const bool nothingSelected = !field->hasSelectedText();
+    const bool digit = isDigitCode(keyAscii);
+    const bool backspace = keyAscii == 8;
+    const bool enter = keyAscii == 13;
+
+    switch (ruleOf(index)) {
+    case FieldRule::TaxCode:
+        // The selection does not count: a full code refuses even a digit typed over it.
+        if (!backspace && !enter && (!digit || length >= kTaxCodeLength)) {
+            if (length >= kTaxCodeLength)
+                m_.platform.system.beep();
+            keyAscii = 0;
+        }
+        break;
+    case FieldRule::DatePart:
+        if (backspace)
+            break;
+        if (!digit && !enter)
+            keyAscii = 0;
+        else if (length >= dateLimit(index) && nothingSelected)
+            keyAscii = 0;
+        break;
+    case FieldRule::Digits:
+        if (!digit && !backspace && !enter)
+            keyAscii = 0;
+        break;
+    case FieldRule::Count:
+        if (backspace)
+            break;
+        if (!digit && !enter) {
+            keyAscii = 0;
+        } else if (length >= kCountLength && nothingSelected) {
+            m_.platform.system.beep();
+            keyAscii = 0;
+        }
+        break;
+    case FieldRule::Free:
+        break;
+    }
+
+    if (keyAscii == 13) {
+        const int next = enterTarget(index);
+        if (next >= 0)
+            focusField(next);
+    }
+}
+
+void GeneralDataRules::TEXT_GENERALE_Change(int index)
+{
+    if (m_.state.inCaricamento)
+        return;
+    const QLineEdit *field = w_.TEXT_GENERALE.at(static_cast<size_t>(index));
+    if (field && isDayOrMonth(index) && field->text().size() == 2)
+        focusField(index + 1);
+    m_.segnaModifica(qst::Evento::TextGeneraleChange);
+}
+
+void GeneralDataRules::TEXT_GENERALE_LostFocus(int index)
+{
+    QLineEdit *field = w_.TEXT_GENERALE.at(static_cast<size_t>(index));
+    if (field && isDayOrMonth(index) && field->text().size() == 1)
+        field->setText(QStringLiteral("0") + field->text()); // runs the change rule
+    m_.state.ultimoTabIndex = tabIndexOfField(m_.modello(), index);
+}
+
+void GeneralDataRules::TEXT_KeyPress(int index, int &keyAscii)
+{
+    const QLineEdit *box = w_.TEXT.at(static_cast<size_t>(index));
+    if (!box)
+        throw platform::SchedaError(QStringLiteral("Indice non compreso nell'intervallo"));
+    const bool digit = isDigitCode(keyAscii);
+    if (keyAscii == 8)
+        return;
+    if (!digit && keyAscii != 13) {
+        keyAscii = 0;
+    } else if (box->text().size() >= kCountLength && !box->hasSelectedText()) {
+        m_.platform.system.beep();
+        keyAscii = 0;
+    }
+}
+
+void GeneralDataRules::chk_RiunioniNA_Click()
+{
+    QLineEdit *field = w_.TEXT_GENERALE[65];
+    if (!w_.chk_RiunioniNA || !field)
+        return;
+    qst::ModelState &s = m_.state;
+    if (w_.chk_RiunioniNA->isChecked()) {
+        // Emptying the count is the program's doing, not a typed change.
+        const bool kept = s.inCaricamento;
+        s.inCaricamento = true;
+        struct Restore {
+            bool &flag;
+            bool value;
+            ~Restore() { flag = value; }
+        } restore{s.inCaricamento, kept};
+        field->clear();
+        QPalette grey = field->palette();
+        grey.setColor(QPalette::Base, field->palette().color(QPalette::Window));
+        field->setPalette(grey);
+        field->setEnabled(false);
+    } else {
+        field->setPalette(QPalette());
+        field->setEnabled(true);
+    }
+    m_.segnaModifica(qst::Evento::RiunioniNAClick);
+}
 
 } // namespace win

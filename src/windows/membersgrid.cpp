@@ -1,6 +1,7 @@
 #include "membersgrid.h"
 
 #include <QHeaderView>
+#include <QStyle>
 
 namespace win {
 
@@ -17,6 +18,8 @@ MembersGrid::MembersGrid(const qst::ModelTable &table, QWidget *parent)
     verticalHeader()->setDefaultSectionSize(20);
     horizontalHeader()->setMinimumSectionSize(0);
     setWordWrap(false);
+    // Tab leaves the grid for the next control; arrows move between cells.
+    setTabKeyNavigation(false);
 }
 
 int MembersGrid::columnTwips(const qst::ModelTable &table, int column)
@@ -37,19 +40,42 @@ int MembersGrid::columnTwips(const qst::ModelTable &table, int column)
     return dual ? 950 : 900;
 }
 
+int MembersGrid::columnPixels(int column) const
+{
+    const int nominal = twips(columnTwips(table_, column));
+    // The form's widths suit its narrow 8-point font. Where this platform's font is wider, the
+    // two narrowest columns still show the row label "Pres." and the longest word of the
+    // heading "Eletto dalle minor." in full.
+    QString widest;
+    if (column == 0)
+        widest = QStringLiteral("Pres.");
+    else if (column == 3)
+        widest = QStringLiteral("minor.");
+    else
+        return nominal;
+    const int textMargin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    return qMax(nominal, fontMetrics().horizontalAdvance(widest) + 2 * textMargin + 1);
+}
+
+Qt::Alignment MembersGrid::alignment(int column) const
+{
+    // Centred at the top: elected by the minority, the counts and the note cell.
+    const bool centred = (column >= 3 && column < table_.noteColumn()) || column == table_.noteCell();
+    return centred ? (Qt::AlignHCenter | Qt::AlignTop) : (Qt::AlignLeft | Qt::AlignVCenter);
+}
+
 void MembersGrid::build(int rows)
 {
     setColumnCount(table_.gridColumns);
     setRowCount(rows);
     for (int c = 0; c < table_.gridColumns; ++c) {
-        const int width = twips(columnTwips(table_, c));
+        const int width = columnPixels(c);
         setColumnWidth(c, width);
         setColumnHidden(c, width == 0);
     }
     setTextMatrix(0, 0, QStringLiteral("Pres."));
     for (int r = 2; r <= rows; ++r)
         setTextMatrix(r - 1, 0, QString::number(r));
-    // Centred columns: elected by the minority, the counts and the note cell.
     for (int r = 0; r < rowCount(); ++r)
         for (int c = 0; c < columnCount(); ++c) {
             QTableWidgetItem *it = item(r, c);
@@ -57,9 +83,7 @@ void MembersGrid::build(int rows)
                 it = new QTableWidgetItem();
                 setItem(r, c, it);
             }
-            const bool centred = (c >= 3 && c < table_.noteColumn()) || c == table_.noteCell();
-            it->setTextAlignment(centred ? int(Qt::AlignHCenter | Qt::AlignTop)
-                                         : int(Qt::AlignLeft | Qt::AlignVCenter));
+            it->setTextAlignment(alignment(c));
         }
 }
 
@@ -69,6 +93,7 @@ void MembersGrid::clearAll()
         for (int c = 0; c < columnCount(); ++c)
             if (QTableWidgetItem *it = item(r, c))
                 it->setText(QString());
+    Q_EMIT cleared();
 }
 
 void MembersGrid::addItem(const QString &label)
@@ -77,9 +102,7 @@ void MembersGrid::addItem(const QString &label)
     insertRow(r);
     for (int c = 0; c < columnCount(); ++c) {
         auto *it = new QTableWidgetItem();
-        const bool centred = (c >= 3 && c < table_.noteColumn()) || c == table_.noteCell();
-        it->setTextAlignment(centred ? int(Qt::AlignHCenter | Qt::AlignTop)
-                                     : int(Qt::AlignLeft | Qt::AlignVCenter));
+        it->setTextAlignment(alignment(c));
         setItem(r, c, it);
     }
     setTextMatrix(r, 0, label);

@@ -27,7 +27,17 @@ public:
     // Widths of the columns in twips, as the form lays them out.
     static int columnTwips(const qst::ModelTable &table, int column);
 
+    // Typing in the grid does not jump to a cell that starts with the typed text.
+    void keyboardSearch(const QString &) override {}
+
+Q_SIGNALS:
+    // Every cell was emptied.
+    void cleared();
+
 private:
+    int columnPixels(int column) const;
+    Qt::Alignment alignment(int column) const;
+
     const qst::ModelTable &table_;
 };
 
