@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 class QDialog;
@@ -46,6 +47,11 @@ public:
     // An error's own description with an OK button, no icon and no title of its own.
     void showError(const QString &description, Icon icon = Icon::None);
 };
+
+// Runs an event procedure that traps its errors: an error escaping it is shown with its own
+// description (after `prefix`), so no exception ever reaches Qt's event loop. True when the
+// procedure ended without an error.
+bool trapErrors(Dialogs &dialogs, const std::function<void()> &procedure, const QString &prefix = QString());
 
 // What the program needs of the desktop besides its dialogs.
 class System {

@@ -61,13 +61,7 @@ void AnswerRules::connectControls()
 
 void AnswerRules::trapping(const std::function<void()> &procedure)
 {
-    try {
-        procedure();
-    } catch (const platform::SchedaError &e) {
-        m_.platform.dialogs.showError(e.description());
-    } catch (const std::exception &e) {
-        m_.platform.dialogs.showError(QString::fromLocal8Bit(e.what()));
-    }
+    platform::trapErrors(m_.platform.dialogs, procedure);
 }
 
 NoteLink &AnswerRules::link(int k) const

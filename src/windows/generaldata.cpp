@@ -108,13 +108,7 @@ GeneralDataRules::~GeneralDataRules() = default;
 
 template <typename F> void GeneralDataRules::trapped(F &&procedure)
 {
-    try {
-        procedure();
-    } catch (const platform::SchedaError &e) {
-        m_.platform.dialogs.showError(e.description());
-    } catch (const std::exception &e) {
-        m_.platform.dialogs.showError(QString::fromLocal8Bit(e.what()));
-    }
+    platform::trapErrors(m_.platform.dialogs, procedure);
 }
 
 int GeneralDataRules::tabIndexOfField(qst::Modello m, int index)

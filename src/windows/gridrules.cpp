@@ -32,13 +32,7 @@ GridRules::GridRules(QuestionnaireWindow &window, ModelModule &module)
 
 template <typename F> void GridRules::guarded(F &&procedure)
 {
-    try {
-        procedure();
-    } catch (const platform::SchedaError &e) {
-        m_.platform.dialogs.showError(e.description());
-    } catch (const std::exception &e) {
-        m_.platform.dialogs.showError(QString::fromLocal8Bit(e.what()));
-    }
+    platform::trapErrors(m_.platform.dialogs, procedure);
 }
 
 void GridRules::connectControls()

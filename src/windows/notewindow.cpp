@@ -180,13 +180,7 @@ QString NoteWindow::normalizzaTesto(const QString &testo)
 
 void NoteWindow::trapping(const std::function<void()> &procedure, const QString &prefix)
 {
-    try {
-        procedure();
-    } catch (const platform::SchedaError &e) {
-        m_.platform.dialogs.showError(prefix + e.description());
-    } catch (const std::exception &e) {
-        m_.platform.dialogs.showError(prefix + QString::fromLocal8Bit(e.what()));
-    }
+    platform::trapErrors(m_.platform.dialogs, procedure, prefix);
 }
 
 NoteLink &NoteWindow::linkMostrato()

@@ -119,7 +119,7 @@ void QuestionnaireWindow::buildTrayMenu()
 void QuestionnaireWindow::Form_Load()
 {
     qst::ModelState &s = module_.state;
-    try {
+    platform::trapErrors(module_.platform.dialogs, [&] {
         tray_ = module_.platform.system.createTrayIcon(this);
         tray_->add(windowIcon(), qst::trayTip(module_.table().caption));
         connect(tray_.get(), &platform::TrayIcon::leftButtonReleased, this,
@@ -133,11 +133,7 @@ void QuestionnaireWindow::Form_Load()
         MySSTab->setCurrentIndex(0);
         if (!module_.table().riquadroIIHasQuestions)
             MySSTab->setTabEnabled(3, false);
-    } catch (const platform::SchedaError &e) {
-        module_.platform.dialogs.showError(e.description());
-    } catch (const std::exception &e) {
-        module_.platform.dialogs.showError(QString::fromLocal8Bit(e.what()));
-    }
+    });
 }
 
 void QuestionnaireWindow::setGriglia()
@@ -155,13 +151,7 @@ void QuestionnaireWindow::runCommand(const std::function<void()> &command)
         bool &flag;
         ~Reset() { flag = false; }
     } reset{commandRunning_};
-    try {
-        command();
-    } catch (const platform::SchedaError &e) {
-        module_.platform.dialogs.showError(e.description());
-    } catch (const std::exception &e) {
-        module_.platform.dialogs.showError(QString::fromLocal8Bit(e.what()));
-    }
+    platform::trapErrors(module_.platform.dialogs, command);
 }
 
 void QuestionnaireWindow::Command_Function_Click(int index)
@@ -229,13 +219,7 @@ void QuestionnaireWindow::closeEvent(QCloseEvent *event)
     }
     commandRunning_ = true;
     bool close = false;
-    try {
-        close = Form_Unload();
-    } catch (const platform::SchedaError &e) {
-        module_.platform.dialogs.showError(e.description());
-    } catch (const std::exception &e) {
-        module_.platform.dialogs.showError(QString::fromLocal8Bit(e.what()));
-    }
+    platform::trapErrors(module_.platform.dialogs, [&] { close = Form_Unload(); });
     commandRunning_ = false;
     if (close)
         event->accept();

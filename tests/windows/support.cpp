@@ -1,5 +1,8 @@
 #include "support.h"
 
+#include <QApplication>
+#include <QTest>
+
 namespace testing {
 
 bool FakeCommands::salvaScheda(bool genera)
@@ -31,6 +34,16 @@ Fixture::Fixture(qst::Modello m, bool trayAvailable) : platform(trayAvailable)
 Fixture::~Fixture()
 {
     module.reset();
+}
+
+bool activate(win::QuestionnaireWindow &w)
+{
+    w.show();
+    if (!QTest::qWaitForWindowExposed(&w))
+        return false;
+    QApplication::setActiveWindow(&w);
+    w.activateWindow();
+    return QTest::qWaitForWindowActive(&w);
 }
 
 const char *modelName(qst::Modello m)

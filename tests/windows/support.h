@@ -45,6 +45,9 @@ struct Fixture {
     qst::ModelState &state() { return module->state; }
 };
 
+// Shows the window and makes it the active one, so that focus and keys reach its controls.
+bool activate(win::QuestionnaireWindow &w);
+
 // Model names for data-driven tests.
 const char *modelName(qst::Modello m);
 

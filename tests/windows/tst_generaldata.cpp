@@ -18,15 +18,7 @@ Q_DECLARE_METATYPE(qst::Modello)
 
 namespace {
 
-bool activate(win::QuestionnaireWindow &w)
-{
-    w.show();
-    if (!QTest::qWaitForWindowExposed(&w))
-        return false;
-    QApplication::setActiveWindow(&w);
-    w.activateWindow();
-    return QTest::qWaitForWindowActive(&w);
-}
+using testing::activate;
 
 // One key where the focus is: "<BS>" Backspace, "<CR>" Enter, "<TAB>" Tab, else the character.
 void press(const QString &key)

@@ -20,15 +20,7 @@ Q_DECLARE_METATYPE(qst::Modello)
 
 namespace {
 
-bool activate(win::QuestionnaireWindow &w)
-{
-    w.show();
-    if (!QTest::qWaitForWindowExposed(&w))
-        return false;
-    QApplication::setActiveWindow(&w);
-    w.activateWindow();
-    return QTest::qWaitForWindowActive(&w);
-}
+using testing::activate;
 
 QPoint cellCentre(const win::MembersGrid *g, int row, int column)
 {
