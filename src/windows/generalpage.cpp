@@ -95,15 +95,9 @@ void QuestionnaireWindow::buildGeneralPage(QWidget *page)
     const qst::ModelTable &t = module_.table();
     const qst::GeneralLabels &texts = qst::etichetteGenerali(t.modello);
 
-    auto *pageLayout = new QVBoxLayout(page);
-    pageLayout->setContentsMargins(0, 0, 0, 0);
-    auto *scroll = new QScrollArea(page);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    pageLayout->addWidget(scroll);
     auto *frame1 = new QWidget;
     frame1->setObjectName(QStringLiteral("Frame1"));
-    scroll->setWidget(frame1);
+    scrollingPage(page, frame1);
     auto *v = new QVBoxLayout(frame1);
     v->setContentsMargins(twips(120), twips(120), twips(120), twips(60));
     v->setSpacing(twips(60));

@@ -29,6 +29,9 @@ class MembersGrid;
 class ModelModule;
 class NoteLink;
 
+// Fills a tab page with `content`, scrolling where the page is too small for it.
+void scrollingPage(QWidget *page, QWidget *content);
+
 // The questionnaire window of one governance model, built from the model's tables. Controls
 // keep the names and indices the program has always used; an element a model lacks is null.
 class QuestionnaireWindow : public QWidget {

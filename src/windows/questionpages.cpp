@@ -66,6 +66,17 @@ QCheckBox *answerBox(const QString &caption, const QString &name, int k, QWidget
 
 } // namespace
 
+void scrollingPage(QWidget *page, QWidget *content)
+{
+    auto *pageLayout = new QVBoxLayout(page);
+    pageLayout->setContentsMargins(0, 0, 0, 0);
+    auto *scroll = new QScrollArea(page);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(content);
+    pageLayout->addWidget(scroll);
+}
+
 QWidget *QuestionnaireWindow::buildAnswerRow(int k, bool naVisible)
 {
     const size_t i = static_cast<size_t>(k);
@@ -97,14 +108,8 @@ void QuestionnaireWindow::buildQuestionPage(QWidget *page, int tab)
     const qst::Modello m = module_.modello();
     const PageColumns cols = pageColumns(tab);
 
-    auto *pageLayout = new QVBoxLayout(page);
-    pageLayout->setContentsMargins(0, 0, 0, 0);
-    auto *scroll = new QScrollArea(page);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    pageLayout->addWidget(scroll);
-
     auto *inner = new QWidget;
+    scrollingPage(page, inner);
     auto *innerLayout = new QVBoxLayout(inner);
     innerLayout->setContentsMargins(twips(120), twips(120), twips(120), twips(60));
     auto *frame = new QGroupBox(cols.title, inner);
@@ -114,7 +119,6 @@ void QuestionnaireWindow::buildQuestionPage(QWidget *page, int tab)
     frame->setFont(titleFont);
     innerLayout->addWidget(frame);
     innerLayout->addStretch(1);
-    scroll->setWidget(inner);
 
     auto *grid = new QGridLayout(frame);
     grid->setHorizontalSpacing(twips(240));
