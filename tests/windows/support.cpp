@@ -3,6 +3,15 @@
 #include <QApplication>
 #include <QTest>
 
+namespace {
+// The window suites run headless also when started by hand.
+const bool headless = [] {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return true;
+}();
+} // namespace
+
 namespace testing {
 
 bool FakeCommands::salvaScheda(bool genera)
