@@ -278,7 +278,7 @@ void TestLifecycle::minimiseHidesOnlyWithTray()
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     w.setWindowState(Qt::WindowMinimized);
     QTest::qWait(20);
-    QCOMPARE(w.isVisible(), !trayAvailable);
+    QTRY_COMPARE(w.isVisible(), !trayAvailable);
 
     w.MENU_RIPRISTINA->trigger();
     QVERIFY(w.isVisible());
