@@ -62,10 +62,10 @@ void TestPlatform::boxAfterEndProcessIsAFailure()
 void TestPlatform::fileDialogsCancelAsEmptyText()
 {
     ScriptedPlatform p;
-    p.chooseFile(QStringLiteral("/tmp/a.xml"));
+    p.chooseFile(QStringLiteral("scheda.xml"));
     p.chooseFile(QString());
     const platform::FileSpec spec{QStringLiteral("Salva file"), QStringLiteral("Xml File (*.xml)|*.xml|"), QString()};
-    QCOMPARE(p.saveFileName(spec), QStringLiteral("/tmp/a.xml"));
+    QCOMPARE(p.saveFileName(spec), QStringLiteral("scheda.xml"));
     QCOMPARE(p.openFileName(spec), QString());
     QCOMPARE(p.fileDialogs.size(), 2);
     QCOMPARE(p.fileDialogs[0].title, QStringLiteral("Salva file"));
