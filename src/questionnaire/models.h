@@ -34,7 +34,6 @@ struct ModelTable {
     std::vector<int> meetingFields; // TEXT_GENERALE indices of the meeting counts
     bool hasRiunioniNA;
     bool hasNumberBoxes;    // TEXT 0-2 on "Riquadro II"
-    std::array<int, 5> commandTabIndex; // TabIndex of Command_Function 0..4
 
     // Note-opening lists of the answer boxes and links.
     IndexSet siOpening;

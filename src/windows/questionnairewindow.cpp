@@ -104,16 +104,11 @@ void QuestionnaireWindow::buildTrayMenu()
     MENU_GENERA = MENU_HIDE->addAction(QStringLiteral("Genera"));
     MENU_ESCI = MENU_HIDE->addAction(QStringLiteral("Esci"));
     connect(MENU_RIPRISTINA, &QAction::triggered, this, [this] { MENU_RIPRISTINA_Click(); });
-    connect(MENU_STAMPA, &QAction::triggered, this,
-            [this] { runCommand([this] { module_.stampaScheda(); }); });
-    connect(MENU_SALVA, &QAction::triggered, this,
-            [this] { runCommand([this] { module_.salvaScheda(false); }); });
-    connect(MENU_LEGGI, &QAction::triggered, this,
-            [this] { runCommand([this] { module_.apriScheda(); }); });
-    connect(MENU_GENERA, &QAction::triggered, this,
-            [this] { runCommand([this] { module_.salvaScheda(true); }); });
-    connect(MENU_ESCI, &QAction::triggered, this,
-            [this] { runCommand([this] { module_.esciProgramma(); }); });
+    // The menu repeats the commands of the button bar.
+    const std::pair<QAction *, int> commands[] = {
+        {MENU_STAMPA, 0}, {MENU_SALVA, 1}, {MENU_LEGGI, 2}, {MENU_GENERA, 3}, {MENU_ESCI, 4}};
+    for (const auto &[action, index] : commands)
+        connect(action, &QAction::triggered, this, [this, index = index] { Command_Function_Click(index); });
 }
 
 void QuestionnaireWindow::Form_Load()
