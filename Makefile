@@ -1,5 +1,5 @@
 # Two entry points: `make run` builds and starts the program, `make test` builds and runs every
-# test (under AddressSanitizer and UndefinedBehaviorSanitizer).
+# test (under AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer).
 JOBS ?= $(shell nproc)
 
 .PHONY: run test build setup clean
@@ -18,7 +18,8 @@ test: setup
 	cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DSCHEDA_SANITIZE=ON
 	cmake --build build-test -j$(JOBS)
 	./scripts/check-platform-calls.sh
-	cd build-test && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	./scripts/check-layering.sh
+	cd build-test && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --output-on-failure -j$(JOBS)
 
 clean:

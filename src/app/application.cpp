@@ -4,12 +4,15 @@
 #include "windows/questionnairewindow.h"
 #include "windows/startwindow.h"
 
-namespace app {
+namespace app
+{
 
-namespace {
+namespace
+{
 
 // Commands whose rooms are not built yet: they write, read and print nothing.
-class PendingCommands : public win::SchedaCommands {
+class PendingCommands : public win::SchedaCommands
+{
 public:
     bool salvaScheda(bool) override { return false; }
     void apriScheda() override {}

@@ -7,15 +7,18 @@
 #include <array>
 #include <memory>
 
-namespace win {
+namespace win
+{
 class ModelModule;
 class StartWindow;
 } // namespace win
 
-namespace app {
+namespace app
+{
 
 // The application: the start window and the three model modules, wired to their commands.
-class Application {
+class Application
+{
 public:
     explicit Application(platform::Platform platform);
     ~Application();

@@ -1,12 +1,13 @@
 #include "dialogs.h"
 
-#include "error.h"
+#include "core/error.h"
 
-namespace platform {
+namespace platform
+{
 
 void Dialogs::showError(const QString &description, Icon icon)
 {
-    message(MessageSpec{description, QString(), Buttons::Ok, icon, 0});
+    message(BoxRequest{description, QString(), Buttons::Ok, icon, 0});
 }
 
 bool trapErrors(Dialogs &dialogs, const std::function<void()> &procedure, const QString &prefix)
@@ -14,7 +15,7 @@ bool trapErrors(Dialogs &dialogs, const std::function<void()> &procedure, const 
     try {
         procedure();
         return true;
-    } catch (const SchedaError &e) {
+    } catch (const core::SchedaError &e) {
         dialogs.showError(prefix + e.description());
     } catch (const std::exception &e) {
         dialogs.showError(prefix + QString::fromLocal8Bit(e.what()));

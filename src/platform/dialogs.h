@@ -8,16 +8,17 @@ class QDialog;
 class QObject;
 class QPrinter;
 
-namespace platform {
+namespace platform
+{
 
 class TrayIcon;
 
 enum class Icon { None, Critical, Question, Exclamation, Information };
 enum class Buttons { Ok, OkCancel, YesNoCancel, YesNo };
-// Answers keep the values the program has always compared against.
+// The values of the answers are those the message box returns (Ok 1, Cancel 2, Yes 6, No 7).
 enum class Answer { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
 
-struct MessageSpec {
+struct BoxRequest {
     QString text;  // plain text; lines break at '\n'
     QString title; // empty: the application's own name
     Buttons buttons = Buttons::Ok;
@@ -25,20 +26,21 @@ struct MessageSpec {
     int defaultButton = 0; // 0-based position among the buttons
 };
 
-struct FileSpec {
+struct FileDialogOptions {
     QString title;
     QString filter; // "Xml File (*.xml)|*.xml|" style: description and pattern pairs
     QString folder; // where the dialog starts
 };
 
 // Every modal box and dialog the program shows goes through here, so tests can script them.
-class Dialogs {
+class Dialogs
+{
 public:
     virtual ~Dialogs() = default;
-    virtual Answer message(const MessageSpec &spec) = 0;
+    virtual Answer message(const BoxRequest &request) = 0;
     // The chosen path, or the empty text when the user cancelled.
-    virtual QString saveFileName(const FileSpec &spec) = 0;
-    virtual QString openFileName(const FileSpec &spec) = 0;
+    virtual QString saveFileName(const FileDialogOptions &options) = 0;
+    virtual QString openFileName(const FileDialogOptions &options) = 0;
     // False when the user cancelled the printer dialog.
     virtual bool choosePrinter(QPrinter &printer) = 0;
     // Shows a window of the program modally; returns once it has been hidden.
@@ -54,7 +56,8 @@ public:
 bool trapErrors(Dialogs &dialogs, const std::function<void()> &procedure, const QString &prefix = QString());
 
 // What the program needs of the desktop besides its dialogs.
-class System {
+class System
+{
 public:
     virtual ~System() = default;
     virtual void beep() = 0;

@@ -9,9 +9,11 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
-namespace platform {
+namespace platform
+{
 
-namespace {
+namespace
+{
 
 QMessageBox::Icon qtIcon(Icon icon)
 {
@@ -60,19 +62,20 @@ QWidget *dialogParent()
 
 } // namespace
 
-Answer QtDialogs::message(const MessageSpec &spec)
+Answer QtDialogs::message(const BoxRequest &request)
 {
     QMessageBox box(dialogParent());
     box.setTextFormat(Qt::PlainText);
-    box.setText(spec.text);
-    box.setWindowTitle(spec.title.isEmpty() ? QApplication::applicationDisplayName() : spec.title);
-    box.setIcon(qtIcon(spec.icon));
-    const QList<ButtonRow> row = buttonRow(spec.buttons);
+    box.setText(request.text);
+    box.setWindowTitle(request.title.isEmpty() ? QApplication::applicationDisplayName() : request.title);
+    box.setIcon(qtIcon(request.icon));
+    const QList<ButtonRow> row = buttonRow(request.buttons);
     QMessageBox::StandardButtons all;
     for (const ButtonRow &b : row)
         all |= b.button;
     box.setStandardButtons(all);
-    const int def = (spec.defaultButton >= 0 && spec.defaultButton < row.size()) ? spec.defaultButton : 0;
+    const int def =
+        (request.defaultButton >= 0 && request.defaultButton < row.size()) ? request.defaultButton : 0;
     box.setDefaultButton(row[def].button);
     // Closing the box counts as Cancel where there is one, else as the only button.
     box.setEscapeButton(all.testFlag(QMessageBox::Cancel) ? QMessageBox::Cancel : row.last().button);
@@ -84,14 +87,16 @@ Answer QtDialogs::message(const MessageSpec &spec)
     return all.testFlag(QMessageBox::Cancel) ? Answer::Cancel : row.last().answer;
 }
 
-QString QtDialogs::saveFileName(const FileSpec &spec)
+QString QtDialogs::saveFileName(const FileDialogOptions &options)
 {
-    return QFileDialog::getSaveFileName(dialogParent(), spec.title, spec.folder, qtFilter(spec.filter));
+    return QFileDialog::getSaveFileName(dialogParent(), options.title, options.folder,
+                                        qtFilter(options.filter));
 }
 
-QString QtDialogs::openFileName(const FileSpec &spec)
+QString QtDialogs::openFileName(const FileDialogOptions &options)
 {
-    return QFileDialog::getOpenFileName(dialogParent(), spec.title, spec.folder, qtFilter(spec.filter));
+    return QFileDialog::getOpenFileName(dialogParent(), options.title, options.folder,
+                                        qtFilter(options.filter));
 }
 
 bool QtDialogs::choosePrinter(QPrinter &printer)
@@ -129,8 +134,9 @@ QString qtFilter(const QString &pairs)
         const QString pattern = parts[i + 1].trimmed();
         if (description.isEmpty())
             continue;
-        filters << (description.contains(pattern) ? description
-                                                  : description + QStringLiteral(" (") + pattern + QLatin1Char(')'));
+        filters << (description.contains(pattern)
+                        ? description
+                        : description + QStringLiteral(" (") + pattern + QLatin1Char(')'));
     }
     return filters.join(QStringLiteral(";;"));
 }

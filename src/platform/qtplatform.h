@@ -4,20 +4,23 @@
 
 #include <QStringList>
 
-namespace platform {
+namespace platform
+{
 
 // The real dialogs of the desktop.
-class QtDialogs : public Dialogs {
+class QtDialogs : public Dialogs
+{
 public:
-    Answer message(const MessageSpec &spec) override;
-    QString saveFileName(const FileSpec &spec) override;
-    QString openFileName(const FileSpec &spec) override;
+    Answer message(const BoxRequest &request) override;
+    QString saveFileName(const FileDialogOptions &options) override;
+    QString openFileName(const FileDialogOptions &options) override;
     bool choosePrinter(QPrinter &printer) override;
     void execModal(QDialog &dialog) override;
 };
 
 // Beep, process end and tray icon of the desktop.
-class QtSystem : public System {
+class QtSystem : public System
+{
 public:
     void beep() override;
     void endProcess() override;

@@ -2,9 +2,12 @@
 
 #include <QDialog>
 
-namespace platform {
+namespace platform
+{
 
-ScriptedPlatform::ScriptedPlatform(bool trayAvailable) : trayAvailable_(trayAvailable) {}
+ScriptedPlatform::ScriptedPlatform(bool trayAvailable) : trayAvailable_(trayAvailable)
+{
+}
 
 void ScriptedPlatform::answer(Answer a, const QString &expectText, std::function<void()> during)
 {
@@ -32,29 +35,30 @@ void ScriptedPlatform::checkNotEnded(const QString &what)
         failures << QStringLiteral("%1 shown after the process ended").arg(what);
 }
 
-Answer ScriptedPlatform::message(const MessageSpec &spec)
+Answer ScriptedPlatform::message(const BoxRequest &request)
 {
-    messages << spec;
-    checkNotEnded(QStringLiteral("message box \"%1\"").arg(spec.text));
+    messages << request;
+    checkNotEnded(QStringLiteral("message box \"%1\"").arg(request.text));
     if (replies_.empty()) {
-        failures << QStringLiteral("unexpected message box: \"%1\"").arg(spec.text);
-        return spec.buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+        failures << QStringLiteral("unexpected message box: \"%1\"").arg(request.text);
+        return request.buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
     }
     Reply r = std::move(replies_.front());
     replies_.pop_front();
-    if (!r.expectText.isEmpty() && !spec.text.contains(r.expectText))
-        failures << QStringLiteral("message box \"%1\" does not contain \"%2\"").arg(spec.text, r.expectText);
+    if (!r.expectText.isEmpty() && !request.text.contains(r.expectText))
+        failures
+            << QStringLiteral("message box \"%1\" does not contain \"%2\"").arg(request.text, r.expectText);
     if (r.during)
         r.during();
     return r.answer;
 }
 
-QString ScriptedPlatform::nextFile(const FileSpec &spec, const QString &kind)
+QString ScriptedPlatform::nextFile(const FileDialogOptions &options, const QString &kind)
 {
-    fileDialogs << spec;
+    fileDialogs << options;
     checkNotEnded(kind);
     if (files_.empty()) {
-        failures << QStringLiteral("unexpected %1 \"%2\"").arg(kind, spec.title);
+        failures << QStringLiteral("unexpected %1 \"%2\"").arg(kind, options.title);
         return QString();
     }
     QString path = files_.front();
@@ -62,14 +66,14 @@ QString ScriptedPlatform::nextFile(const FileSpec &spec, const QString &kind)
     return path;
 }
 
-QString ScriptedPlatform::saveFileName(const FileSpec &spec)
+QString ScriptedPlatform::saveFileName(const FileDialogOptions &options)
 {
-    return nextFile(spec, QStringLiteral("save dialog"));
+    return nextFile(options, QStringLiteral("save dialog"));
 }
 
-QString ScriptedPlatform::openFileName(const FileSpec &spec)
+QString ScriptedPlatform::openFileName(const FileDialogOptions &options)
 {
-    return nextFile(spec, QStringLiteral("open dialog"));
+    return nextFile(options, QStringLiteral("open dialog"));
 }
 
 bool ScriptedPlatform::choosePrinter(QPrinter &)

@@ -9,12 +9,14 @@
 #include <deque>
 #include <functional>
 
-namespace platform {
+namespace platform
+{
 
 // The platform for tests: every box and dialog takes its answer from a queue the test filled,
 // and everything shown is recorded. A box nobody expected, a queue that runs dry or a box
 // shown after the process ended is recorded as a failure, never left waiting for a user.
-class ScriptedPlatform : public Dialogs, public System {
+class ScriptedPlatform : public Dialogs, public System
+{
 public:
     explicit ScriptedPlatform(bool trayAvailable = true);
 
@@ -30,9 +32,9 @@ public:
     void modal(std::function<void(QDialog &)> script);
 
     // Dialogs
-    Answer message(const MessageSpec &spec) override;
-    QString saveFileName(const FileSpec &spec) override;
-    QString openFileName(const FileSpec &spec) override;
+    Answer message(const BoxRequest &request) override;
+    QString saveFileName(const FileDialogOptions &options) override;
+    QString openFileName(const FileDialogOptions &options) override;
     bool choosePrinter(QPrinter &printer) override;
     void execModal(QDialog &dialog) override;
 
@@ -46,8 +48,8 @@ public:
     bool allConsumed() const;
     FakeTrayIcon *tray() const { return tray_; }
 
-    QList<MessageSpec> messages;
-    QList<FileSpec> fileDialogs;
+    QList<BoxRequest> messages;
+    QList<FileDialogOptions> fileDialogs;
     int modalShown = 0;
     int printerDialogs = 0;
     int beeps = 0;
@@ -61,7 +63,7 @@ private:
         std::function<void()> during;
     };
     void checkNotEnded(const QString &what);
-    QString nextFile(const FileSpec &spec, const QString &kind);
+    QString nextFile(const FileDialogOptions &options, const QString &kind);
 
     bool trayAvailable_;
     std::deque<Reply> replies_;

@@ -3,15 +3,15 @@
 #include <QCursor>
 #include <QSystemTrayIcon>
 
-namespace platform {
+namespace platform
+{
 
 QtTrayIcon::QtTrayIcon(QObject *parent) : TrayIcon(parent), icon_(new QSystemTrayIcon(this))
 {
-    connect(icon_, &QSystemTrayIcon::activated, this,
-            [this](QSystemTrayIcon::ActivationReason reason) {
-                if (reason == QSystemTrayIcon::Trigger)
-                    Q_EMIT leftButtonReleased(QCursor::pos());
-            });
+    connect(icon_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::Trigger)
+            Q_EMIT leftButtonReleased(QCursor::pos());
+    });
 }
 
 bool QtTrayIcon::available() const

@@ -7,10 +7,12 @@
 
 class QSystemTrayIcon;
 
-namespace platform {
+namespace platform
+{
 
 // The window's icon in the notification area.
-class TrayIcon : public QObject {
+class TrayIcon : public QObject
+{
     Q_OBJECT
 public:
     using QObject::QObject;
@@ -27,7 +29,8 @@ Q_SIGNALS:
 };
 
 // The tray icon of the desktop, over QSystemTrayIcon.
-class QtTrayIcon : public TrayIcon {
+class QtTrayIcon : public TrayIcon
+{
     Q_OBJECT
 public:
     explicit QtTrayIcon(QObject *parent = nullptr);
@@ -42,11 +45,11 @@ private:
 };
 
 // A tray icon for tests: the desktop's availability is set by the test, clicks are simulated.
-class FakeTrayIcon : public TrayIcon {
+class FakeTrayIcon : public TrayIcon
+{
     Q_OBJECT
 public:
-    explicit FakeTrayIcon(bool available, QObject *parent = nullptr)
-        : TrayIcon(parent), available_(available)
+    explicit FakeTrayIcon(bool available, QObject *parent = nullptr) : TrayIcon(parent), available_(available)
     {
     }
     bool available() const override { return available_; }

@@ -5,9 +5,11 @@
 #include <cstddef>
 #include <iterator>
 
-namespace qst {
+namespace qst
+{
 
-namespace {
+namespace
+{
 
 constexpr size_t kModelCount = kModelli.size();
 constexpr int kPages = 5; // question pages 1..5
@@ -28,10 +30,10 @@ constexpr char kAbsent[] = "<absent>";
 // A null override means "same text as the traditional model".
 struct TextEntry {
     int q = -1;
-    const char *base = nullptr;    // UTF-8
-    const char *mon = nullptr;     // Monistico override, kAbsent, or null
-    const char *dual = nullptr;    // Dualistico override, kAbsent, or null
-    bool indented = false;         // sub-item: the caption starts with kItemIndent blanks
+    const char *base = nullptr; // UTF-8
+    const char *mon = nullptr;  // Monistico override, kAbsent, or null
+    const char *dual = nullptr; // Dualistico override, kAbsent, or null
+    bool indented = false;      // sub-item: the caption starts with kItemIndent blanks
 };
 
 // Sub-items under a heading are pushed right by blanks that belong to the caption.
@@ -102,8 +104,7 @@ constexpr TextEntry kTexts[] = {
              "ottobre 2005 e, in particolare, dal punto 4.5.2.2 e successive \"circostanze "
              "specifiche\") sono emersi aspetti critici in materia d'indipendenza e sono state "
              "individuate eventuali iniziative intraprese o da intraprendere al riguardo?"},
-    {.q = 19,
-     .base = "Si sono tenute periodiche riunioni con i responsabili della società di revisione?"},
+    {.q = 19, .base = "Si sono tenute periodiche riunioni con i responsabili della società di revisione?"},
     {.q = 20,
      .base = "Nel corso delle riunioni di cui alla domanda precedente sono emersi aspetti "
              "rilevanti?"},
@@ -163,56 +164,73 @@ constexpr TextEntry kTexts[] = {
     // Adherence to the governance code: traditional model only.
     {.q = 34,
      .base = "La società ha aderito al Codice di autodisciplina delle società quotate?",
-     .mon = kAbsent, .dual = kAbsent},
-    {.q = 35, .base = "E' stato istituito il comitato per il controllo interno?",
-     .mon = kAbsent, .dual = kAbsent},
+     .mon = kAbsent,
+     .dual = kAbsent},
+    {.q = 35,
+     .base = "E' stato istituito il comitato per il controllo interno?",
+     .mon = kAbsent,
+     .dual = kAbsent},
     // 36, 40 and 42 are answered with a number.
     {.q = 36,
      .base = "Quante riunioni sono state svolte dal comitato per il controllo interno nel corso "
              "dell'anno?",
-     .mon = kAbsent, .dual = kAbsent},
-    {.q = 37, .base = "Sono individuati i preposti al controllo interno?",
-     .mon = kAbsent, .dual = kAbsent},
+     .mon = kAbsent,
+     .dual = kAbsent},
+    {.q = 37, .base = "Sono individuati i preposti al controllo interno?", .mon = kAbsent, .dual = kAbsent},
     {.q = 38,
      .base = "I rapporti tra Comitato e i preposti al controllo interno sono adeguatamente "
              "disciplinati?",
-     .mon = kAbsent, .dual = kAbsent},
-    {.q = 39, .base = "E' stato istituito il comitato per le proposte di nomina?",
-     .mon = kAbsent, .dual = kAbsent},
-    {.q = 40, .base = "Quante riunioni sono state svolte dal comitato nel corso dell'anno?",
-     .mon = kAbsent, .dual = kAbsent},
-    {.q = 41, .base = "E' stato istituito il comitato per la remunerazione?",
-     .mon = kAbsent, .dual = kAbsent},
-    {.q = 42, .base = "Quante riunioni sono state svolte dal comitato nel corso dell'anno?",
-     .mon = kAbsent, .dual = kAbsent},
+     .mon = kAbsent,
+     .dual = kAbsent},
+    {.q = 39,
+     .base = "E' stato istituito il comitato per le proposte di nomina?",
+     .mon = kAbsent,
+     .dual = kAbsent},
+    {.q = 40,
+     .base = "Quante riunioni sono state svolte dal comitato nel corso dell'anno?",
+     .mon = kAbsent,
+     .dual = kAbsent},
+    {.q = 41,
+     .base = "E' stato istituito il comitato per la remunerazione?",
+     .mon = kAbsent,
+     .dual = kAbsent},
+    {.q = 42,
+     .base = "Quante riunioni sono state svolte dal comitato nel corso dell'anno?",
+     .mon = kAbsent,
+     .dual = kAbsent},
     {.q = 43,
      .base = "Il CdA vigila sul generale andamento della gestione, con particolare attenzione alle "
              "situazioni di conflitto di interessi, tenendo in considerazione, in particolare, le "
              "informazioni ricevute dal comitato esecutivo, dagli amministratori delegati e dal "
              "comitato per il controllo interno, nonché confrontando periodicamente i risultati "
              "conseguiti con quelli programmati?",
-     .mon = kAbsent, .dual = kAbsent},
+     .mon = kAbsent,
+     .dual = kAbsent},
     {.q = 44,
      .base = "Il CdA esamina e approva le operazioni aventi un significativo rilievo economico, "
              "patrimoniale e finanziario?",
-     .mon = kAbsent, .dual = kAbsent},
-    {.q = 45, .base = "Nel CdA sono presenti amministratori indipendenti?",
-     .mon = kAbsent, .dual = kAbsent},
+     .mon = kAbsent,
+     .dual = kAbsent},
+    {.q = 45, .base = "Nel CdA sono presenti amministratori indipendenti?", .mon = kAbsent, .dual = kAbsent},
     {.q = 46,
      .base = "Il collegio ritiene che il numero degli amministratori indipendenti sia adeguato?",
-     .mon = kAbsent, .dual = kAbsent},
+     .mon = kAbsent,
+     .dual = kAbsent},
     {.q = 47,
      .base = "Il Comitato esecutivo e/o gli amministratori delegati rendono periodicamente conto "
              "al CdA delle attività svolte nell'esercizio delle deleghe?",
-     .mon = kAbsent, .dual = kAbsent},
+     .mon = kAbsent,
+     .dual = kAbsent},
     {.q = 48,
      .base = "Gli organi delegati forniscono adeguata informativa al CdA e al collegio sindacale "
              "sulle operazioni atipiche, inusuali o con parti correlate?",
-     .mon = kAbsent, .dual = kAbsent},
+     .mon = kAbsent,
+     .dual = kAbsent},
     {.q = 49,
      .base = "Ai sindaci sono state fornite le informazioni sull'attività svolta e sulle "
              "operazioni di maggior rilievo con la periodicità prevista dallo statuto?",
-     .mon = kAbsent, .dual = kAbsent},
+     .mon = kAbsent,
+     .dual = kAbsent},
     // Contents of the report to the shareholders' meeting.
     {.q = 50,
      .base = "Le considerazioni sulle operazioni di maggior rilievo economico, finanziario e "
@@ -293,8 +311,7 @@ constexpr TextEntry kTexts[] = {
     {.q = 70,
      .base = "Gli eventuali aspetti rilevanti  emersi nel corso delle riunioni con i responsabili "
              "della società di revisione?"},
-    {.q = 71,
-     .base = "L'indicazione sull'adesione al codice di autodisciplina delle società quotate?"},
+    {.q = 71, .base = "L'indicazione sull'adesione al codice di autodisciplina delle società quotate?"},
     {.q = 72,
      .base = "Le valutazioni conclusive in ordine all'attività di vigilanza svolta nel corso "
              "dell'esercizio?"},
@@ -509,8 +526,7 @@ constexpr RowDef kRows[] = {
     {5, 69, 67, note("Nota 10.u")},
     {5, 80, 78, note("Nota 10.u.1")},
     {5, 70, 68, note("Nota 10.v")},
-    {5, 71, 69, note("Nota 10.w"), Var::Own, hiddenRow("Nota 10.w"), Var::Own,
-     hiddenRow("Nota 10.w")},
+    {5, 71, 69, note("Nota 10.w"), Var::Own, hiddenRow("Nota 10.w"), Var::Own, hiddenRow("Nota 10.w")},
     {5, 72, 70, note("Nota 10.x")},
     {5, 73, 71, noNoteNA(), Var::Own, note("Nota 10.y"), Var::Absent},
 };
@@ -529,7 +545,7 @@ constexpr Move kMoves[] = {
     {Modello::Dualistico, 5, 71, -1},
 };
 
-using PageRows = std::array<std::vector<RowSpec>, kPages>;
+using PageRows = std::array<std::vector<PageRow>, kPages>;
 
 PageRows buildRows(Modello m)
 {
@@ -548,7 +564,7 @@ PageRows buildRows(Modello m)
         }
         if (var == Var::Absent)
             continue;
-        RowSpec r;
+        PageRow r;
         r.q = d.q;
         r.k = d.k;
         r.link = QString::fromUtf8(look.link);
@@ -562,15 +578,14 @@ PageRows buildRows(Modello m)
     for (const Move &mv : kMoves) {
         if (mv.modello != m)
             continue;
-        std::vector<RowSpec> &rows = pages[static_cast<size_t>(mv.page - 1)];
-        const auto byQ = [](int q) { return [q](const RowSpec &r) { return r.q == q; }; };
+        std::vector<PageRow> &rows = pages[static_cast<size_t>(mv.page - 1)];
+        const auto byQ = [](int q) { return [q](const PageRow &r) { return r.q == q; }; };
         auto from = std::find_if(rows.begin(), rows.end(), byQ(mv.q));
         if (from == rows.end())
             continue;
-        const RowSpec moved = *from;
+        const PageRow moved = *from;
         rows.erase(from);
-        auto to = mv.beforeQ < 0 ? rows.end()
-                                 : std::find_if(rows.begin(), rows.end(), byQ(mv.beforeQ));
+        auto to = mv.beforeQ < 0 ? rows.end() : std::find_if(rows.begin(), rows.end(), byQ(mv.beforeQ));
         rows.insert(to, moved);
     }
     return pages;
@@ -665,9 +680,9 @@ GeneralLabels buildGeneralLabels(Modello m)
         dual ? QString() : professionalita,
     };
     g.labelGenerale8Tip = u8("Eletto dalle minoranze");
-    g.label7 = pick("Requisiti di professionalità dei sindaci",
-                    "Requisiti di professionalità ed indipendenza",
-                    "Requisiti di professionalità ed indipendenza");
+    g.label7 =
+        pick("Requisiti di professionalità dei sindaci", "Requisiti di professionalità ed indipendenza",
+             "Requisiti di professionalità ed indipendenza");
     return g;
 }
 
@@ -675,20 +690,19 @@ GeneralLabels buildGeneralLabels(Modello m)
 
 std::optional<QString> testoDomanda(Modello m, int q)
 {
-    static const std::array<Catalogue, kModelCount> catalogues = {
-        buildCatalogue(Modello::Tradizionale), buildCatalogue(Modello::Dualistico),
-        buildCatalogue(Modello::Monistico)};
+    static const std::array<Catalogue, kModelCount> catalogues = {buildCatalogue(Modello::Tradizionale),
+                                                                  buildCatalogue(Modello::Dualistico),
+                                                                  buildCatalogue(Modello::Monistico)};
     if (q < 0 || q >= kLabels)
         return std::nullopt;
     return catalogues[indexOf(m)][static_cast<size_t>(q)];
 }
 
-const std::vector<RowSpec> &righePagina(Modello m, int page)
+const std::vector<PageRow> &righePagina(Modello m, int page)
 {
     static const std::array<PageRows, kModelCount> rows = {
-        buildRows(Modello::Tradizionale), buildRows(Modello::Dualistico),
-        buildRows(Modello::Monistico)};
-    static const std::vector<RowSpec> none;
+        buildRows(Modello::Tradizionale), buildRows(Modello::Dualistico), buildRows(Modello::Monistico)};
+    static const std::vector<PageRow> none;
     if (page < 1 || page > kPages)
         return none;
     return rows[indexOf(m)][static_cast<size_t>(page - 1)];
@@ -696,9 +710,9 @@ const std::vector<RowSpec> &righePagina(Modello m, int page)
 
 const GeneralLabels &etichetteGenerali(Modello m)
 {
-    static const std::array<GeneralLabels, kModelCount> labels = {
-        buildGeneralLabels(Modello::Tradizionale), buildGeneralLabels(Modello::Dualistico),
-        buildGeneralLabels(Modello::Monistico)};
+    static const std::array<GeneralLabels, kModelCount> labels = {buildGeneralLabels(Modello::Tradizionale),
+                                                                  buildGeneralLabels(Modello::Dualistico),
+                                                                  buildGeneralLabels(Modello::Monistico)};
     return labels[indexOf(m)];
 }
 

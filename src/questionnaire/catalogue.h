@@ -6,7 +6,8 @@
 #include <optional>
 #include <vector>
 
-namespace qst {
+namespace qst
+{
 
 // The question catalogue of a model: the caption of LABEL_RIQUADRO(q) after the window loaded,
 // or nullopt where the model has no such label. Traditional labels 77 and 78 exist with the
@@ -14,12 +15,12 @@ namespace qst {
 std::optional<QString> testoDomanda(Modello m, int q);
 
 // One row of a question page, in screen order.
-struct RowSpec {
-    int q = -1;             // question label
-    int k = -1;             // answer group on the row; -1 for a heading row
-    QString link;           // caption of Label_NOTA(k) ("NO" for a group without a note)
+struct PageRow {
+    int q = -1;   // question label
+    int k = -1;   // answer group on the row; -1 for a heading row
+    QString link; // caption of Label_NOTA(k) ("NO" for a group without a note)
     bool linkVisible = false;
-    bool naVisible = false; // Check_NA(k) shown
+    bool naVisible = false;   // Check_NA(k) shown
     bool frameHidden = false; // the answer frame is hidden (number box rows, hidden rows)
     bool labelHidden = false; // the question label is hidden (the whole row is hidden)
 };
@@ -27,7 +28,7 @@ struct RowSpec {
 // The rows of question page `page` (1 = "Riquadro I [1/2]" .. 5 = "Riquadro III [2/2]") of
 // model m, top to bottom, only the rows the model has. Page 3 of Dualistico and Monistico
 // has no rows.
-const std::vector<RowSpec> &righePagina(Modello m, int page);
+const std::vector<PageRow> &righePagina(Modello m, int page);
 
 // Texts of the "Dati Generali" page that differ by model, and the fixed ones.
 struct GeneralLabels {

@@ -4,9 +4,11 @@
 #include <stdexcept>
 #include <string>
 
-namespace qst {
+namespace qst
+{
 
-namespace {
+namespace
+{
 
 int parseNumber(std::string_view &s)
 {

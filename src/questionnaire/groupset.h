@@ -4,7 +4,8 @@
 #include <string_view>
 #include <vector>
 
-namespace qst {
+namespace qst
+{
 
 // Number of answer groups (0..81) shared by the boxes, the note links and both note tables.
 inline constexpr int kGroups = 82;
@@ -13,7 +14,8 @@ inline constexpr int kLabels = 81;
 
 // A set of small indices written the way the tables of the form write them: "0-3, 11-16, 18".
 // Used for answer groups and question labels alike.
-class IndexSet {
+class IndexSet
+{
 public:
     IndexSet() = default;
     explicit IndexSet(std::string_view ranges);

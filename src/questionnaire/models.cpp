@@ -1,8 +1,10 @@
 #include "models.h"
 
-namespace qst {
+namespace qst
+{
 
-namespace {
+namespace
+{
 
 QString captionOf(const QString &suffix)
 {
@@ -97,8 +99,7 @@ ModelTable makeMonistico()
 
 const ModelTable &modelTable(Modello m)
 {
-    static const std::array<ModelTable, 3> tables = {makeTradizionale(), makeDualistico(),
-                                                     makeMonistico()};
+    static const std::array<ModelTable, 3> tables = {makeTradizionale(), makeDualistico(), makeMonistico()};
     return tables[static_cast<size_t>(m)];
 }
 

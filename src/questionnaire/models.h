@@ -7,7 +7,8 @@
 #include <array>
 #include <vector>
 
-namespace qst {
+namespace qst
+{
 
 // The three governance models. The integer values index per-model tables.
 enum class Modello { Tradizionale = 0, Dualistico = 1, Monistico = 2 };
@@ -27,13 +28,13 @@ struct ModelTable {
     QString modelElement;
     QString memberElement;
     int gridColumns;
-    IndexSet answerGroups;  // groups with a Check_SI box and a Label_NOTA link
-    IndexSet noNaGroups;    // groups with Check_NO and Check_NA boxes
+    IndexSet answerGroups; // groups with a Check_SI box and a Label_NOTA link
+    IndexSet noNaGroups;   // groups with Check_NO and Check_NA boxes
     IndexSet questionLabels;
     bool riquadroIIHasQuestions;
     std::vector<int> meetingFields; // TEXT_GENERALE indices of the meeting counts
     bool hasRiunioniNA;
-    bool hasNumberBoxes;    // TEXT 0-2 on "Riquadro II"
+    bool hasNumberBoxes; // TEXT 0-2 on "Riquadro II"
 
     // Note-opening lists of the answer boxes and links.
     IndexSet siOpening;
@@ -42,8 +43,8 @@ struct ModelTable {
     IndexSet noLink;
     IndexSet siOrNoLink;
 
-    int noteColumn() const { return gridColumns - 2; } // hidden professional-requirements note
-    int noteCell() const { return gridColumns - 1; }   // the clickable note cell
+    int noteColumn() const { return gridColumns - 2; }     // hidden professional-requirements note
+    int noteCell() const { return gridColumns - 1; }       // the clickable note cell
     int lastDataColumn() const { return gridColumns - 2; } // filled-row test runs 1..this
 };
 

@@ -1,15 +1,17 @@
 #include "modelstate.h"
 
-#include "platform/error.h"
+#include "core/error.h"
 
-namespace qst {
+namespace qst
+{
 
-namespace {
+namespace
+{
 
 void checkIndex(int k)
 {
     if (k < 0 || k >= kGroups)
-        throw platform::SchedaError(QStringLiteral("Indice non compreso nell'intervallo"));
+        throw core::outOfRange();
 }
 
 } // namespace

@@ -7,11 +7,13 @@
 #include <array>
 #include <optional>
 
-namespace qst {
+namespace qst
+{
 
 // One of the two note tables: 82 texts indexed by answer group. An index outside 0..81 is an
 // error, raised as the program's exception.
-class NoteTable {
+class NoteTable
+{
 public:
     const QString &at(int k) const;
     void set(int k, const QString &text);

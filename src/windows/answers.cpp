@@ -1,22 +1,19 @@
 #include "answers.h"
 
+#include "core/error.h"
 #include "modelmodule.h"
 #include "notelink.h"
 #include "notewindow.h"
-#include "platform/error.h"
 #include "questionnairewindow.h"
 
 #include <QCheckBox>
 #include <QPlainTextEdit>
 
-namespace win {
-
-namespace {
-
-platform::SchedaError outOfRange()
+namespace win
 {
-    return platform::SchedaError(QStringLiteral("Indice non compreso nell'intervallo"));
-}
+
+namespace
+{
 
 void untick(QCheckBox *box)
 {
@@ -26,7 +23,8 @@ void untick(QCheckBox *box)
 
 // Sets a click guard for one run of a procedure and puts back what it held, also when the
 // procedure ends on an error.
-class Guard {
+class Guard
+{
 public:
     explicit Guard(bool &flag) : flag_(flag), previous_(flag) { flag_ = true; }
     ~Guard() { flag_ = previous_; }
@@ -67,14 +65,14 @@ void AnswerRules::trapping(const std::function<void()> &procedure)
 NoteLink &AnswerRules::link(int k) const
 {
     if (k < 0 || k >= qst::kGroups || !w_.Label_NOTA[static_cast<size_t>(k)])
-        throw outOfRange();
+        throw core::outOfRange();
     return *w_.Label_NOTA[static_cast<size_t>(k)];
 }
 
 QCheckBox *AnswerRules::box(const std::array<QCheckBox *, qst::kGroups> &boxes, int k) const
 {
     if (k < 0 || k >= qst::kGroups)
-        throw outOfRange();
+        throw core::outOfRange();
     return boxes[static_cast<size_t>(k)];
 }
 
@@ -111,7 +109,7 @@ void AnswerRules::clickSi(int k)
     QCheckBox *si = box(w_.Check_SI, k);
     NoteLink &nota = link(k);
     if (!si)
-        throw outOfRange();
+        throw core::outOfRange();
 
     s.notaGriglia = false;
     m_.segnaModifica(qst::Evento::CheckClick);
@@ -148,7 +146,7 @@ void AnswerRules::clickNo(int k)
     QCheckBox *no = box(w_.Check_NO, k);
     NoteLink &nota = link(k);
     if (!no)
-        throw outOfRange();
+        throw core::outOfRange();
 
     m_.segnaModifica(qst::Evento::CheckClick);
     s.indiceNota = k;
@@ -181,7 +179,7 @@ void AnswerRules::clickNa(int k)
 {
     QCheckBox *na = box(w_.Check_NA, k);
     if (!na)
-        throw outOfRange();
+        throw core::outOfRange();
 
     m_.segnaModifica(qst::Evento::CheckClick);
     if (m_.state.inCaricamento)

@@ -9,7 +9,8 @@
 
 class QCheckBox;
 
-namespace win {
+namespace win
+{
 
 class ModelModule;
 class NoteLink;
@@ -22,7 +23,8 @@ class QuestionnaireWindow;
 // procedure inside the assignment, and only when its value changes. Unticking a sibling box
 // from one procedure therefore runs the sibling's procedure nested inside it; the window-wide
 // guards tell the nested run to leave the other boxes alone.
-class AnswerRules : public QObject {
+class AnswerRules : public QObject
+{
     Q_OBJECT
 public:
     AnswerRules(QuestionnaireWindow &window, ModelModule &module);

@@ -3,7 +3,8 @@
 #include <QPainter>
 #include <QPixmap>
 
-namespace win {
+namespace win
+{
 
 QIcon appIcon()
 {
@@ -35,7 +36,8 @@ QIcon appIcon()
 #include <QScreen>
 #include <QWidget>
 
-namespace win {
+namespace win
+{
 
 void centerOnScreen(QWidget &window)
 {

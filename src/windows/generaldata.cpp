@@ -1,8 +1,8 @@
 #include "generaldata.h"
 
+#include "core/error.h"
 #include "gridrules.h"
 #include "modelmodule.h"
-#include "platform/error.h"
 #include "questionnairewindow.h"
 
 #include <QCheckBox>
@@ -10,9 +10,11 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-namespace win {
+namespace win
+{
 
-namespace {
+namespace
+{
 
 // The keyboard rule a general-data field follows.
 enum class FieldRule { Free, TaxCode, DatePart, Digits, Count };
@@ -99,8 +101,7 @@ int keyAsciiOf(const QEvent *event)
     return static_cast<int>(chars.first());
 }
 
-GeneralDataRules::GeneralDataRules(QuestionnaireWindow &window, ModelModule &module)
-    : w_(window), m_(module)
+GeneralDataRules::GeneralDataRules(QuestionnaireWindow &window, ModelModule &module) : w_(window), m_(module)
 {
 }
 
@@ -204,7 +205,7 @@ void GeneralDataRules::TEXT_GENERALE_KeyPress(int index, int &keyAscii)
 {
     const QLineEdit *field = w_.TEXT_GENERALE.at(static_cast<size_t>(index));
     if (!field)
-        throw platform::SchedaError(QStringLiteral("Indice non compreso nell'intervallo"));
+        throw core::outOfRange();
     const int length = static_cast<int>(field->text().size());
     const bool nothingSelected = !field->hasSelectedText();
     const bool digit = isDigitCode(keyAscii);
@@ -275,7 +276,7 @@ void GeneralDataRules::TEXT_KeyPress(int index, int &keyAscii)
 {
     const QLineEdit *box = w_.TEXT.at(static_cast<size_t>(index));
     if (!box)
-        throw platform::SchedaError(QStringLiteral("Indice non compreso nell'intervallo"));
+        throw core::outOfRange();
     const bool digit = isDigitCode(keyAscii);
     if (keyAscii == 8)
         return;

@@ -5,7 +5,8 @@
 #include <QObject>
 #include <memory>
 
-namespace win {
+namespace win
+{
 
 class GridRules;
 class ModelModule;
@@ -14,7 +15,8 @@ class QuestionnaireWindow;
 // Key, change and leaving rules of the general-data fields, the number boxes of "Riquadro II"
 // and the "N/A" box of the executive-committee count. Owns the rules of the members grid,
 // which stands on the same page.
-class GeneralDataRules : public QObject {
+class GeneralDataRules : public QObject
+{
     Q_OBJECT
 public:
     GeneralDataRules(QuestionnaireWindow &window, ModelModule &module);

@@ -18,12 +18,15 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-namespace win {
+namespace win
+{
 
-namespace {
+namespace
+{
 
 // Column titles standing above the members grid, each over its column.
-class GridHeader : public QWidget {
+class GridHeader : public QWidget
+{
 public:
     GridHeader(MembersGrid *grid, QWidget *parent) : QWidget(parent), grid_(grid)
     {

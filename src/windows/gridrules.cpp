@@ -1,10 +1,10 @@
 #include "gridrules.h"
 
+#include "core/error.h"
 #include "generaldata.h"
 #include "membersgrid.h"
 #include "modelmodule.h"
 #include "notewindow.h"
-#include "platform/error.h"
 #include "questionnairewindow.h"
 
 #include <QKeyEvent>
@@ -13,9 +13,11 @@
 #include <QScopedValueRollback>
 #include <QScrollBar>
 
-namespace win {
+namespace win
+{
 
-namespace {
+namespace
+{
 
 constexpr int kTaxCodeColumn = 2;
 constexpr int kMinorityColumn = 3; // elected by the minority: "SI", "NO" or empty
@@ -43,8 +45,7 @@ void GridRules::connectControls()
     grid_.viewport()->installEventFilter(this);
 
     connect(editor, &QLineEdit::textChanged, this, [this] { guarded([this] { txtEdit_Change(); }); });
-    connect(&grid_, &QAbstractItemView::clicked, this,
-            [this] { guarded([this] { MSHFlexGrid1_Click(); }); });
+    connect(&grid_, &QAbstractItemView::clicked, this, [this] { guarded([this] { MSHFlexGrid1_Click(); }); });
     connect(w_.btnAggiungi, &QPushButton::clicked, this,
             [this] { guarded([this] { btnAggiungi_Click(); }); });
     for (QScrollBar *bar : {grid_.verticalScrollBar(), grid_.horizontalScrollBar()}) {
@@ -240,7 +241,7 @@ void GridRules::txtEdit_LostFocus()
         const QString text = grid_.textMatrix(row_, column_);
         const QString upper = text.toUpper();
         if (!text.isEmpty() && upper != QStringLiteral("SI") && upper != QStringLiteral("NO")) {
-            m_.platform.dialogs.message(platform::MessageSpec{
+            m_.platform.dialogs.message(platform::BoxRequest{
                 QStringLiteral("E' possibile inserire soltanto SI o NO"), QStringLiteral("Attenzione"),
                 platform::Buttons::Ok, platform::Icon::None, 0});
             grid_.setTextMatrix(row_, column_, QString());

@@ -3,7 +3,8 @@
 #include <QObject>
 #include <QString>
 
-namespace win {
+namespace win
+{
 
 class MembersGrid;
 class ModelModule;
@@ -12,7 +13,8 @@ class QuestionnaireWindow;
 // The members grid at work: adding rows, opening a cell in the floating editor txtEdit, the
 // editor's key and leaving rules per column, and the note cell that opens the note window.
 // The editor stays tied to the cell it was opened on until it is opened again.
-class GridRules : public QObject {
+class GridRules : public QObject
+{
     Q_OBJECT
 public:
     GridRules(QuestionnaireWindow &window, ModelModule &module);

@@ -3,10 +3,10 @@
 #include <QHeaderView>
 #include <QStyle>
 
-namespace win {
+namespace win
+{
 
-MembersGrid::MembersGrid(const qst::ModelTable &table, QWidget *parent)
-    : QTableWidget(parent), table_(table)
+MembersGrid::MembersGrid(const qst::ModelTable &table, QWidget *parent) : QTableWidget(parent), table_(table)
 {
     setObjectName(QStringLiteral("MSHFlexGrid1"));
     horizontalHeader()->hide();

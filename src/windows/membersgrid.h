@@ -4,11 +4,13 @@
 
 #include <QTableWidget>
 
-namespace win {
+namespace win
+{
 
 // The members grid (MSHFlexGrid1): one row per member, no header row, every cell text.
 // Qt's own item editing is off; cells are edited through the window's floating editor.
-class MembersGrid : public QTableWidget {
+class MembersGrid : public QTableWidget
+{
     Q_OBJECT
 public:
     explicit MembersGrid(const qst::ModelTable &table, QWidget *parent = nullptr);

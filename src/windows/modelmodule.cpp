@@ -1,23 +1,23 @@
 #include "modelmodule.h"
 
+#include "core/error.h"
 #include "membersgrid.h"
+#include "notelink.h"
 #include "notewindow.h"
+#include "platform/trayicon.h"
 #include "questionnaire/catalogue.h"
 #include "questionnairewindow.h"
-#include "notelink.h"
-#include "platform/error.h"
-#include "platform/trayicon.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 
-namespace win {
+namespace win
+{
 
 using platform::Answer;
 
-ModelModule::ModelModule(qst::Modello m, platform::Platform p)
-    : platform(p), table_(qst::modelTable(m))
+ModelModule::ModelModule(qst::Modello m, platform::Platform p) : platform(p), table_(qst::modelTable(m))
 {
 }
 
@@ -58,9 +58,9 @@ void ModelModule::stampaScheda()
 
 Answer ModelModule::chiediSalvataggio()
 {
-    return platform.dialogs.message(platform::MessageSpec{
-        qst::unsavedEditsText(), qst::kUnsavedEditsTitle, platform::Buttons::YesNoCancel,
-        platform::Icon::Information, 1});
+    return platform.dialogs.message(platform::BoxRequest{qst::unsavedEditsText(), qst::kUnsavedEditsTitle,
+                                                         platform::Buttons::YesNoCancel,
+                                                         platform::Icon::Information, 1});
 }
 
 void ModelModule::terminaProcesso()
@@ -111,14 +111,14 @@ bool ModelModule::notaApribile(int k) const
 {
     const QuestionnaireWindow *w = window_.get();
     if (!w || k < 0 || k >= qst::kGroups)
-        throw platform::SchedaError(QStringLiteral("Indice non compreso nell'intervallo"));
+        throw core::outOfRange();
     const size_t i = static_cast<size_t>(k);
     if (w->Label_NOTA[i] && w->Label_NOTA[i]->isRed())
         return true;
     const bool si = w->Check_SI[i] && w->Check_SI[i]->isChecked();
     const bool no = w->Check_NO[i] && w->Check_NO[i]->isChecked();
-    return (table_.siLink.contains(k) && si) || (table_.noLink.contains(k) && no)
-        || (table_.siOrNoLink.contains(k) && (si || no));
+    return (table_.siLink.contains(k) && si) || (table_.noLink.contains(k) && no) ||
+           (table_.siOrNoLink.contains(k) && (si || no));
 }
 
 bool ModelModule::membroCompilato(int row) const

@@ -2,20 +2,22 @@
 
 #include "commands.h"
 #include "platform/dialogs.h"
-#include "questionnaire/modelstate.h"
 #include "questionnaire/models.h"
+#include "questionnaire/modelstate.h"
 
 #include <QPointer>
 #include <memory>
 
-namespace win {
+namespace win
+{
 
 class QuestionnaireWindow;
 class NoteWindow;
 
 // The procedure module of one governance model: its state, its window (created on first use)
 // and the procedures that work on them. The application owns one per model.
-class ModelModule {
+class ModelModule
+{
 public:
     ModelModule(qst::Modello m, platform::Platform platform);
     ~ModelModule();

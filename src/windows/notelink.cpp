@@ -2,7 +2,8 @@
 
 #include <QMouseEvent>
 
-namespace win {
+namespace win
+{
 
 NoteLink::NoteLink(const QString &caption, QWidget *parent) : QLabel(caption, parent)
 {

@@ -2,7 +2,8 @@
 
 #include <QLabel>
 
-namespace win {
+namespace win
+{
 
 // Colours a note link is painted with: red marks a note that is present.
 inline constexpr quint32 kColorRed = 255;
@@ -11,7 +12,8 @@ inline constexpr quint32 kColorButtonText = 0x80000012u;
 
 // A note link (Label_NOTA): a clickable label whose foreground colour tells whether its note
 // holds text. The colour is kept as the value the program sets, and drawn from it.
-class NoteLink : public QLabel {
+class NoteLink : public QLabel
+{
     Q_OBJECT
 public:
     explicit NoteLink(const QString &caption, QWidget *parent = nullptr);

@@ -1,9 +1,9 @@
 #include "notewindow.h"
 
+#include "core/error.h"
 #include "membersgrid.h"
 #include "modelmodule.h"
 #include "notelink.h"
-#include "platform/error.h"
 #include "questionnairewindow.h"
 
 #include <QCheckBox>
@@ -20,14 +20,11 @@
 
 #include <algorithm>
 
-namespace win {
-
-namespace {
-
-platform::SchedaError outOfRange()
+namespace win
 {
-    return platform::SchedaError(QStringLiteral("Indice non compreso nell'intervallo"));
-}
+
+namespace
+{
 
 // The character that ends a paragraph of the text box's document, where the text has a line
 // break.
@@ -188,7 +185,7 @@ NoteLink &NoteWindow::linkMostrato()
     const int k = m_.state.indiceNota;
     QuestionnaireWindow &w = m_.window();
     if (k < 0 || k >= qst::kGroups || !w.Label_NOTA[static_cast<size_t>(k)])
-        throw outOfRange();
+        throw core::outOfRange();
     return *w.Label_NOTA[static_cast<size_t>(k)];
 }
 
@@ -196,7 +193,7 @@ qst::NoteTable &NoteWindow::tabellaMostrata()
 {
     const int k = m_.state.indiceNota;
     if (k < 0 || k >= qst::kGroups)
-        throw outOfRange();
+        throw core::outOfRange();
     return tickedBox(m_.window().Check_SI[static_cast<size_t>(k)]) ? m_.state.noteSi : m_.state.noteNo;
 }
 
@@ -217,7 +214,7 @@ void NoteWindow::Form_Activate()
         MembersGrid &grid = *m_.window().MSHFlexGrid1;
         const int r = grid.currentRow();
         if (r < 0 || r >= grid.rowCount())
-            throw outOfRange();
+            throw core::outOfRange();
         riga_ = r;
         testoDaMostrare_ = normalizzaTesto(grid.textMatrix(r, m_.table().noteColumn()));
         const QString label = grid.textMatrix(r, 0);
@@ -249,7 +246,7 @@ void NoteWindow::End_Note_Click()
     if (s.notaGriglia) {
         MembersGrid &grid = *m_.window().MSHFlexGrid1;
         if (riga_ < 0 || riga_ >= grid.rowCount())
-            throw outOfRange();
+            throw core::outOfRange();
         grid.setTextMatrix(riga_, m_.table().noteColumn(), text);
         grid.setTextMatrix(riga_, m_.table().noteCell(), vuoto ? QString() : QStringLiteral("SI"));
     } else {
@@ -296,7 +293,7 @@ void NoteWindow::TEXT_NOTE_Change()
         return;
     }
     if (!avvisoLunghezza_)
-        m_.platform.dialogs.message(platform::MessageSpec{
+        m_.platform.dialogs.message(platform::BoxRequest{
             QStringLiteral("ATTENZIONE: la lunghezza della stringa inserita è maggiore di 65000:\n"
                            "i caratteri in eccesso verranno automaticamente cancellati. Verificare!!!"),
             QStringLiteral("Warning"), platform::Buttons::Ok, platform::Icon::Information, 0});
@@ -330,7 +327,7 @@ bool NoteWindow::TEXT_NOTE_KeyPress(const QKeyEvent &event)
         dropped = true;
     }
     if (lunghezza() >= qst::kNoteLimit && code != 13 && code != 8) {
-        m_.platform.dialogs.message(platform::MessageSpec{
+        m_.platform.dialogs.message(platform::BoxRequest{
             QStringLiteral("ATTENZIONE: è stato raggiunto il numero massimo dei caratteri.\n"
                            "Operazione annullata!!!"),
             QString(), platform::Buttons::Ok, platform::Icon::None, 0});

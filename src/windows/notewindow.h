@@ -10,11 +10,13 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
-namespace qst {
+namespace qst
+{
 class NoteTable;
 }
 
-namespace win {
+namespace win
+{
 
 class ModelModule;
 class NoteLink;
@@ -30,7 +32,8 @@ class NoteLink;
 // The note text is handled in the form the program keeps it: line breaks as CR LF, every other
 // character as typed (no-break spaces included). Its length is counted in that form, so a line
 // break counts two characters.
-class NoteWindow : public QDialog {
+class NoteWindow : public QDialog
+{
     Q_OBJECT
 public:
     explicit NoteWindow(ModelModule &module);

@@ -2,11 +2,11 @@
 
 #include "answers.h"
 #include "appicon.h"
+#include "core/error.h"
 #include "generaldata.h"
 #include "membersgrid.h"
 #include "modelmodule.h"
 #include "notelink.h"
-#include "platform/error.h"
 #include "platform/trayicon.h"
 
 #include <QAction>
@@ -18,7 +18,8 @@
 #include <QTabWidget>
 #include <QTimer>
 
-namespace win {
+namespace win
+{
 
 QuestionnaireWindow::QuestionnaireWindow(ModelModule &module) : module_(module)
 {

@@ -17,11 +17,13 @@ class QBoxLayout;
 class QPushButton;
 class QTabWidget;
 
-namespace platform {
+namespace platform
+{
 class TrayIcon;
 }
 
-namespace win {
+namespace win
+{
 
 class AnswerRules;
 class GeneralDataRules;
@@ -33,8 +35,10 @@ class NoteLink;
 void scrollingPage(QWidget *page, QWidget *content);
 
 // The questionnaire window of one governance model, built from the model's tables. Controls
-// keep the names and indices the program has always used; an element a model lacks is null.
-class QuestionnaireWindow : public QWidget {
+// keep their names and are arrays indexed by answer group, question label or field index; an
+// element a model lacks is null.
+class QuestionnaireWindow : public QWidget
+{
     Q_OBJECT
 public:
     explicit QuestionnaireWindow(ModelModule &module);

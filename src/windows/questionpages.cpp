@@ -17,9 +17,11 @@
 
 #include <algorithm>
 
-namespace win {
+namespace win
+{
 
-namespace {
+namespace
+{
 
 struct PageColumns {
     int labelWidth; // twips
@@ -93,7 +95,8 @@ QWidget *QuestionnaireWindow::buildAnswerRow(int k, bool naVisible)
     const int top = 4;
     const int gap = 6;
     Check_SI[i]->move(twips(150), top);
-    const int noX = std::max(twips(adequacy ? 1200 : 950), Check_SI[i]->x() + Check_SI[i]->sizeHint().width() + gap);
+    const int noX =
+        std::max(twips(adequacy ? 1200 : 950), Check_SI[i]->x() + Check_SI[i]->sizeHint().width() + gap);
     Check_NO[i]->move(noX, top);
     const int naX = std::max(twips(1750), noX + Check_NO[i]->sizeHint().width() + gap);
     Check_NA[i]->move(naX, top);
@@ -140,7 +143,7 @@ void QuestionnaireWindow::buildQuestionPage(QWidget *page, int tab)
         grid->addWidget(intro, row++, 0, 1, 3);
     }
 
-    for (const qst::RowSpec &r : qst::righePagina(m, tab)) {
+    for (const qst::PageRow &r : qst::righePagina(m, tab)) {
         auto *label = new QLabel(QStringLiteral("Label6"), frame);
         label->setObjectName(QStringLiteral("LABEL_RIQUADRO_%1").arg(r.q));
         label->setTextFormat(Qt::PlainText);

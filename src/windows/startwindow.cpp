@@ -7,15 +7,16 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace win {
+namespace win
+{
 
 StartWindow::StartWindow(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Inizio"));
     setWindowTitle(qst::titoloInizio());
     setWindowIcon(appIcon());
-    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(twips(240), twips(120), twips(240), twips(240));
@@ -44,8 +45,8 @@ StartWindow::StartWindow(QWidget *parent) : QWidget(parent)
     // Tab order and top-to-bottom order are the same: traditional, monistic, dualistic.
     btnTradzionale = button(QStringLiteral("Modello Tradizionale"), QStringLiteral("btnTradzionale"),
                             qst::Modello::Tradizionale);
-    btnMonistico = button(QStringLiteral("Modello  Monistico"), QStringLiteral("btnMonistico"),
-                          qst::Modello::Monistico);
+    btnMonistico =
+        button(QStringLiteral("Modello  Monistico"), QStringLiteral("btnMonistico"), qst::Modello::Monistico);
     btnDualistico = button(QStringLiteral("Modello  Dualistico"), QStringLiteral("btnDualistico"),
                            qst::Modello::Dualistico);
     setFixedSize(twips(5760), twips(3465));

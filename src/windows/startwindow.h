@@ -7,10 +7,12 @@
 class QLabel;
 class QPushButton;
 
-namespace win {
+namespace win
+{
 
 // The start window (Inizio): the user picks the governance model.
-class StartWindow : public QWidget {
+class StartWindow : public QWidget
+{
     Q_OBJECT
 public:
     explicit StartWindow(QWidget *parent = nullptr);

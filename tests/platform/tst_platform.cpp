@@ -8,7 +8,8 @@
 using platform::Answer;
 using platform::ScriptedPlatform;
 
-class TestPlatform : public QObject {
+class TestPlatform : public QObject
+{
     Q_OBJECT
 
 private Q_SLOTS:
@@ -27,11 +28,11 @@ void TestPlatform::answersInOrderAndRecordsBoxes()
     bool during = false;
     p.answer(Answer::Yes, QStringLiteral("perse"), [&] { during = true; });
     p.answer(Answer::Cancel);
-    const platform::MessageSpec spec{QStringLiteral("tutte perse"), QStringLiteral("Warning"),
-                                     platform::Buttons::YesNoCancel, platform::Icon::Information, 1};
-    QCOMPARE(p.platform().dialogs.message(spec), Answer::Yes);
+    const platform::BoxRequest request{QStringLiteral("tutte perse"), QStringLiteral("Warning"),
+                                       platform::Buttons::YesNoCancel, platform::Icon::Information, 1};
+    QCOMPARE(p.platform().dialogs.message(request), Answer::Yes);
     QVERIFY(during);
-    QCOMPARE(p.message(spec), Answer::Cancel);
+    QCOMPARE(p.message(request), Answer::Cancel);
     QCOMPARE(p.messages.size(), 2);
     QCOMPARE(p.messages[0].title, QStringLiteral("Warning"));
     QCOMPARE(p.messages[0].defaultButton, 1);
@@ -64,9 +65,10 @@ void TestPlatform::fileDialogsCancelAsEmptyText()
     ScriptedPlatform p;
     p.chooseFile(QStringLiteral("scheda.xml"));
     p.chooseFile(QString());
-    const platform::FileSpec spec{QStringLiteral("Salva file"), QStringLiteral("Xml File (*.xml)|*.xml|"), QString()};
-    QCOMPARE(p.saveFileName(spec), QStringLiteral("scheda.xml"));
-    QCOMPARE(p.openFileName(spec), QString());
+    const platform::FileDialogOptions options{QStringLiteral("Salva file"),
+                                              QStringLiteral("Xml File (*.xml)|*.xml|"), QString()};
+    QCOMPARE(p.saveFileName(options), QStringLiteral("scheda.xml"));
+    QCOMPARE(p.openFileName(options), QString());
     QCOMPARE(p.fileDialogs.size(), 2);
     QCOMPARE(p.fileDialogs[0].title, QStringLiteral("Salva file"));
     QVERIFY(p.failures.isEmpty());
@@ -101,7 +103,8 @@ void TestPlatform::modalWindowLeftOpenIsClosedAndReported()
 
 void TestPlatform::qtFilterConversion()
 {
-    QCOMPARE(platform::qtFilter(QStringLiteral("Xml File (*.xml)|*.xml|")), QStringLiteral("Xml File (*.xml)"));
+    QCOMPARE(platform::qtFilter(QStringLiteral("Xml File (*.xml)|*.xml|")),
+             QStringLiteral("Xml File (*.xml)"));
     QCOMPARE(platform::qtFilter(QStringLiteral("Testo|*.txt|Tutti (*.*)|*.*")),
              QStringLiteral("Testo (*.txt);;Tutti (*.*)"));
 }

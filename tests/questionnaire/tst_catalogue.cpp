@@ -9,7 +9,8 @@ using namespace qst;
 
 Q_DECLARE_METATYPE(qst::Modello)
 
-namespace {
+namespace
+{
 
 constexpr Modello T = Modello::Tradizionale;
 constexpr Modello D = Modello::Dualistico;
@@ -26,10 +27,10 @@ struct Expect {
 };
 constexpr Expect kExpect[] = {
     {"Tradizionale", "collegio sindacale", "0-80", "0-81", 79, 79},
-    {"Dualistico", "consiglio di sorveglianza", "0-32, 50-72, 74-76, 79, 80",
-     "0-30, 48-70, 72-74, 77-81", 61, 60},
-    {"Monistico", "comitato per il controllo sulla gestione", "0-33, 50-76, 79, 80",
-     "0-31, 48-74, 77-81", 63, 62},
+    {"Dualistico", "consiglio di sorveglianza", "0-32, 50-72, 74-76, 79, 80", "0-30, 48-70, 72-74, 77-81", 61,
+     60},
+    {"Monistico", "comitato per il controllo sulla gestione", "0-33, 50-76, 79, 80", "0-31, 48-74, 77-81", 63,
+     62},
 };
 const Expect &expect(Modello m)
 {
@@ -37,12 +38,11 @@ const Expect &expect(Modello m)
 }
 
 // Pages 1..5 by answer group, as the form lays them out.
-const char *const kPageGroups[] = {"0-14, 72", "15-31, 73, 74", "32-47, 75, 76", "48-61, 77",
-                                   "62-71, 78"};
+const char *const kPageGroups[] = {"0-14, 72", "15-31, 73, 74", "32-47, 75, 76", "48-61, 77", "62-71, 78"};
 
-const RowSpec *findRow(Modello m, int page, int q)
+const PageRow *findRow(Modello m, int page, int q)
 {
-    for (const RowSpec &r : righePagina(m, page))
+    for (const PageRow &r : righePagina(m, page))
         if (r.q == q)
             return &r;
     return nullptr;
@@ -57,7 +57,8 @@ void addModelRows()
 
 } // namespace
 
-class TestCatalogue : public QObject {
+class TestCatalogue : public QObject
+{
     Q_OBJECT
 
 private Q_SLOTS:
@@ -86,11 +87,14 @@ void TestCatalogue::catalogueInvariants()
     const IndexSet labels(e.labels);
     QCOMPARE(modelTable(m).questionLabels, labels);
 
-    std::map<int, QString> endings = {
-        {0, QStringLiteral("con:")}, {1, QString::fromUtf8("società infragruppo")},
-        {2, QStringLiteral("parti correlate")}, {3, QStringLiteral("terzi")},
-        {5, QStringLiteral("ricorrente")}, {9, QStringLiteral("risulta:")},
-        {79, QStringLiteral("costitutivo")}, {80, QStringLiteral("controllate")}};
+    std::map<int, QString> endings = {{0, QStringLiteral("con:")},
+                                      {1, QString::fromUtf8("società infragruppo")},
+                                      {2, QStringLiteral("parti correlate")},
+                                      {3, QStringLiteral("terzi")},
+                                      {5, QStringLiteral("ricorrente")},
+                                      {9, QStringLiteral("risulta:")},
+                                      {79, QStringLiteral("costitutivo")},
+                                      {80, QStringLiteral("controllate")}};
     if (m == M)
         endings[73] = QStringLiteral("codice civile");
     const std::set<int> items = {1, 2, 3, 6, 7};
@@ -98,7 +102,7 @@ void TestCatalogue::catalogueInvariants()
 
     std::set<int> hidden;
     for (int page = 1; page <= 5; ++page)
-        for (const RowSpec &r : righePagina(m, page))
+        for (const PageRow &r : righePagina(m, page))
             if (r.labelHidden)
                 hidden.insert(r.q);
 
@@ -115,8 +119,8 @@ void TestCatalogue::catalogueInvariants()
             if (&other != &e)
                 QVERIFY2(!t->contains(QString::fromUtf8(other.body), Qt::CaseInsensitive), where);
         if (m != T)
-            QVERIFY2(!t->contains(QStringLiteral("collegio"), Qt::CaseInsensitive)
-                         && !t->contains(QStringLiteral("sindac"), Qt::CaseInsensitive),
+            QVERIFY2(!t->contains(QStringLiteral("collegio"), Qt::CaseInsensitive) &&
+                         !t->contains(QStringLiteral("sindac"), Qt::CaseInsensitive),
                      where);
         if (auto end = endings.find(q); end != endings.end())
             QVERIFY2(t->endsWith(end->second) && !t->contains(QLatin1Char('?')), where);
@@ -140,10 +144,8 @@ void TestCatalogue::modelTextsNameOwnBody_data()
     QTest::newRow("T collegio") << T << QList<int>{25, 26, 46, 66} << QStringLiteral("collegio");
     QTest::newRow("M") << M << QList<int>{8, 18, 25, 26, 33, 64, 66, 73, 75, 76}
                        << QString::fromUtf8(expect(M).body);
-    QTest::newRow("D") << D << QList<int>{8, 18, 25, 26, 64, 66, 75, 76}
-                       << QString::fromUtf8(expect(D).body);
-    QTest::newRow("D management") << D << QList<int>{10, 56}
-                                  << QStringLiteral("consiglieri di gestione");
+    QTest::newRow("D") << D << QList<int>{8, 18, 25, 26, 64, 66, 75, 76} << QString::fromUtf8(expect(D).body);
+    QTest::newRow("D management") << D << QList<int>{10, 56} << QStringLiteral("consiglieri di gestione");
 }
 
 void TestCatalogue::modelTextsNameOwnBody()
@@ -261,7 +263,7 @@ void TestCatalogue::rowsCoverGroups()
     std::map<int, int> rowsOfQ;
     for (int page = 1; page <= 5; ++page) {
         const IndexSet onPage(kPageGroups[page - 1]);
-        for (const RowSpec &r : righePagina(m, page)) {
+        for (const PageRow &r : righePagina(m, page)) {
             const QByteArray where = QByteArray::number(r.q);
             ++rowsOfQ[r.q];
             if (r.q == 0 || r.q == 5) {
@@ -291,10 +293,8 @@ void TestCatalogue::rowLooks_data()
     QTest::addColumn<int>("q");
     QTest::addColumn<QString>("link");
     QTest::addColumn<QString>("flags"); // l: link shown, n: N/A shown, f: frame hidden, h: row hidden
-    const auto add = [](const char *tag, Modello m, int page, int q, const char *link,
-                        const char *flags) {
-        QTest::newRow(tag) << m << page << q << QString::fromUtf8(link)
-                           << QString::fromUtf8(flags);
+    const auto add = [](const char *tag, Modello m, int page, int q, const char *link, const char *flags) {
+        QTest::newRow(tag) << m << page << q << QString::fromUtf8(link) << QString::fromUtf8(flags);
     };
     add("T 74", T, 1, 74, "Nota 0.a", "l");
     add("T 8", T, 1, 8, "Nota 1.e", "ln");
@@ -320,7 +320,7 @@ void TestCatalogue::rowLooks()
     QFETCH(int, q);
     QFETCH(QString, link);
     QFETCH(QString, flags);
-    const RowSpec *r = findRow(m, page, q);
+    const PageRow *r = findRow(m, page, q);
     QVERIFY(r);
     QCOMPARE(r->link, link);
     QString got;
@@ -347,9 +347,8 @@ void TestCatalogue::rowOrder_data()
     QTest::newRow("T page 2") << T << 2 << page2 + QList<int>{33, 76};
     QTest::newRow("M page 2") << M << 2 << page2 + QList<int>{76, 33};
     QTest::newRow("D page 2") << D << 2 << page2 + QList<int>{76};
-    QTest::newRow("T page 3") << T << 3
-                              << QList<int>{34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46,
-                                            47, 48, 49, 78, 77};
+    QTest::newRow("T page 3") << T << 3 << QList<int>{34, 35, 36, 37, 38, 39, 40, 41, 42,
+                                                      43, 44, 45, 46, 47, 48, 49, 78, 77};
     QTest::newRow("T page 5") << T << 5 << page5 + QList<int>{71, 72, 73};
     QTest::newRow("M page 5") << M << 5 << page5 + QList<int>{72, 73, 71};
     QTest::newRow("D page 5") << D << 5 << page5 + QList<int>{72, 71};
@@ -361,7 +360,7 @@ void TestCatalogue::rowOrder()
     QFETCH(int, page);
     QFETCH(QList<int>, labels);
     QList<int> got;
-    for (const RowSpec &r : righePagina(m, page))
+    for (const PageRow &r : righePagina(m, page))
         got << r.q;
     QCOMPARE(got, labels);
 }

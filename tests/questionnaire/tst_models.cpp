@@ -1,7 +1,7 @@
 // The governance-model tables, the index spaces, the note tables and the edit rules.
-#include "platform/error.h"
-#include "questionnaire/modelstate.h"
+#include "core/error.h"
 #include "questionnaire/models.h"
+#include "questionnaire/modelstate.h"
 
 #include <QTest>
 
@@ -11,7 +11,8 @@ using qst::Modello;
 Q_DECLARE_METATYPE(qst::Modello)
 Q_DECLARE_METATYPE(qst::Evento)
 
-class TestModels : public QObject {
+class TestModels : public QObject
+{
     Q_OBJECT
 
 private Q_SLOTS:
@@ -66,12 +67,15 @@ void TestModels::modelTables_data()
     QTest::addColumn<int>("labels");
     QTest::addColumn<int>("columns");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("Tradizionale") << Modello::Tradizionale << 82 << 81 << 13
-                                  << QStringLiteral("Varzen - Scheda riepilogativa dell'Quadrivex v. 2.0 - MODELLO TRADIZIONALE");
-    QTest::newRow("Dualistico") << Modello::Dualistico << 62 << 61 << 12
-                                << QStringLiteral("Varzen - Scheda riepilogativa dell'Quadrivex v. 2.0 - MODELLO DUALISTICO");
-    QTest::newRow("Monistico") << Modello::Monistico << 64 << 63 << 13
-                               << QStringLiteral("Varzen - Scheda riepilogativa dell'Quadrivex v. 2.0 - MODELLO MONISTICO");
+    QTest::newRow("Tradizionale")
+        << Modello::Tradizionale << 82 << 81 << 13
+        << QStringLiteral("Varzen - Scheda riepilogativa dell'Quadrivex v. 2.0 - MODELLO TRADIZIONALE");
+    QTest::newRow("Dualistico")
+        << Modello::Dualistico << 62 << 61 << 12
+        << QStringLiteral("Varzen - Scheda riepilogativa dell'Quadrivex v. 2.0 - MODELLO DUALISTICO");
+    QTest::newRow("Monistico")
+        << Modello::Monistico << 64 << 63 << 13
+        << QStringLiteral("Varzen - Scheda riepilogativa dell'Quadrivex v. 2.0 - MODELLO MONISTICO");
 }
 
 void TestModels::modelTables()
@@ -123,8 +127,8 @@ void TestModels::noteTableBounds()
     QCOMPARE(t.at(0), QStringLiteral("a"));
     QCOMPARE(t.at(81), QStringLiteral("b"));
     QVERIFY(t.isEmpty(40));
-    QVERIFY_THROWS_EXCEPTION(platform::SchedaError, t.at(82));
-    QVERIFY_THROWS_EXCEPTION(platform::SchedaError, t.set(-1, QString()));
+    QVERIFY_THROWS_EXCEPTION(core::SchedaError, t.at(82));
+    QVERIFY_THROWS_EXCEPTION(core::SchedaError, t.set(-1, QString()));
     t.clear();
     QVERIFY(t.isEmpty(0) && t.isEmpty(81));
 }

@@ -3,7 +3,8 @@
 #include <QApplication>
 #include <QTest>
 
-namespace {
+namespace
+{
 // The window suites run headless also when started by hand.
 const bool headless = [] {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -12,7 +13,8 @@ const bool headless = [] {
 }();
 } // namespace
 
-namespace testing {
+namespace testing
+{
 
 bool FakeCommands::salvaScheda(bool genera)
 {

@@ -10,12 +10,14 @@
 #include <QList>
 #include <memory>
 
-namespace testing {
+namespace testing
+{
 
 // Saving as a test wants it to end.
 enum class SaveOutcome { Written, Cancelled, Failed };
 
-class FakeCommands : public win::SchedaCommands {
+class FakeCommands : public win::SchedaCommands
+{
 public:
     explicit FakeCommands(win::ModelModule &module) : module_(module) {}
 

@@ -19,7 +19,8 @@ Q_DECLARE_METATYPE(qst::Modello)
 #define VERIFY_NO_FAILURES(f)                                                                                \
     QVERIFY2((f).platform.failures.isEmpty(), qPrintable((f).platform.failures.join(u'\n')))
 
-namespace {
+namespace
+{
 
 QCheckBox *box(Fixture &f, int k, char which)
 {
@@ -76,7 +77,8 @@ void writeNote(Fixture &f, const QString &text)
 
 } // namespace
 
-class TestAnswers : public QObject {
+class TestAnswers : public QObject
+{
     Q_OBJECT
 private Q_SLOTS:
     void exclusivity_data();

@@ -16,7 +16,8 @@ using testing::Fixture;
 
 Q_DECLARE_METATYPE(qst::Modello)
 
-namespace {
+namespace
+{
 
 using testing::activate;
 
@@ -57,7 +58,8 @@ QLineEdit *field(win::QuestionnaireWindow &w, int index)
 
 } // namespace
 
-class TestGeneralData : public QObject {
+class TestGeneralData : public QObject
+{
     Q_OBJECT
 
 private Q_SLOTS:
@@ -90,37 +92,64 @@ void TestGeneralData::keyRules_data()
     const Modello T = Modello::Tradizionale;
     const QString full = QStringLiteral("12345678901");
     // Tax code of the company: 11 digits; the selection does not count.
-    QTest::newRow("tax code digit") << T << 1 << QStringLiteral("1234567890") << false << QStringLiteral("1") << full << 0 << 1;
-    QTest::newRow("tax code letter below the limit") << T << 1 << QStringLiteral("123") << false << QStringLiteral("a") << QStringLiteral("123") << 0 << 1;
+    QTest::newRow("tax code digit") << T << 1 << QStringLiteral("1234567890") << false << QStringLiteral("1")
+                                    << full << 0 << 1;
+    QTest::newRow("tax code letter below the limit")
+        << T << 1 << QStringLiteral("123") << false << QStringLiteral("a") << QStringLiteral("123") << 0 << 1;
     QTest::newRow("tax code 12th digit") << T << 1 << full << false << QStringLiteral("2") << full << 1 << 1;
     QTest::newRow("tax code 12th letter") << T << 1 << full << false << QStringLiteral("x") << full << 1 << 1;
-    QTest::newRow("tax code full and selected") << T << 1 << full << true << QStringLiteral("5") << full << 1 << 1;
+    QTest::newRow("tax code full and selected")
+        << T << 1 << full << true << QStringLiteral("5") << full << 1 << 1;
     QTest::newRow("tax code enter") << T << 1 << full << false << QStringLiteral("<CR>") << full << 0 << 2;
     // Date parts: silent, and only with nothing selected.
-    QTest::newRow("day letter") << T << 2 << QStringLiteral("1") << false << QStringLiteral("a") << QStringLiteral("1") << 0 << 2;
-    QTest::newRow("day Arabic-Indic digit") << T << 2 << QString() << false << QStringLiteral("\u0663") << QString() << 0 << 2;
-    QTest::newRow("day full") << T << 2 << QStringLiteral("15") << false << QStringLiteral("3") << QStringLiteral("15") << 0 << 2;
-    QTest::newRow("day full and selected") << T << 2 << QStringLiteral("15") << true << QStringLiteral("3") << QStringLiteral("3") << 0 << 2;
-    QTest::newRow("day full, enter") << T << 2 << QStringLiteral("15") << false << QStringLiteral("<CR>") << QStringLiteral("15") << 0 << 2;
-    QTest::newRow("day full and selected, enter") << T << 2 << QStringLiteral("15") << true << QStringLiteral("<CR>") << QStringLiteral("15") << 0 << 3;
-    QTest::newRow("year fifth digit") << T << 4 << QStringLiteral("2024") << false << QStringLiteral("5") << QStringLiteral("2024") << 0 << 4;
-    QTest::newRow("year enter to the address") << T << 4 << QStringLiteral("202") << false << QStringLiteral("<CR>") << QStringLiteral("202") << 0 << 5;
-    QTest::newRow("start month enter pads and moves") << T << 35 << QStringLiteral("1") << false << QStringLiteral("<CR>") << QStringLiteral("01") << 0 << 36;
-    QTest::newRow("start year enter stays") << T << 36 << QStringLiteral("202") << false << QStringLiteral("<CR>") << QStringLiteral("202") << 0 << 36;
+    QTest::newRow("day letter") << T << 2 << QStringLiteral("1") << false << QStringLiteral("a")
+                                << QStringLiteral("1") << 0 << 2;
+    QTest::newRow("day Arabic-Indic digit")
+        << T << 2 << QString() << false << QStringLiteral("\u0663") << QString() << 0 << 2;
+    QTest::newRow("day full") << T << 2 << QStringLiteral("15") << false << QStringLiteral("3")
+                              << QStringLiteral("15") << 0 << 2;
+    QTest::newRow("day full and selected")
+        << T << 2 << QStringLiteral("15") << true << QStringLiteral("3") << QStringLiteral("3") << 0 << 2;
+    QTest::newRow("day full, enter") << T << 2 << QStringLiteral("15") << false << QStringLiteral("<CR>")
+                                     << QStringLiteral("15") << 0 << 2;
+    QTest::newRow("day full and selected, enter")
+        << T << 2 << QStringLiteral("15") << true << QStringLiteral("<CR>") << QStringLiteral("15") << 0 << 3;
+    QTest::newRow("year fifth digit") << T << 4 << QStringLiteral("2024") << false << QStringLiteral("5")
+                                      << QStringLiteral("2024") << 0 << 4;
+    QTest::newRow("year enter to the address") << T << 4 << QStringLiteral("202") << false
+                                               << QStringLiteral("<CR>") << QStringLiteral("202") << 0 << 5;
+    QTest::newRow("start month enter pads and moves")
+        << T << 35 << QStringLiteral("1") << false << QStringLiteral("<CR>") << QStringLiteral("01") << 0
+        << 36;
+    QTest::newRow("start year enter stays") << T << 36 << QStringLiteral("202") << false
+                                            << QStringLiteral("<CR>") << QStringLiteral("202") << 0 << 36;
     // Telephone: digits only, no limit.
-    QTest::newRow("telephone letter") << T << 6 << QStringLiteral("06") << false << QStringLiteral("a") << QStringLiteral("06") << 0 << 6;
-    QTest::newRow("telephone long") << T << 6 << QStringLiteral("0612345678901234") << false << QStringLiteral("5") << QStringLiteral("06123456789012345") << 0 << 6;
+    QTest::newRow("telephone letter")
+        << T << 6 << QStringLiteral("06") << false << QStringLiteral("a") << QStringLiteral("06") << 0 << 6;
+    QTest::newRow("telephone long") << T << 6 << QStringLiteral("0612345678901234") << false
+                                    << QStringLiteral("5") << QStringLiteral("06123456789012345") << 0 << 6;
     // Free text.
-    QTest::newRow("name accented letter") << T << 0 << QStringLiteral("Citt") << false << QStringLiteral("\u00e0") << QStringLiteral("Citt\u00e0") << 0 << 0;
-    QTest::newRow("e-mail enter stays") << T << 7 << QStringLiteral("a@b.it") << false << QStringLiteral("<CR>") << QStringLiteral("a@b.it") << 0 << 7;
+    QTest::newRow("name accented letter")
+        << T << 0 << QStringLiteral("Citt") << false << QStringLiteral("\u00e0")
+        << QStringLiteral("Citt\u00e0") << 0 << 0;
+    QTest::newRow("e-mail enter stays") << T << 7 << QStringLiteral("a@b.it") << false
+                                        << QStringLiteral("<CR>") << QStringLiteral("a@b.it") << 0 << 7;
     // Counts: 3 digits, a beep at the limit.
-    QTest::newRow("count fourth digit") << T << 62 << QStringLiteral("123") << false << QStringLiteral("4") << QStringLiteral("123") << 1 << 62;
-    QTest::newRow("count enter at the limit") << T << 63 << QStringLiteral("123") << false << QStringLiteral("<CR>") << QStringLiteral("123") << 1 << 63;
-    QTest::newRow("count enter stays") << T << 64 << QStringLiteral("12") << false << QStringLiteral("<CR>") << QStringLiteral("12") << 0 << 64;
-    QTest::newRow("count letter") << T << 65 << QStringLiteral("12") << false << QStringLiteral("a") << QStringLiteral("12") << 0 << 65;
-    QTest::newRow("count full and selected") << T << 65 << QStringLiteral("123") << true << QStringLiteral("4") << QStringLiteral("4") << 0 << 65;
-    QTest::newRow("statute enter") << T << 33 << QStringLiteral("10") << false << QStringLiteral("<CR>") << QStringLiteral("10") << 0 << 34;
-    QTest::newRow("dualistic last count enter stays") << Modello::Dualistico << 64 << QStringLiteral("3") << false << QStringLiteral("<CR>") << QStringLiteral("3") << 0 << 64;
+    QTest::newRow("count fourth digit") << T << 62 << QStringLiteral("123") << false << QStringLiteral("4")
+                                        << QStringLiteral("123") << 1 << 62;
+    QTest::newRow("count enter at the limit") << T << 63 << QStringLiteral("123") << false
+                                              << QStringLiteral("<CR>") << QStringLiteral("123") << 1 << 63;
+    QTest::newRow("count enter stays") << T << 64 << QStringLiteral("12") << false << QStringLiteral("<CR>")
+                                       << QStringLiteral("12") << 0 << 64;
+    QTest::newRow("count letter") << T << 65 << QStringLiteral("12") << false << QStringLiteral("a")
+                                  << QStringLiteral("12") << 0 << 65;
+    QTest::newRow("count full and selected")
+        << T << 65 << QStringLiteral("123") << true << QStringLiteral("4") << QStringLiteral("4") << 0 << 65;
+    QTest::newRow("statute enter") << T << 33 << QStringLiteral("10") << false << QStringLiteral("<CR>")
+                                   << QStringLiteral("10") << 0 << 34;
+    QTest::newRow("dualistic last count enter stays")
+        << Modello::Dualistico << 64 << QStringLiteral("3") << false << QStringLiteral("<CR>")
+        << QStringLiteral("3") << 0 << 64;
 }
 
 void TestGeneralData::keyRules()
@@ -167,10 +196,14 @@ void TestGeneralData::numberBoxes_data()
     QTest::addColumn<QString>("after");
     QTest::addColumn<int>("beeps");
 
-    QTest::newRow("digit") << 0 << QStringLiteral("1") << false << QStringLiteral("2") << QStringLiteral("12") << 0;
-    QTest::newRow("fourth digit") << 2 << QStringLiteral("123") << false << QStringLiteral("4") << QStringLiteral("123") << 1;
-    QTest::newRow("enter at the limit") << 0 << QStringLiteral("123") << false << QStringLiteral("<CR>") << QStringLiteral("123") << 1;
-    QTest::newRow("full and selected") << 1 << QStringLiteral("123") << true << QStringLiteral("7") << QStringLiteral("7") << 0;
+    QTest::newRow("digit") << 0 << QStringLiteral("1") << false << QStringLiteral("2") << QStringLiteral("12")
+                           << 0;
+    QTest::newRow("fourth digit") << 2 << QStringLiteral("123") << false << QStringLiteral("4")
+                                  << QStringLiteral("123") << 1;
+    QTest::newRow("enter at the limit")
+        << 0 << QStringLiteral("123") << false << QStringLiteral("<CR>") << QStringLiteral("123") << 1;
+    QTest::newRow("full and selected")
+        << 1 << QStringLiteral("123") << true << QStringLiteral("7") << QStringLiteral("7") << 0;
 }
 
 void TestGeneralData::numberBoxes()
@@ -248,16 +281,25 @@ void TestGeneralData::leavingADate_data()
     QTest::addColumn<int>("focus"); // -1: the focus is where the leaving took it
     QTest::addColumn<bool>("recorded");
 
-    QTest::newRow("day by Tab") << 2 << QStringLiteral("7") << QStringLiteral("tab") << QStringLiteral("07") << 3 << true;
-    QTest::newRow("day by a click elsewhere") << 2 << QStringLiteral("7") << QStringLiteral("click") << QStringLiteral("07") << 3 << true;
-    QTest::newRow("month by Tab") << 3 << QStringLiteral("5") << QStringLiteral("tab") << QStringLiteral("05") << 4 << true;
-    QTest::newRow("start day by a click") << 34 << QStringLiteral("3") << QStringLiteral("click") << QStringLiteral("03") << 35 << true;
-    QTest::newRow("start month by Tab") << 35 << QStringLiteral("1") << QStringLiteral("tab") << QStringLiteral("01") << 36 << true;
-    QTest::newRow("year keeps one digit") << 4 << QStringLiteral("7") << QStringLiteral("click") << QStringLiteral("7") << -1 << true;
-    QTest::newRow("full day") << 2 << QStringLiteral("12") << QStringLiteral("click") << QStringLiteral("12") << -1 << true;
+    QTest::newRow("day by Tab") << 2 << QStringLiteral("7") << QStringLiteral("tab") << QStringLiteral("07")
+                                << 3 << true;
+    QTest::newRow("day by a click elsewhere")
+        << 2 << QStringLiteral("7") << QStringLiteral("click") << QStringLiteral("07") << 3 << true;
+    QTest::newRow("month by Tab") << 3 << QStringLiteral("5") << QStringLiteral("tab") << QStringLiteral("05")
+                                  << 4 << true;
+    QTest::newRow("start day by a click")
+        << 34 << QStringLiteral("3") << QStringLiteral("click") << QStringLiteral("03") << 35 << true;
+    QTest::newRow("start month by Tab")
+        << 35 << QStringLiteral("1") << QStringLiteral("tab") << QStringLiteral("01") << 36 << true;
+    QTest::newRow("year keeps one digit")
+        << 4 << QStringLiteral("7") << QStringLiteral("click") << QStringLiteral("7") << -1 << true;
+    QTest::newRow("full day") << 2 << QStringLiteral("12") << QStringLiteral("click") << QStringLiteral("12")
+                              << -1 << true;
     QTest::newRow("empty day") << 2 << QString() << QStringLiteral("tab") << QString() << 3 << true;
-    QTest::newRow("a dialog opens") << 2 << QStringLiteral("7") << QStringLiteral("activation") << QStringLiteral("7") << 2 << false;
-    QTest::newRow("a menu opens") << 34 << QStringLiteral("7") << QStringLiteral("popup") << QStringLiteral("7") << 34 << false;
+    QTest::newRow("a dialog opens") << 2 << QStringLiteral("7") << QStringLiteral("activation")
+                                    << QStringLiteral("7") << 2 << false;
+    QTest::newRow("a menu opens") << 34 << QStringLiteral("7") << QStringLiteral("popup")
+                                  << QStringLiteral("7") << 34 << false;
 }
 
 void TestGeneralData::leavingADate()
@@ -281,8 +323,8 @@ void TestGeneralData::leavingADate()
     } else if (how == QStringLiteral("click")) {
         QTest::mouseClick(elsewhere, Qt::LeftButton);
     } else {
-        QFocusEvent out(QEvent::FocusOut, how == QStringLiteral("popup") ? Qt::PopupFocusReason
-                                                                         : Qt::ActiveWindowFocusReason);
+        QFocusEvent out(QEvent::FocusOut,
+                        how == QStringLiteral("popup") ? Qt::PopupFocusReason : Qt::ActiveWindowFocusReason);
         QApplication::sendEvent(box, &out);
     }
 
@@ -295,7 +337,8 @@ void TestGeneralData::leavingADate()
     QCOMPARE(f.state().salvato, !edited);
     QCOMPARE(w.Command_Function[2]->isEnabled(), !edited);
     if (recorded)
-        QCOMPARE(f.state().ultimoTabIndex, std::optional<int>(win::GeneralDataRules::tabIndexOfField(Modello::Tradizionale, index)));
+        QCOMPARE(f.state().ultimoTabIndex,
+                 std::optional<int>(win::GeneralDataRules::tabIndexOfField(Modello::Tradizionale, index)));
     else
         QVERIFY(!f.state().ultimoTabIndex.has_value());
     QCOMPARE(f.platform.beeps, 0);

@@ -18,7 +18,8 @@ using testing::Fixture;
 
 Q_DECLARE_METATYPE(qst::Modello)
 
-namespace {
+namespace
+{
 
 using testing::activate;
 
@@ -38,8 +39,7 @@ void type(const QString &text)
     for (QChar c : text) {
         QWidget *target = QApplication::focusWidget();
         QVERIFY(target);
-        QTest::sendKeyEvent(QTest::Click, target, Qt::Key(c.toUpper().unicode()), QString(c),
-                            Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Click, target, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
     }
 }
 
@@ -54,7 +54,8 @@ const QString kSiNo = QStringLiteral("E' possibile inserire soltanto SI o NO");
 
 } // namespace
 
-class TestGrid : public QObject {
+class TestGrid : public QObject
+{
     Q_OBJECT
 
 private Q_SLOTS:
@@ -87,15 +88,15 @@ void TestGrid::layout_data()
     QTest::addColumn<QList<int>>("widths"); // twips, by column
     QTest::addColumn<QList<int>>("centred");
 
-    QTest::newRow("Tradizionale") << Modello::Tradizionale
-        << QList<int>{450, 2820, 1940, 400, 900, 900, 900, 900, 900, 900, 900, 0, 1000}
-        << QList<int>{3, 4, 5, 6, 7, 8, 9, 10, 12};
+    QTest::newRow("Tradizionale") << Modello::Tradizionale << QList<int>{450, 2820, 1940, 400, 900, 900, 900,
+                                                                         900, 900,  900,  900, 0,   1000}
+                                  << QList<int>{3, 4, 5, 6, 7, 8, 9, 10, 12};
     QTest::newRow("Dualistico") << Modello::Dualistico
-        << QList<int>{450, 2820, 1940, 400, 950, 950, 950, 950, 950, 950, 0, 1450}
-        << QList<int>{3, 4, 5, 6, 7, 8, 9, 11};
+                                << QList<int>{450, 2820, 1940, 400, 950, 950, 950, 950, 950, 950, 0, 1450}
+                                << QList<int>{3, 4, 5, 6, 7, 8, 9, 11};
     QTest::newRow("Monistico") << Modello::Monistico
-        << QList<int>{450, 2820, 1940, 400, 900, 900, 900, 900, 900, 900, 900, 0, 1000}
-        << QList<int>{3, 4, 5, 6, 7, 8, 9, 10, 12};
+                               << QList<int>{450, 2820, 1940, 400, 900, 900, 900, 900, 900, 900, 900, 0, 1000}
+                               << QList<int>{3, 4, 5, 6, 7, 8, 9, 10, 12};
 }
 
 void TestGrid::layout()
@@ -169,11 +170,15 @@ void TestGrid::editRoundTrip_data()
     QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("cell");  // the name cell afterwards
     QTest::addColumn<QString>("focus"); // object name of the widget holding the focus
-    QTest::newRow("Enter") << QStringLiteral("enter") << QStringLiteral("Rossi") << QStringLiteral("MSHFlexGrid1");
+    QTest::newRow("Enter") << QStringLiteral("enter") << QStringLiteral("Rossi")
+                           << QStringLiteral("MSHFlexGrid1");
     QTest::newRow("Tab") << QStringLiteral("tab") << QStringLiteral("Rossi") << QStringLiteral("btnAggiungi");
-    QTest::newRow("click on a field") << QStringLiteral("field") << QStringLiteral("Rossi") << QStringLiteral("TEXT_GENERALE_0");
-    QTest::newRow("click on another cell") << QStringLiteral("cell") << QStringLiteral("Rossi") << QStringLiteral("txtEdit");
-    QTest::newRow("Escape") << QStringLiteral("escape") << QStringLiteral("Bianchi") << QStringLiteral("MSHFlexGrid1");
+    QTest::newRow("click on a field")
+        << QStringLiteral("field") << QStringLiteral("Rossi") << QStringLiteral("TEXT_GENERALE_0");
+    QTest::newRow("click on another cell")
+        << QStringLiteral("cell") << QStringLiteral("Rossi") << QStringLiteral("txtEdit");
+    QTest::newRow("Escape") << QStringLiteral("escape") << QStringLiteral("Bianchi")
+                            << QStringLiteral("MSHFlexGrid1");
 }
 
 void TestGrid::editRoundTrip()
@@ -255,18 +260,30 @@ void TestGrid::editorKeys_data()
 
     const Modello T = Modello::Tradizionale, D = Modello::Dualistico;
     const QString code16 = QStringLiteral("RSSMRA80A01H501U");
-    QTest::newRow("tax code letters and digits") << T << 2 << QString() << true << QStringLiteral("RSSMRA80a01") << QStringLiteral("RSSMRA80a01") << 0;
-    QTest::newRow("tax code blank below the limit") << T << 2 << QStringLiteral("RSS") << true << QStringLiteral(" M") << QStringLiteral("RSSM") << 0;
-    QTest::newRow("tax code 17th character") << T << 2 << code16 << true << QStringLiteral("X") << code16 << 1;
-    QTest::newRow("tax code blank at the limit") << T << 2 << code16 << true << QStringLiteral(" ") << code16 << 1;
-    QTest::newRow("tax code full and selected") << D << 2 << code16 << false << QStringLiteral("A") << code16 << 1;
-    QTest::newRow("count 12a") << T << 7 << QString() << true << QStringLiteral("12a") << QStringLiteral("12") << 0;
-    QTest::newRow("count fourth digit") << T << 10 << QStringLiteral("123") << true << QStringLiteral("4") << QStringLiteral("123") << 1;
-    QTest::newRow("count full and selected") << T << 5 << QStringLiteral("123") << false << QStringLiteral("4") << QStringLiteral("123") << 1;
-    QTest::newRow("count letter at the limit") << T << 6 << QStringLiteral("123") << true << QStringLiteral("x") << QStringLiteral("123") << 1;
-    QTest::newRow("dualistic last count") << D << 9 << QStringLiteral("123") << true << QStringLiteral("4") << QStringLiteral("123") << 1;
-    QTest::newRow("name anything") << T << 1 << QString() << true << QStringLiteral("D'Alò & C. 3") << QStringLiteral("D'Alò & C. 3") << 0;
-    QTest::newRow("minority column while typing") << T << 3 << QString() << true << QStringLiteral("s") << QStringLiteral("s") << 0;
+    QTest::newRow("tax code letters and digits")
+        << T << 2 << QString() << true << QStringLiteral("RSSMRA80a01") << QStringLiteral("RSSMRA80a01") << 0;
+    QTest::newRow("tax code blank below the limit")
+        << T << 2 << QStringLiteral("RSS") << true << QStringLiteral(" M") << QStringLiteral("RSSM") << 0;
+    QTest::newRow("tax code 17th character")
+        << T << 2 << code16 << true << QStringLiteral("X") << code16 << 1;
+    QTest::newRow("tax code blank at the limit")
+        << T << 2 << code16 << true << QStringLiteral(" ") << code16 << 1;
+    QTest::newRow("tax code full and selected")
+        << D << 2 << code16 << false << QStringLiteral("A") << code16 << 1;
+    QTest::newRow("count 12a") << T << 7 << QString() << true << QStringLiteral("12a") << QStringLiteral("12")
+                               << 0;
+    QTest::newRow("count fourth digit")
+        << T << 10 << QStringLiteral("123") << true << QStringLiteral("4") << QStringLiteral("123") << 1;
+    QTest::newRow("count full and selected")
+        << T << 5 << QStringLiteral("123") << false << QStringLiteral("4") << QStringLiteral("123") << 1;
+    QTest::newRow("count letter at the limit")
+        << T << 6 << QStringLiteral("123") << true << QStringLiteral("x") << QStringLiteral("123") << 1;
+    QTest::newRow("dualistic last count")
+        << D << 9 << QStringLiteral("123") << true << QStringLiteral("4") << QStringLiteral("123") << 1;
+    QTest::newRow("name anything") << T << 1 << QString() << true << QStringLiteral("D'Alò & C. 3")
+                                   << QStringLiteral("D'Alò & C. 3") << 0;
+    QTest::newRow("minority column while typing")
+        << T << 3 << QString() << true << QStringLiteral("s") << QStringLiteral("s") << 0;
 }
 
 void TestGrid::editorKeys()
@@ -336,7 +353,7 @@ void TestGrid::siNoColumn()
     QCOMPARE(g->textMatrix(2, 3), cell);
     QCOMPARE(f.platform.messages.size(), refused ? 1 : 0);
     if (refused) {
-        const platform::MessageSpec &m = f.platform.messages.first();
+        const platform::BoxRequest &m = f.platform.messages.first();
         QCOMPARE(m.text, kSiNo);
         QCOMPARE(m.title, QStringLiteral("Attenzione"));
         QCOMPARE(m.buttons, platform::Buttons::Ok);
@@ -540,9 +557,10 @@ void TestGrid::memberNote_data()
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("caption");
     QTest::newRow("president") << Modello::Tradizionale << 0
-        << QStringLiteral("Requisiti professionalità del PRESIDENTE - Testo associato");
+                               << QStringLiteral(
+                                      "Requisiti professionalità del PRESIDENTE - Testo associato");
     QTest::newRow("member 3") << Modello::Dualistico << 2
-        << QStringLiteral("Requisiti professionalità del MEMBRO 3 - Testo associato");
+                              << QStringLiteral("Requisiti professionalità del MEMBRO 3 - Testo associato");
 }
 
 void TestGrid::memberNote()

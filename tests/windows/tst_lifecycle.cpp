@@ -6,9 +6,9 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QTabBar>
 #include <QMenu>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 
@@ -21,7 +21,8 @@ Q_DECLARE_METATYPE(qst::Modello)
 Q_DECLARE_METATYPE(platform::Answer)
 Q_DECLARE_METATYPE(testing::SaveOutcome)
 
-class TestLifecycle : public QObject {
+class TestLifecycle : public QObject
+{
     Q_OBJECT
 
 private Q_SLOTS:
@@ -90,7 +91,8 @@ void TestLifecycle::loadState()
     QVERIFY(w.Command_Function[2]->isEnabled());
     // The tip is the caption up to the blank after "v. 2.0": the same in every model.
     QVERIFY(f.platform.tray()->isShown());
-    QCOMPARE(f.platform.tray()->toolTip(), QStringLiteral("Varzen - Scheda riepilogativa dell'Quadrivex v. 2.0 "));
+    QCOMPARE(f.platform.tray()->toolTip(),
+             QStringLiteral("Varzen - Scheda riepilogativa dell'Quadrivex v. 2.0 "));
     QVERIFY(f.platform.messages.isEmpty());
 
     // The user cannot select "Riquadro II" where it only shows the picture.
@@ -206,7 +208,7 @@ void TestLifecycle::exitMatrix()
         }
         QVERIFY(!f.state().uscitaRichiesta);
         if (!saved) {
-            const platform::MessageSpec &q = f.platform.messages.first();
+            const platform::BoxRequest &q = f.platform.messages.first();
             QCOMPARE(q.text, QStringLiteral("Con questa operazione verranno perse tutte le modifiche\n"
                                             "effettuate: si desidera salvarle in un file temporaneo?"));
             QCOMPARE(q.title, QStringLiteral("Warning"));

@@ -27,7 +27,8 @@ Q_DECLARE_METATYPE(qst::Modello)
 #define VERIFY_NO_FAILURES(f)                                                                                \
     QVERIFY2((f).platform.failures.isEmpty(), qPrintable((f).platform.failures.join(u'\n')))
 
-namespace {
+namespace
+{
 
 const QString kLimitText = QStringLiteral("ATTENZIONE: è stato raggiunto il numero massimo dei caratteri.\n"
                                           "Operazione annullata!!!");
@@ -61,7 +62,8 @@ void openNote(Fixture &f, const QString &stored, const std::function<void(NoteWi
 
 } // namespace
 
-class TestNoteWindow : public QObject {
+class TestNoteWindow : public QObject
+{
     Q_OBJECT
 private Q_SLOTS:
     void layout();

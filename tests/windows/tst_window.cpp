@@ -18,7 +18,8 @@ using testing::Fixture;
 
 Q_DECLARE_METATYPE(qst::Modello)
 
-namespace {
+namespace
+{
 
 // The tab page that holds a widget.
 int pageOf(const win::QuestionnaireWindow &w, const QWidget *widget)
@@ -31,7 +32,8 @@ int pageOf(const win::QuestionnaireWindow &w, const QWidget *widget)
 
 } // namespace
 
-class TestWindow : public QObject {
+class TestWindow : public QObject
+{
     Q_OBJECT
 
 private Q_SLOTS:
@@ -100,7 +102,7 @@ void TestWindow::rowsMatchTheRowTable()
     int rows = 0;
     for (int page = 1; page <= 5; ++page) {
         int lastY = -1;
-        for (const qst::RowSpec &r : qst::righePagina(model, page)) {
+        for (const qst::PageRow &r : qst::righePagina(model, page)) {
             ++rows;
             const QLabel *label = w.LABEL_RIQUADRO[static_cast<size_t>(r.q)];
             QVERIFY(label);
@@ -195,8 +197,9 @@ void TestWindow::generalPage()
     const win::QuestionnaireWindow &w = f.window();
     const qst::ModelTable &t = qst::modelTable(model);
     for (int i = 0; i < 66; ++i) {
-        const bool expected = (i <= 7) || (i >= 33 && i <= 36)
-            || std::find(t.meetingFields.begin(), t.meetingFields.end(), i) != t.meetingFields.end();
+        const bool expected =
+            (i <= 7) || (i >= 33 && i <= 36) ||
+            std::find(t.meetingFields.begin(), t.meetingFields.end(), i) != t.meetingFields.end();
         QVERIFY2(bool(w.TEXT_GENERALE[static_cast<size_t>(i)]) == expected, qPrintable(QString::number(i)));
         if (expected)
             QCOMPARE(pageOf(w, w.TEXT_GENERALE[static_cast<size_t>(i)]), 0);
@@ -205,7 +208,8 @@ void TestWindow::generalPage()
     QCOMPARE(w.LABEL_GENERALE[0]->text(), QStringLiteral("Denominazione della società"));
     QCOMPARE(w.LABEL_GENERALE[6]->text(), QStringLiteral("Membri effettivi del ") + t.organo);
     QCOMPARE(w.LABEL_GENERALE[8]->toolTip(), QStringLiteral("Eletto dalle minoranze"));
-    QCOMPARE(w.LABEL_GENERALE[12]->text(), QStringLiteral("Numero massimo di incarichi previsti dallo statuto"));
+    QCOMPARE(w.LABEL_GENERALE[12]->text(),
+             QStringLiteral("Numero massimo di incarichi previsti dallo statuto"));
     QCOMPARE(w.Label6[7]->text(), QStringLiteral("Numero di assemblee e riunioni nell'anno"));
     QCOMPARE(w.Label6[8]->text(), QStringLiteral("Numero di riunioni del ") + t.organo);
     QCOMPARE(w.Label6[9]->text(), QStringLiteral("Numero di assemblee"));

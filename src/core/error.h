@@ -3,10 +3,12 @@
 #include <QString>
 #include <stdexcept>
 
-namespace platform {
+namespace core
+{
 
 // The program's own error: a procedure that fails throws it with the description to show.
-class SchedaError : public std::runtime_error {
+class SchedaError : public std::runtime_error
+{
 public:
     explicit SchedaError(const QString &description)
         : std::runtime_error(description.toStdString()), description_(description)
@@ -18,4 +20,10 @@ private:
     QString description_;
 };
 
-} // namespace platform
+// The error of an index outside its array, with the description the program shows for it.
+inline SchedaError outOfRange()
+{
+    return SchedaError(QStringLiteral("Indice non compreso nell'intervallo"));
+}
+
+} // namespace core
