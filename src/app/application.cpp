@@ -1,8 +1,11 @@
 #include "application.h"
 
+#include "platform/qtplatform.h"
 #include "windows/modelmodule.h"
 #include "windows/questionnairewindow.h"
 #include "windows/startwindow.h"
+
+#include <QApplication>
 
 namespace app
 {
@@ -10,7 +13,7 @@ namespace app
 namespace
 {
 
-// Commands whose rooms are not built yet: they write, read and print nothing.
+// Commands that write, read and print nothing.
 class PendingCommands : public win::SchedaCommands
 {
 public:
@@ -21,7 +24,15 @@ public:
 
 } // namespace
 
-Application::Application(platform::Platform platform) : start_(std::make_unique<win::StartWindow>())
+void configuraApplicazione(QApplication &qapp)
+{
+    QCoreApplication::setApplicationName(QStringLiteral("SchedaControllo"));
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    platform::installItalianTranslation(qapp);
+}
+
+Application::Application(platform::Platform platform)
+    : platform_(platform), start_(std::make_unique<win::StartWindow>())
 {
     for (qst::Modello m : qst::kModelli) {
         const size_t i = static_cast<size_t>(m);
@@ -31,6 +42,9 @@ Application::Application(platform::Platform platform) : start_(std::make_unique<
     }
     QObject::connect(start_.get(), &win::StartWindow::modelChosen, start_.get(),
                      [this](qst::Modello m) { avviaModello(m); });
+    // Closing the start window before a model is chosen ends the program.
+    QObject::connect(start_.get(), &win::StartWindow::closed, start_.get(),
+                     [this] { platform_.system.endProcess(); });
 }
 
 Application::~Application() = default;

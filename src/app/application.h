@@ -13,8 +13,16 @@ class ModelModule;
 class StartWindow;
 } // namespace win
 
+class QApplication;
+
 namespace app
 {
+
+// Settings of the process: the program's name, Qt's Italian dialogs, and no automatic end when
+// the last window closes (a window hidden in the tray leaves no window open, yet the program
+// runs on; it ends only through the platform's endProcess). No display name is set: on X11 Qt
+// would append it to every window title.
+void configuraApplicazione(QApplication &qapp);
 
 // The application: the start window and the three model modules, wired to their commands.
 class Application
@@ -29,9 +37,11 @@ public:
     void avviaModello(qst::Modello m);
 
 private:
+    platform::Platform platform_;
+    // The commands outlive the modules, whose windows may still reach them while they close.
+    std::array<std::unique_ptr<win::SchedaCommands>, 3> commands_;
     std::unique_ptr<win::StartWindow> start_;
     std::array<std::unique_ptr<win::ModelModule>, 3> modules_;
-    std::array<std::unique_ptr<win::SchedaCommands>, 3> commands_;
 };
 
 } // namespace app

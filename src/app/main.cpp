@@ -7,10 +7,7 @@
 int main(int argc, char *argv[])
 {
     QApplication qapp(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("SchedaControllo"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Scheda riepilogativa"));
-    // With a desktop file name set, window titles stand exactly as the program sets them.
-    QGuiApplication::setDesktopFileName(QStringLiteral("scheda"));
+    app::configuraApplicazione(qapp);
     platform::QtDialogs dialogs;
     platform::QtSystem system;
     app::Application application(platform::Platform{dialogs, system});

@@ -5,7 +5,6 @@
 #include <memory>
 
 class QDialog;
-class QObject;
 class QPrinter;
 
 namespace platform
@@ -32,22 +31,40 @@ struct FileDialogOptions {
     QString folder; // where the dialog starts
 };
 
+// The title of a box that has none of its own.
+inline const QString kFallbackTitle = QStringLiteral("Scheda riepilogativa");
+
 // Every modal box and dialog the program shows goes through here, so tests can script them.
+// While one is open the program is busy: its commands wait for the user to close it.
 class Dialogs
 {
 public:
     virtual ~Dialogs() = default;
-    virtual Answer message(const BoxRequest &request) = 0;
+    Answer message(const BoxRequest &request);
     // The chosen path, or the empty text when the user cancelled.
-    virtual QString saveFileName(const FileDialogOptions &options) = 0;
-    virtual QString openFileName(const FileDialogOptions &options) = 0;
+    QString saveFileName(const FileDialogOptions &options);
+    QString openFileName(const FileDialogOptions &options);
     // False when the user cancelled the printer dialog.
-    virtual bool choosePrinter(QPrinter &printer) = 0;
+    bool choosePrinter(QPrinter &printer);
     // Shows a window of the program modally; returns once it has been hidden.
-    virtual void execModal(QDialog &dialog) = 0;
+    void execModal(QDialog &dialog);
 
     // An error's own description with an OK button, no icon and no title of its own.
     void showError(const QString &description, Icon icon = Icon::None);
+
+    // True while a box, a file or printer dialog or a modal window is open.
+    bool busy() const { return open_ > 0; }
+
+protected:
+    virtual Answer showMessage(const BoxRequest &request) = 0;
+    virtual QString askSaveFileName(const FileDialogOptions &options) = 0;
+    virtual QString askOpenFileName(const FileDialogOptions &options) = 0;
+    virtual bool askPrinter(QPrinter &printer) = 0;
+    virtual void runModal(QDialog &dialog) = 0;
+
+private:
+    template <typename F> auto whileOpen(F &&show);
+    int open_ = 0;
 };
 
 // Runs an event procedure that traps its errors: an error escaping it is shown with its own
@@ -63,7 +80,7 @@ public:
     virtual void beep() = 0;
     // Ends the process: no further window events run. Callers return at once after it.
     virtual void endProcess() = 0;
-    virtual std::unique_ptr<TrayIcon> createTrayIcon(QObject *parent) = 0;
+    virtual std::unique_ptr<TrayIcon> createTrayIcon() = 0;
 };
 
 // The platform a window works on: real dialogs or scripted ones.

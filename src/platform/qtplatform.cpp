@@ -5,9 +5,12 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTranslator>
 
 namespace platform
 {
@@ -62,12 +65,12 @@ QWidget *dialogParent()
 
 } // namespace
 
-Answer QtDialogs::message(const BoxRequest &request)
+Answer QtDialogs::showMessage(const BoxRequest &request)
 {
     QMessageBox box(dialogParent());
     box.setTextFormat(Qt::PlainText);
     box.setText(request.text);
-    box.setWindowTitle(request.title.isEmpty() ? QApplication::applicationDisplayName() : request.title);
+    box.setWindowTitle(request.title.isEmpty() ? kFallbackTitle : request.title);
     box.setIcon(qtIcon(request.icon));
     const QList<ButtonRow> row = buttonRow(request.buttons);
     QMessageBox::StandardButtons all;
@@ -87,25 +90,25 @@ Answer QtDialogs::message(const BoxRequest &request)
     return all.testFlag(QMessageBox::Cancel) ? Answer::Cancel : row.last().answer;
 }
 
-QString QtDialogs::saveFileName(const FileDialogOptions &options)
+QString QtDialogs::askSaveFileName(const FileDialogOptions &options)
 {
     return QFileDialog::getSaveFileName(dialogParent(), options.title, options.folder,
                                         qtFilter(options.filter));
 }
 
-QString QtDialogs::openFileName(const FileDialogOptions &options)
+QString QtDialogs::askOpenFileName(const FileDialogOptions &options)
 {
     return QFileDialog::getOpenFileName(dialogParent(), options.title, options.folder,
                                         qtFilter(options.filter));
 }
 
-bool QtDialogs::choosePrinter(QPrinter &printer)
+bool QtDialogs::askPrinter(QPrinter &printer)
 {
     QPrintDialog dialog(&printer, dialogParent());
     return dialog.exec() == QDialog::Accepted;
 }
 
-void QtDialogs::execModal(QDialog &dialog)
+void QtDialogs::runModal(QDialog &dialog)
 {
     dialog.exec();
 }
@@ -120,9 +123,22 @@ void QtSystem::endProcess()
     QCoreApplication::exit(0);
 }
 
-std::unique_ptr<TrayIcon> QtSystem::createTrayIcon(QObject *parent)
+std::unique_ptr<TrayIcon> QtSystem::createTrayIcon()
 {
-    return std::make_unique<QtTrayIcon>(parent);
+    return std::make_unique<QtTrayIcon>();
+}
+
+bool installItalianTranslation(QCoreApplication &app)
+{
+    const QLocale italian(QLocale::Italian, QLocale::Italy);
+    QLocale::setDefault(italian);
+    auto *translator = new QTranslator(&app);
+    if (!translator->load(italian, QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
 }
 
 QString qtFilter(const QString &pairs)

@@ -4,18 +4,20 @@
 
 #include <QStringList>
 
+class QCoreApplication;
+
 namespace platform
 {
 
 // The real dialogs of the desktop.
 class QtDialogs : public Dialogs
 {
-public:
-    Answer message(const BoxRequest &request) override;
-    QString saveFileName(const FileDialogOptions &options) override;
-    QString openFileName(const FileDialogOptions &options) override;
-    bool choosePrinter(QPrinter &printer) override;
-    void execModal(QDialog &dialog) override;
+protected:
+    Answer showMessage(const BoxRequest &request) override;
+    QString askSaveFileName(const FileDialogOptions &options) override;
+    QString askOpenFileName(const FileDialogOptions &options) override;
+    bool askPrinter(QPrinter &printer) override;
+    void runModal(QDialog &dialog) override;
 };
 
 // Beep, process end and tray icon of the desktop.
@@ -24,8 +26,12 @@ class QtSystem : public System
 public:
     void beep() override;
     void endProcess() override;
-    std::unique_ptr<TrayIcon> createTrayIcon(QObject *parent) override;
+    std::unique_ptr<TrayIcon> createTrayIcon() override;
 };
+
+// Loads Qt's own Italian texts for its dialogs and standard buttons ("Sì", "No", "Annulla").
+// False where the translation is not installed: the dialogs then stay in English.
+bool installItalianTranslation(QCoreApplication &app);
 
 // "Xml File (*.xml)|*.xml|" -> "Xml File (*.xml)": the description of each pair, which names
 // its pattern, becomes one Qt filter; a description without its pattern gets it appended.

@@ -35,7 +35,7 @@ void ScriptedPlatform::checkNotEnded(const QString &what)
         failures << QStringLiteral("%1 shown after the process ended").arg(what);
 }
 
-Answer ScriptedPlatform::message(const BoxRequest &request)
+Answer ScriptedPlatform::showMessage(const BoxRequest &request)
 {
     messages << request;
     checkNotEnded(QStringLiteral("message box \"%1\"").arg(request.text));
@@ -66,17 +66,17 @@ QString ScriptedPlatform::nextFile(const FileDialogOptions &options, const QStri
     return path;
 }
 
-QString ScriptedPlatform::saveFileName(const FileDialogOptions &options)
+QString ScriptedPlatform::askSaveFileName(const FileDialogOptions &options)
 {
     return nextFile(options, QStringLiteral("save dialog"));
 }
 
-QString ScriptedPlatform::openFileName(const FileDialogOptions &options)
+QString ScriptedPlatform::askOpenFileName(const FileDialogOptions &options)
 {
     return nextFile(options, QStringLiteral("open dialog"));
 }
 
-bool ScriptedPlatform::choosePrinter(QPrinter &)
+bool ScriptedPlatform::askPrinter(QPrinter &)
 {
     ++printerDialogs;
     checkNotEnded(QStringLiteral("printer dialog"));
@@ -89,10 +89,16 @@ bool ScriptedPlatform::choosePrinter(QPrinter &)
     return ok;
 }
 
-void ScriptedPlatform::execModal(QDialog &dialog)
+void ScriptedPlatform::runModal(QDialog &dialog)
 {
     ++modalShown;
     checkNotEnded(QStringLiteral("modal window \"%1\"").arg(dialog.windowTitle()));
+    if (running_.contains(&dialog)) {
+        failures << QStringLiteral("modal window \"%1\" shown again while open").arg(dialog.windowTitle());
+        return;
+    }
+    running_ << &dialog;
+    dialog.setWindowModality(Qt::ApplicationModal);
     dialog.show();
     if (modals_.empty()) {
         failures << QStringLiteral("unexpected modal window \"%1\"").arg(dialog.windowTitle());
@@ -105,11 +111,12 @@ void ScriptedPlatform::execModal(QDialog &dialog)
         failures << QStringLiteral("modal window \"%1\" left open").arg(dialog.windowTitle());
         dialog.hide();
     }
+    running_.removeOne(&dialog);
 }
 
-std::unique_ptr<TrayIcon> ScriptedPlatform::createTrayIcon(QObject *parent)
+std::unique_ptr<TrayIcon> ScriptedPlatform::createTrayIcon()
 {
-    auto icon = std::make_unique<FakeTrayIcon>(trayAvailable_, parent);
+    auto icon = std::make_unique<FakeTrayIcon>(trayAvailable_);
     tray_ = icon.get();
     return icon;
 }

@@ -31,17 +31,10 @@ public:
     // Queue what the user does in the next modal window; it should end by hiding the window.
     void modal(std::function<void(QDialog &)> script);
 
-    // Dialogs
-    Answer message(const BoxRequest &request) override;
-    QString saveFileName(const FileDialogOptions &options) override;
-    QString openFileName(const FileDialogOptions &options) override;
-    bool choosePrinter(QPrinter &printer) override;
-    void execModal(QDialog &dialog) override;
-
     // System
     void beep() override { ++beeps; }
     void endProcess() override { ++endProcessCalls; }
-    std::unique_ptr<TrayIcon> createTrayIcon(QObject *parent) override;
+    std::unique_ptr<TrayIcon> createTrayIcon() override;
 
     bool ended() const { return endProcessCalls > 0; }
     // True when every queued answer was used.
@@ -55,6 +48,15 @@ public:
     int beeps = 0;
     int endProcessCalls = 0;
     QStringList failures;
+
+protected:
+    Answer showMessage(const BoxRequest &request) override;
+    QString askSaveFileName(const FileDialogOptions &options) override;
+    QString askOpenFileName(const FileDialogOptions &options) override;
+    bool askPrinter(QPrinter &printer) override;
+    // Shows the dialog application-modal while its script runs; a dialog shown again while it
+    // is already running is refused, as QDialog::exec refuses a recursive call.
+    void runModal(QDialog &dialog) override;
 
 private:
     struct Reply {
@@ -70,6 +72,7 @@ private:
     std::deque<QString> files_;
     std::deque<bool> printers_;
     std::deque<std::function<void(QDialog &)>> modals_;
+    QList<const QDialog *> running_;
     QPointer<FakeTrayIcon> tray_;
 };
 

@@ -2,6 +2,7 @@
 
 #include "core/error.h"
 #include "gridrules.h"
+#include "inputguard.h"
 #include "modelmodule.h"
 #include "questionnairewindow.h"
 
@@ -134,7 +135,13 @@ void GeneralDataRules::connectControls()
         if (!field)
             continue;
         const int index = static_cast<int>(i);
+        senzaLimite(*field);
         field->installEventFilter(this);
+        if (ruleOf(index) != FieldRule::Free)
+            new InputGuard(*field, InputGuard::isDigit, [this, index](int code) {
+                trapped([&] { TEXT_GENERALE_KeyPress(index, code); });
+                return code;
+            });
         connect(field, &QLineEdit::textChanged, this,
                 [this, index] { trapped([&] { TEXT_GENERALE_Change(index); }); });
     }
@@ -142,7 +149,13 @@ void GeneralDataRules::connectControls()
         QLineEdit *box = w_.TEXT[i];
         if (!box)
             continue;
+        senzaLimite(*box);
         box->installEventFilter(this);
+        const int index = static_cast<int>(i);
+        new InputGuard(*box, InputGuard::isDigit, [this, index](int code) {
+            trapped([&] { TEXT_KeyPress(index, code); });
+            return code;
+        });
         // Only what the user types marks the questionnaire; text set by the program does not.
         connect(box, &QLineEdit::textEdited, this,
                 [this] { trapped([&] { m_.segnaModifica(qst::Evento::NumberBoxChange); }); });
@@ -195,19 +208,31 @@ bool GeneralDataRules::filterNumberBox(int index, QEvent *event)
     return key == 0;
 }
 
+QLineEdit *GeneralDataRules::field(int index) const
+{
+    if (index < 0 || static_cast<size_t>(index) >= w_.TEXT_GENERALE.size() ||
+        !w_.TEXT_GENERALE[static_cast<size_t>(index)])
+        throw core::outOfRange();
+    return w_.TEXT_GENERALE[static_cast<size_t>(index)];
+}
+
+QLineEdit *GeneralDataRules::numberBox(int index) const
+{
+    if (index < 0 || static_cast<size_t>(index) >= w_.TEXT.size() || !w_.TEXT[static_cast<size_t>(index)])
+        throw core::outOfRange();
+    return w_.TEXT[static_cast<size_t>(index)];
+}
+
 void GeneralDataRules::focusField(int index)
 {
-    if (QLineEdit *field = w_.TEXT_GENERALE[static_cast<size_t>(index)])
-        field->setFocus(Qt::OtherFocusReason);
+    field(index)->setFocus(Qt::OtherFocusReason);
 }
 
 void GeneralDataRules::TEXT_GENERALE_KeyPress(int index, int &keyAscii)
 {
-    const QLineEdit *field = w_.TEXT_GENERALE.at(static_cast<size_t>(index));
-    if (!field)
-        throw core::outOfRange();
-    const int length = static_cast<int>(field->text().size());
-    const bool nothingSelected = !field->hasSelectedText();
+    const QLineEdit *box = field(index);
+    const int length = static_cast<int>(box->text().size());
+    const bool nothingSelected = !box->hasSelectedText();
     const bool digit = isDigitCode(keyAscii);
     const bool backspace = keyAscii == 8;
     const bool enter = keyAscii == 13;
@@ -258,25 +283,22 @@ void GeneralDataRules::TEXT_GENERALE_Change(int index)
 {
     if (m_.state.inCaricamento)
         return;
-    const QLineEdit *field = w_.TEXT_GENERALE.at(static_cast<size_t>(index));
-    if (field && isDayOrMonth(index) && field->text().size() == 2)
+    if (isDayOrMonth(index) && field(index)->text().size() == 2)
         focusField(index + 1);
     m_.segnaModifica(qst::Evento::TextGeneraleChange);
 }
 
 void GeneralDataRules::TEXT_GENERALE_LostFocus(int index)
 {
-    QLineEdit *field = w_.TEXT_GENERALE.at(static_cast<size_t>(index));
-    if (field && isDayOrMonth(index) && field->text().size() == 1)
-        field->setText(QStringLiteral("0") + field->text()); // runs the change rule
+    QLineEdit *box = field(index);
+    if (isDayOrMonth(index) && box->text().size() == 1)
+        box->setText(QStringLiteral("0") + box->text()); // runs the change rule
     m_.state.ultimoTabIndex = tabIndexOfField(m_.modello(), index);
 }
 
 void GeneralDataRules::TEXT_KeyPress(int index, int &keyAscii)
 {
-    const QLineEdit *box = w_.TEXT.at(static_cast<size_t>(index));
-    if (!box)
-        throw core::outOfRange();
+    const QLineEdit *box = numberBox(index);
     const bool digit = isDigitCode(keyAscii);
     if (keyAscii == 8)
         return;

@@ -5,6 +5,8 @@
 #include <QObject>
 #include <memory>
 
+class QLineEdit;
+
 namespace win
 {
 
@@ -46,6 +48,9 @@ private:
     bool filterField(int index, QEvent *event);
     bool filterNumberBox(int index, QEvent *event);
     void focusField(int index);
+    // The field or number box of an index; an index without one is the program's index error.
+    QLineEdit *field(int index) const;
+    QLineEdit *numberBox(int index) const;
 
     QuestionnaireWindow &w_;
     ModelModule &m_;

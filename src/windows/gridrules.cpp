@@ -2,6 +2,7 @@
 
 #include "core/error.h"
 #include "generaldata.h"
+#include "inputguard.h"
 #include "membersgrid.h"
 #include "modelmodule.h"
 #include "notewindow.h"
@@ -40,7 +41,20 @@ template <typename F> void GridRules::guarded(F &&procedure)
 void GridRules::connectControls()
 {
     QLineEdit *editor = w_.txtEdit;
+    senzaLimite(*editor);
     editor->installEventFilter(this);
+    // Pasted text keeps the kind rule of the column the editor stands on.
+    new InputGuard(
+        *editor,
+        [this](char32_t c) {
+            if (column_ == kTaxCodeColumn)
+                return c != U' ';
+            return !isCountColumn(column_) || InputGuard::isDigit(c);
+        },
+        [this](int code) {
+            guarded([&] { txtEdit_KeyPress(code); });
+            return code;
+        });
     grid_.installEventFilter(this);
     grid_.viewport()->installEventFilter(this);
 

@@ -1,5 +1,7 @@
 #include "membersgrid.h"
 
+#include "core/error.h"
+
 #include <QHeaderView>
 #include <QStyle>
 
@@ -108,14 +110,22 @@ void MembersGrid::addItem(const QString &label)
     setTextMatrix(r, 0, label);
 }
 
+void MembersGrid::checkCell(int row, int column) const
+{
+    if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount())
+        throw core::outOfRange();
+}
+
 QString MembersGrid::textMatrix(int row, int column) const
 {
+    checkCell(row, column);
     const QTableWidgetItem *it = item(row, column);
     return it ? it->text() : QString();
 }
 
 void MembersGrid::setTextMatrix(int row, int column, const QString &text)
 {
+    checkCell(row, column);
     QTableWidgetItem *it = item(row, column);
     if (!it) {
         it = new QTableWidgetItem();

@@ -23,6 +23,7 @@ public:
     // Appends a row whose column 0 holds `label`.
     void addItem(const QString &label);
 
+    // The text of a cell; a cell outside the grid is the program's index error.
     QString textMatrix(int row, int column) const;
     void setTextMatrix(int row, int column, const QString &text);
 
@@ -37,6 +38,7 @@ Q_SIGNALS:
     void cleared();
 
 private:
+    void checkCell(int row, int column) const;
     int columnPixels(int column) const;
     Qt::Alignment alignment(int column) const;
 

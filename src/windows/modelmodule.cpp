@@ -35,8 +35,13 @@ QuestionnaireWindow &ModelModule::window()
 NoteWindow &ModelModule::noteWindow()
 {
     if (!noteWindow_)
-        noteWindow_ = std::make_unique<NoteWindow>(*this);
+        noteWindow_ = new NoteWindow(*this, &window());
     return *noteWindow_;
+}
+
+NoteWindow *ModelModule::loadedNoteWindow() const
+{
+    return noteWindow_.data();
 }
 
 bool ModelModule::salvaScheda(bool genera)

@@ -34,7 +34,7 @@ public:
     QuestionnaireWindow *loadedWindow() const { return window_.get(); }
     // The model's note window, created on first use and then only hidden and shown again.
     NoteWindow &noteWindow();
-    NoteWindow *loadedNoteWindow() const { return noteWindow_.get(); }
+    NoteWindow *loadedNoteWindow() const;
 
     void setCommands(SchedaCommands *commands) { commands_ = commands; }
 
@@ -62,7 +62,8 @@ private:
     const qst::ModelTable &table_;
     SchedaCommands *commands_ = nullptr;
     std::unique_ptr<QuestionnaireWindow> window_;
-    std::unique_ptr<NoteWindow> noteWindow_;
+    // Owned by the questionnaire window, for which it stays in front.
+    QPointer<NoteWindow> noteWindow_;
 };
 
 } // namespace win

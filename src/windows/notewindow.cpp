@@ -60,7 +60,7 @@ bool tickedBox(const QCheckBox *box)
 
 } // namespace
 
-NoteWindow::NoteWindow(ModelModule &module) : m_(module)
+NoteWindow::NoteWindow(ModelModule &module, QWidget *parent) : QDialog(parent), m_(module)
 {
     setObjectName(m_.table().noteWindowName);
     setWindowTitle(QStringLiteral("Nota allegata"));
@@ -346,6 +346,15 @@ bool NoteWindow::eventFilter(QObject *watched, QEvent *event)
             return true;
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void NoteWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void NoteWindow::reject()

@@ -36,7 +36,8 @@ class NoteWindow : public QDialog
 {
     Q_OBJECT
 public:
-    explicit NoteWindow(ModelModule &module);
+    // A dialog of `parent`, the model's questionnaire window, which owns it.
+    NoteWindow(ModelModule &module, QWidget *parent);
 
     QGroupBox *Frame1 = nullptr;
     QGroupBox *Frame2 = nullptr;
@@ -69,8 +70,10 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
-    // The close box and Escape.
+    // The close box.
     void reject() override;
+    // Escape does nothing: the window has no cancel button, and the typed note must not go.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     // Runs an event procedure, showing any error it raises with its own description.

@@ -116,7 +116,7 @@ void QuestionnaireWindow::Form_Load()
 {
     qst::ModelState &s = module_.state;
     platform::trapErrors(module_.platform.dialogs, [&] {
-        tray_ = module_.platform.system.createTrayIcon(this);
+        tray_ = module_.platform.system.createTrayIcon();
         tray_->add(windowIcon(), qst::trayTip(module_.table().caption));
         connect(tray_.get(), &platform::TrayIcon::leftButtonReleased, this,
                 &QuestionnaireWindow::showTrayMenu);
@@ -138,9 +138,14 @@ void QuestionnaireWindow::setGriglia()
     MSHFlexGrid1->build(righeGriglia);
 }
 
+bool QuestionnaireWindow::busy() const
+{
+    return commandRunning_ || module_.platform.dialogs.busy();
+}
+
 void QuestionnaireWindow::runCommand(const std::function<void()> &command)
 {
-    if (commandRunning_)
+    if (busy())
         return;
     commandRunning_ = true;
     struct Reset {
@@ -208,8 +213,8 @@ bool QuestionnaireWindow::Form_Unload()
 
 void QuestionnaireWindow::closeEvent(QCloseEvent *event)
 {
-    // The close box is one more command: ignored while another runs.
-    if (commandRunning_) {
+    // The close box is one more command: ignored while another runs or a box is open.
+    if (busy()) {
         event->ignore();
         return;
     }
@@ -228,10 +233,11 @@ void QuestionnaireWindow::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     if (event->type() != QEvent::WindowStateChange || !isMinimized())
         return;
-    // Hide only where the tray icon can bring the window back.
-    if (tray_ && tray_->available() && tray_->isShown())
+    // Hide only where the tray icon can bring the window back, and never under an open box:
+    // it would be hidden with the window and nothing of the program could be reached.
+    if (tray_ && tray_->available() && tray_->isShown() && !module_.platform.dialogs.busy())
         QTimer::singleShot(0, this, [this] {
-            if (isMinimized())
+            if (isMinimized() && !module_.platform.dialogs.busy())
                 hide();
         });
 }

@@ -95,6 +95,9 @@ public:
     void MENU_RIPRISTINA_Click();
     // True while a command of the button bar or the tray menu runs.
     bool commandRunning() const { return commandRunning_; }
+    // True while a command runs or a box, a dialog or the note window is open: the commands
+    // of the button bar and the tray menu and the close box are then ignored.
+    bool busy() const;
     // Shows the tray pop-up menu, as a left-button release on the tray icon does.
     void showTrayMenu(const QPoint &globalPos);
 

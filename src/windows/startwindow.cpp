@@ -3,6 +3,7 @@
 #include "appicon.h"
 #include "membersgrid.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -51,6 +52,12 @@ StartWindow::StartWindow(QWidget *parent) : QWidget(parent)
                            qst::Modello::Dualistico);
     setFixedSize(twips(5760), twips(3465));
     centerOnScreen(*this);
+}
+
+void StartWindow::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    Q_EMIT closed();
 }
 
 } // namespace win

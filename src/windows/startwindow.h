@@ -24,6 +24,11 @@ public:
 
 Q_SIGNALS:
     void modelChosen(qst::Modello m);
+    // The user closed the window (its close box or system menu).
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 };
 
 } // namespace win

@@ -16,6 +16,12 @@ const bool headless = [] {
 namespace testing
 {
 
+Scripted::~Scripted()
+{
+    if (!failures.isEmpty())
+        QTest::qFail(qPrintable(failures.join(u'\n')), __FILE__, __LINE__);
+}
+
 bool FakeCommands::salvaScheda(bool genera)
 {
     saves << genera;

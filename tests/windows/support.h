@@ -13,6 +13,15 @@
 namespace testing
 {
 
+// The scripted platform of a test: a box or dialog nobody expected, or one left waiting, fails
+// the running test when the platform goes.
+class Scripted : public platform::ScriptedPlatform
+{
+public:
+    using ScriptedPlatform::ScriptedPlatform;
+    ~Scripted() override;
+};
+
 // Saving as a test wants it to end.
 enum class SaveOutcome { Written, Cancelled, Failed };
 
@@ -40,7 +49,7 @@ struct Fixture {
     explicit Fixture(qst::Modello m, bool trayAvailable = true);
     ~Fixture();
 
-    platform::ScriptedPlatform platform;
+    Scripted platform;
     std::unique_ptr<win::ModelModule> module;
     std::unique_ptr<FakeCommands> commands;
     win::QuestionnaireWindow &window() { return module->window(); }

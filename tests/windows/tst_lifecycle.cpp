@@ -42,7 +42,7 @@ private Q_SLOTS:
 
 void TestLifecycle::startWindow()
 {
-    platform::ScriptedPlatform p;
+    testing::Scripted p;
     app::Application application(p.platform());
     win::StartWindow &start = application.startWindow();
     QCOMPARE(start.windowTitle(), QStringLiteral("Varzen - Scheda riepilogativa dell'Quadrivex v. 2.0"));

@@ -125,7 +125,7 @@ void TestNoteWindow::memberMode_data()
     QTest::addColumn<Modello>("model");
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("typed"); // "\n": the text is replaced by blanks
-    QTest::addColumn<bool>("fine");     // "Fine", else Escape
+    QTest::addColumn<bool>("fine");     // "Fine", else the close box
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("note");
     QTest::addColumn<QString>("cell");
@@ -138,8 +138,8 @@ void TestNoteWindow::memberMode_data()
             << QStringLiteral("tre uno\r\ndue") << QStringLiteral("SI");
         QTest::newRow(n + " emptied")
             << m << 1 << QStringLiteral("\n") << true << member2 << QString() << QString();
-        QTest::newRow(n + " escaped") << m << 1 << QStringLiteral("x") << false << member2
-                                      << QStringLiteral("uno\ndue") << QStringLiteral("old");
+        QTest::newRow(n + " closed") << m << 1 << QStringLiteral("x") << false << member2
+                                     << QStringLiteral("uno\ndue") << QStringLiteral("old");
     }
 }
 
@@ -171,14 +171,14 @@ void TestNoteWindow::memberMode()
         if (fine)
             nw.End_Note->click();
         else
-            QTest::keyClick(nw.TEXT_NOTE, Qt::Key_Escape);
+            nw.close();
     });
     f.platform.execModal(f.module->noteWindow());
 
     QCOMPARE(inside, (QStringList{caption, QStringLiteral("uno\r\ndue")}));
     QCOMPARE(grid.textMatrix(row, nc - 1), note);
     QCOMPARE(grid.textMatrix(row, nc), cell);
-    QVERIFY(!f.state().notaGriglia); // also after Escape
+    QVERIFY(!f.state().notaGriglia); // also after the close box
     QVERIFY(f.state().noteSi.at(0).isEmpty() && !si(f, 0)->isChecked() && !link(f, 0)->isRed());
     VERIFY_NO_FAILURES(f);
 }
@@ -231,14 +231,10 @@ void TestNoteWindow::blankTest()
 void TestNoteWindow::cancella_data()
 {
     QTest::addColumn<Modello>("model");
-    QTest::addColumn<int>("closing"); // 0 "Fine", 1 close box, 2 Escape
+    QTest::addColumn<int>("closing"); // 0 "Fine", 1 close box
     for (Modello m : qst::kModelli)
-        for (int c : {0, 1, 2})
-            QTest::addRow("%s %s", testing::modelName(m),
-                          c == 0   ? "Fine"
-                          : c == 1 ? "close box"
-                                   : "Escape")
-                << m << c;
+        for (int c : {0, 1})
+            QTest::addRow("%s %s", testing::modelName(m), c == 0 ? "Fine" : "close box") << m << c;
 }
 
 void TestNoteWindow::cancella()
@@ -255,10 +251,8 @@ void TestNoteWindow::cancella()
                << QString::number(si(f, 0)->isChecked()) << d.focusWidget()->objectName();
         if (closing == 0)
             d.End_Note->click();
-        else if (closing == 1)
-            d.close();
         else
-            QTest::keyClick(d.TEXT_NOTE, Qt::Key_Escape);
+            d.close();
     });
     QCOMPARE(inside, (QStringList{QStringLiteral("vecchia"), QString(), QString(), QStringLiteral("1"),
                                   QStringLiteral("1"), QStringLiteral("TEXT_NOTE")}));
