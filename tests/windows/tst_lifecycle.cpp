@@ -1,16 +1,24 @@
 // Start window, commands, tray icon, exit and close of the questionnaire windows.
 #include "app/application.h"
+#include "platform/qtplatform.h"
 #include "platform/trayicon.h"
 #include "support.h"
+#include "windows/notewindow.h"
 #include "windows/startwindow.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 using platform::Answer;
 using qst::Modello;
@@ -38,6 +46,10 @@ private Q_SLOTS:
     void minimiseHidesOnlyWithTray_data();
     void minimiseHidesOnlyWithTray();
     void trayMenu();
+    void commandsIgnoredUnderTheNoteWindow();
+    void minimiseUnderABoxKeepsItReachable();
+    void startWindowCloseEndsThroughThePlatform();
+    void realBoxesInItalianAndTrayHiddenCancelKeepsRunning();
 };
 
 void TestLifecycle::startWindow()
@@ -300,6 +312,124 @@ void TestLifecycle::trayMenu()
     QCOMPARE(f.commands->saves, QList<bool>{true});
     w.MENU_RIPRISTINA->trigger();
     QVERIFY(w.isVisible());
+}
+
+void TestLifecycle::commandsIgnoredUnderTheNoteWindow()
+{
+    Fixture f(Modello::Tradizionale);
+    win::QuestionnaireWindow &w = f.window();
+    w.show();
+    f.platform.modal([&](QDialog &d) {
+        // The tray menu is a popup that a modal window does not block: its commands and the
+        // close box must wait until the note window is closed.
+        w.MENU_SALVA->trigger();
+        w.MENU_LEGGI->trigger();
+        w.MENU_GENERA->trigger();
+        w.MENU_STAMPA->trigger();
+        w.MENU_ESCI->trigger();
+        QVERIFY(!w.close());
+        QVERIFY(w.busy());
+        static_cast<win::NoteWindow &>(d).setTesto(QStringLiteral("nota"));
+        static_cast<win::NoteWindow &>(d).End_Note->click();
+    });
+    w.Check_SI[0]->setChecked(true);
+    QVERIFY(f.commands->saves.isEmpty());
+    QCOMPARE(f.commands->opens + f.commands->prints + f.platform.endProcessCalls, 0);
+    QCOMPARE(f.state().noteSi.at(0), QStringLiteral("nota"));
+    // The note is an unsaved edit: the exit asks about it.
+    QVERIFY(!f.state().salvato);
+    f.platform.answer(Answer::Cancel, QStringLiteral("Con questa operazione"));
+    w.MENU_ESCI->trigger();
+    QCOMPARE(f.platform.endProcessCalls, 0);
+    QVERIFY(!w.busy());
+    w.hide();
+}
+
+void TestLifecycle::minimiseUnderABoxKeepsItReachable()
+{
+    Fixture f(Modello::Dualistico);
+    win::QuestionnaireWindow &w = f.window();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    f.state().salvato = false;
+    bool visibleUnderBox = false;
+    f.platform.answer(Answer::Cancel, QString(), [&] {
+        w.setWindowState(Qt::WindowMinimized);
+        QTest::qWait(50);
+        visibleUnderBox = w.isVisible();
+    });
+    w.Command_Function[4]->click();
+    QVERIFY(visibleUnderBox);
+    QTest::qWait(50);
+    QVERIFY(w.isVisible()); // minimised, not hidden in the tray with the box
+    w.hide();
+}
+
+void TestLifecycle::startWindowCloseEndsThroughThePlatform()
+{
+    testing::Scripted p;
+    app::Application application(p.platform());
+    application.startWindow().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&application.startWindow()));
+    application.startWindow().close();
+    QCOMPARE(p.endProcessCalls, 1);
+}
+
+// On the real Qt dialogs: a window hidden in the tray leaves no window shown, and closing a box
+// then must not end the program; the boxes speak Italian and carry the program's titles.
+void TestLifecycle::realBoxesInItalianAndTrayHiddenCancelKeepsRunning()
+{
+    app::configuraApplicazione(*qApp);
+    QCOMPARE(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
+
+    platform::QtDialogs dialogs;
+    testing::Scripted system;
+    win::ModelModule module(Modello::Tradizionale, platform::Platform{dialogs, system});
+    testing::FakeCommands commands(module);
+    module.setCommands(&commands);
+    win::QuestionnaireWindow &w = module.window();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.TEXT_GENERALE[0]->setText(QStringLiteral("Alfa S.p.A."));
+    QVERIFY(!module.state.salvato);
+    w.setWindowState(Qt::WindowMinimized);
+    QTRY_VERIFY(!w.isVisible());
+
+    QStringList buttons;
+    QString title;
+    // Answers the box as a user would, once it is up.
+    std::function<void()> answerBox = [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box) {
+            QTimer::singleShot(20, answerBox);
+            return;
+        }
+        title = box->windowTitle();
+        for (QAbstractButton *b : box->buttons())
+            buttons << b->text().remove(u'&');
+        QAbstractButton *cancel = box->button(QMessageBox::Cancel);
+        (cancel ? cancel : box->buttons().constFirst())->click();
+    };
+    QTimer::singleShot(0, [&] {
+        QTimer::singleShot(20, answerBox);
+        w.MENU_ESCI->trigger();
+        // After the box: an untitled box gets the program's title, then the loop ends here.
+        QTimer::singleShot(200, [&] {
+            QTimer::singleShot(20, answerBox);
+            dialogs.showError(QStringLiteral("prova"));
+            QTimer::singleShot(200, [] { QCoreApplication::exit(42); });
+        });
+    });
+    QCOMPARE(QApplication::exec(), 42); // 0 would be the program ending by itself
+    QCOMPARE(buttons.size(), 4);
+    QStringList question = buttons.mid(0, 3);
+    question.sort();
+    QCOMPARE(question, (QStringList{QStringLiteral("Annulla"), QStringLiteral("No"), QStringLiteral("Sì")}));
+    QCOMPARE(buttons.last(), QStringLiteral("OK"));
+    QCOMPARE(title, platform::kFallbackTitle);
+    QCOMPARE(system.endProcessCalls, 0);
+    QVERIFY(!module.state.salvato);
+    QCOMPARE(w.TEXT_GENERALE[0]->text(), QStringLiteral("Alfa S.p.A."));
 }
 
 QTEST_MAIN(TestLifecycle)

@@ -79,6 +79,7 @@ private Q_SLOTS:
     void keys();
     void lineBreaks_data();
     void lineBreaks();
+    void escapeKeepsTheNote();
 };
 
 void TestNoteWindow::layout()
@@ -390,6 +391,30 @@ void TestNoteWindow::lineBreaks()
         QCOMPARE(f.state().noteSi.at(0), shown); // "Fine" stores the CR LF form
         VERIFY_NO_FAILURES(f);
     }
+}
+
+// The window has no cancel button: Escape must not close it and throw the typed note away. It is
+// the questionnaire window's dialog, kept in front of it.
+void TestNoteWindow::escapeKeepsTheNote()
+{
+    Fixture f(Modello::Monistico);
+    QVERIFY(testing::activate(f.window()));
+    bool openAfterEscape = false;
+    QString textAfterEscape;
+    openNote(f, QStringLiteral("prima"), [&](NoteWindow &d) {
+        d.TEXT_NOTE->moveCursor(QTextCursor::End);
+        QTest::keyClicks(d.TEXT_NOTE, QStringLiteral(" e dopo"));
+        QTest::keyClick(d.TEXT_NOTE, Qt::Key_Escape);
+        QTest::keyClick(&d, Qt::Key_Escape);
+        openAfterEscape = d.isVisible();
+        textAfterEscape = d.testo();
+        d.End_Note->click();
+    });
+    QVERIFY(openAfterEscape);
+    QCOMPARE(textAfterEscape, QStringLiteral("prima e dopo"));
+    QCOMPARE(f.state().noteSi.at(0), QStringLiteral("prima e dopo"));
+    QCOMPARE(f.module->noteWindow().parentWidget(), &f.window());
+    QVERIFY(f.module->noteWindow().isWindow());
 }
 
 QTEST_MAIN(TestNoteWindow)
