@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "platform/qtplatform.h"
+#include "schedafile/salvascheda.h"
 #include "windows/modelmodule.h"
 #include "windows/questionnairewindow.h"
 #include "windows/startwindow.h"
@@ -13,13 +14,20 @@ namespace app
 namespace
 {
 
-// Commands that write, read and print nothing.
+// The commands of a model: the save command; opening and printing read and print nothing.
 class PendingCommands : public win::SchedaCommands
 {
 public:
-    bool salvaScheda(bool) override { return false; }
+    explicit PendingCommands(win::ModelModule &module)
+        : salva_(module, QCoreApplication::applicationDirPath())
+    {
+    }
+    bool salvaScheda(bool genera) override { return salva_.salvaScheda(genera); }
     void apriScheda() override {}
     void stampaScheda() override {}
+
+private:
+    sf::SalvaScheda salva_;
 };
 
 } // namespace
@@ -37,7 +45,7 @@ Application::Application(platform::Platform platform)
     for (qst::Modello m : qst::kModelli) {
         const size_t i = static_cast<size_t>(m);
         modules_[i] = std::make_unique<win::ModelModule>(m, platform);
-        commands_[i] = std::make_unique<PendingCommands>();
+        commands_[i] = std::make_unique<PendingCommands>(*modules_[i]);
         modules_[i]->setCommands(commands_[i].get());
     }
     QObject::connect(start_.get(), &win::StartWindow::modelChosen, start_.get(),

@@ -1,0 +1,205 @@
+#include "posizionixml.h"
+
+#include "catalogue.h"
+
+#include <algorithm>
+
+namespace qst
+{
+
+namespace
+{
+
+// A run of answer groups whose positions and numbers grow with the group.
+struct Tratto {
+    int primo;
+    int ultimo;
+    int riquadro;  // box number
+    int posizione; // position of the run's first group
+    int numero;    // question number of the run's first group; 0: none, for every group
+    Scrittura scrittura = Scrittura::Completa;
+};
+
+constexpr Tratto kTradizionale[] = {
+    {0, 22, 1, 1, 2},
+    {23, 31, 1, 25, 26},
+    {32, 34, 2, 0, 1},
+    {35, 42, 2, 4, 5},
+    {43, 47, 2, 13, 14},
+    {48, 67, 3, 1, 2},
+    {68, 71, 3, 22, 23},
+    {72, 72, 1, 0, 1},
+    {73, 73, 1, 24, 25},
+    {74, 74, 1, 34, 35},
+    {75, 75, 2, 3, 4, Scrittura::SoloNumeri},
+    {76, 76, 2, 12, 13, Scrittura::SoloNumeri},
+    {77, 77, 3, 0, 1},
+    {78, 78, 3, 21, 22},
+};
+
+constexpr Tratto kMonistico[] = {
+    {0, 22, 1, 1, 2},    {23, 30, 1, 25, 26}, {31, 31, 1, 34, 35},
+    {48, 67, 3, 1, 2},   {68, 68, 3, 22, 23}, {69, 69, 3, 23, 0, Scrittura::NonScritta},
+    {70, 71, 3, 24, 24}, {72, 72, 1, 0, 1},   {73, 73, 1, 24, 25},
+    {74, 74, 1, 33, 34}, {77, 77, 3, 0, 1},   {78, 78, 3, 21, 22},
+};
+
+constexpr Tratto kDualistico[] = {
+    {0, 22, 1, 1, 2},
+    {23, 30, 1, 25, 26},
+    {48, 67, 3, 1, 2},
+    {68, 68, 3, 22, 23},
+    {69, 69, 3, 23, 0, Scrittura::NonScritta},
+    {70, 70, 3, 24, 24},
+    {72, 72, 1, 0, 1},
+    {73, 73, 1, 24, 25},
+    {74, 74, 1, 33, 34},
+    {77, 77, 3, 0, 1},
+    {78, 78, 3, 21, 22},
+};
+
+// Traditional groups answered by a number box instead of their hidden answer boxes.
+constexpr int kGruppiConteggio[] = {34, 38, 40};
+
+struct Tabella {
+    std::vector<PosizioneDomanda> righe;
+    std::array<int, kGroups> indice{}; // row of each group, -1 for none
+};
+
+template <size_t N> Tabella costruisci(Modello m, const Tratto (&tratti)[N])
+{
+    Tabella t;
+    t.indice.fill(-1);
+    for (const Tratto &tr : tratti)
+        for (int k = tr.primo; k <= tr.ultimo; ++k) {
+            PosizioneDomanda p;
+            p.gruppo = k;
+            p.riquadro = tr.riquadro;
+            // Without "Riquadro II" the second box element is "Riquadro III".
+            p.elemento = m == Modello::Tradizionale ? tr.riquadro - 1 : (tr.riquadro == 1 ? 0 : 1);
+            p.posizione = tr.posizione + (k - tr.primo);
+            p.numero = tr.numero == 0 ? 0 : tr.numero + (k - tr.primo);
+            p.scrittura = tr.scrittura;
+            t.righe.push_back(p);
+        }
+    if (m == Modello::Tradizionale)
+        for (size_t i = 0; i < std::size(kGruppiConteggio); ++i)
+            for (PosizioneDomanda &p : t.righe)
+                if (p.gruppo == kGruppiConteggio[i]) {
+                    p.scrittura = Scrittura::Conteggio;
+                    p.conteggio = static_cast<int>(i);
+                }
+    std::sort(t.righe.begin(), t.righe.end(),
+              [](const PosizioneDomanda &a, const PosizioneDomanda &b) { return a.gruppo < b.gruppo; });
+    for (size_t i = 0; i < t.righe.size(); ++i)
+        t.indice[static_cast<size_t>(t.righe[i].gruppo)] = static_cast<int>(i);
+    return t;
+}
+
+const Tabella &tabella(Modello m)
+{
+    static const std::array<Tabella, 3> tabelle = {costruisci(Modello::Tradizionale, kTradizionale),
+                                                   costruisci(Modello::Dualistico, kDualistico),
+                                                   costruisci(Modello::Monistico, kMonistico)};
+    return tabelle[static_cast<size_t>(m)];
+}
+
+std::vector<CampoMembro> costruisciCampi(Modello m)
+{
+    const auto pick = [m](const char *trad, const char *dual, const char *mon) {
+        switch (m) {
+        case Modello::Dualistico:
+            return QString::fromUtf8(dual);
+        case Modello::Monistico:
+            return QString::fromUtf8(mon);
+        case Modello::Tradizionale:
+            break;
+        }
+        return QString::fromUtf8(trad);
+    };
+    std::vector<CampoMembro> campi = {
+        {QStringLiteral("Nome"), 1},
+        {QStringLiteral("CodiceFiscale"), 2},
+        {QStringLiteral("ElettoMinoranze"), 3},
+        {QStringLiteral("IncarichiRicoperti"), -1},
+        {QStringLiteral("SocietaDelGruppo"), 4, true},
+        {QStringLiteral("SocietaQuotate"), 5, true},
+        {QStringLiteral("AltreSocieta"), 6, true},
+        {QString::fromUtf8("RequisitiProfessionalitàInPossesso"), modelTable(m).noteColumn()},
+        {pick("NumeroPresenzeRiunioniCollegioSindacale", "NumeroPresenzeRiunioniConsiglioSorveglianza",
+              "NumeroPresenzeRiunioniComitatoControlloGestione"),
+         7},
+        {QStringLiteral("NumeroPresenzeAssemblee"), 8},
+        {pick("NumeroPresenzeRiunioniConsiglioAmministrazione", "NumeroPresenzeRiunioniConsiglioGestione",
+              "NumeroPresenzeRiunioniConsiglioAmministrazione"),
+         9},
+    };
+    if (m != Modello::Dualistico)
+        campi.push_back({QStringLiteral("NumeroPresenzeRiunioniComitatoEsecutivo"), 10});
+    return campi;
+}
+
+} // namespace
+
+const PosizioneDomanda *posizioneDomanda(Modello m, int k)
+{
+    if (k < 0 || k >= kGroups)
+        return nullptr;
+    const Tabella &t = tabella(m);
+    const int i = t.indice[static_cast<size_t>(k)];
+    return i < 0 ? nullptr : &t.righe[static_cast<size_t>(i)];
+}
+
+const std::vector<PosizioneDomanda> &posizioniDomande(Modello m)
+{
+    return tabella(m).righe;
+}
+
+int elementiRiquadro(Modello m)
+{
+    return m == Modello::Tradizionale ? 3 : 2;
+}
+
+int domandeRiquadro(Modello m, int elemento)
+{
+    int n = 0;
+    for (const PosizioneDomanda &p : posizioniDomande(m))
+        if (p.elemento == elemento)
+            n = std::max(n, p.posizione + 1);
+    return n;
+}
+
+std::array<int, 2> ordineRequisiti(Modello m)
+{
+    if (m == Modello::Monistico)
+        return {80, 79};
+    return {79, 80};
+}
+
+const std::vector<CampoMembro> &campiMembro(Modello m)
+{
+    static const std::array<std::vector<CampoMembro>, 3> campi = {costruisciCampi(Modello::Tradizionale),
+                                                                  costruisciCampi(Modello::Dualistico),
+                                                                  costruisciCampi(Modello::Monistico)};
+    return campi[static_cast<size_t>(m)];
+}
+
+QString didascaliaNota(Modello m, int k)
+{
+    static const std::array<std::array<QString, kGroups>, 3> didascalie = [] {
+        std::array<std::array<QString, kGroups>, 3> d;
+        for (Modello mod : kModelli) {
+            auto &row = d[static_cast<size_t>(mod)];
+            for (int page = 1; page <= 5; ++page)
+                for (const PageRow &r : righePagina(mod, page))
+                    if (r.k >= 0)
+                        row[static_cast<size_t>(r.k)] = r.link;
+        }
+        return d;
+    }();
+    if (k < 0 || k >= kGroups)
+        return QString();
+    return didascalie[static_cast<size_t>(m)][static_cast<size_t>(k)];
+}
+
+} // namespace qst

@@ -1,0 +1,115 @@
+#include "nodixml.h"
+
+#include "core/error.h"
+
+#include <QDomDocument>
+
+namespace sf
+{
+
+QDomNode figlio(const QDomNode &padre, int posizione)
+{
+    if (posizione < 0)
+        throw core::outOfRange();
+    QDomNode n = padre.firstChild();
+    for (int i = 0; i < posizione && !n.isNull(); ++i)
+        n = n.nextSibling();
+    if (n.isNull())
+        throw core::outOfRange();
+    return n;
+}
+
+QDomElement elemento(const QDomNode &padre, int posizione)
+{
+    const QDomNode n = figlio(padre, posizione);
+    if (!n.isElement())
+        throw core::outOfRange();
+    return n.toElement();
+}
+
+int contaFigli(const QDomNode &padre)
+{
+    int n = 0;
+    for (QDomNode c = padre.firstChild(); !c.isNull(); c = c.nextSibling())
+        ++n;
+    return n;
+}
+
+void richiediFigli(const QDomNode &padre, int n)
+{
+    if (contaFigli(padre) != n)
+        throw core::outOfRange();
+}
+
+QDomAttr attributoUnico(const QDomNode &nodo)
+{
+    const QDomNamedNodeMap attributi = nodo.attributes();
+    if (attributi.count() != 1)
+        throw core::outOfRange();
+    return attributi.item(0).toAttr();
+}
+
+void scriviTesto(QDomElement nodo, const QString &testo)
+{
+    if (nodo.isNull())
+        throw core::outOfRange();
+    while (nodo.hasChildNodes())
+        nodo.removeChild(nodo.firstChild());
+    const QString pulito = testoXml(testo);
+    if (!pulito.isEmpty())
+        nodo.appendChild(nodo.ownerDocument().createTextNode(pulito));
+}
+
+void scriviAttributo(const QDomNode &nodo, const QString &valore)
+{
+    attributoUnico(nodo).setValue(testoXml(valore));
+}
+
+namespace
+{
+
+bool ammesso(char16_t c)
+{
+    return c >= 0x20 ? c < 0xFFFE : (c == u'\t' || c == u'\n' || c == u'\r');
+}
+
+} // namespace
+
+QString testoXml(const QString &testo)
+{
+    const qsizetype n = testo.size();
+    const QChar *s = testo.constData();
+    // Length of the valid code point at i: 0 when it is dropped.
+    const auto valido = [s, n](qsizetype i) -> int {
+        const QChar c = s[i];
+        if (c.isHighSurrogate())
+            return (i + 1 < n && s[i + 1].isLowSurrogate()) ? 2 : 0;
+        if (c.isLowSurrogate())
+            return 0;
+        return ammesso(c.unicode()) ? 1 : 0;
+    };
+    // Copies runs of valid characters; nothing at all when every character is valid.
+    QString pulito;
+    bool copia = false;
+    qsizetype inizio = 0;
+    qsizetype i = 0;
+    while (i < n) {
+        const int l = valido(i);
+        if (l > 0) {
+            i += l;
+            continue;
+        }
+        if (!copia) {
+            pulito.reserve(n);
+            copia = true;
+        }
+        pulito.append(s + inizio, i - inizio);
+        inizio = ++i;
+    }
+    if (!copia)
+        return testo;
+    pulito.append(s + inizio, n - inizio);
+    return pulito;
+}
+
+} // namespace sf

@@ -1,0 +1,43 @@
+#pragma once
+
+// The save command of a model: "Salva temp." and "Genera", the save run by the exit command and
+// by the closing of the window.
+#include <QString>
+#include <functional>
+
+namespace win
+{
+class ModelModule;
+}
+
+namespace sf
+{
+
+// The window title after a save or an open: the base title, " - " and the file's name, with
+// any "[*]" in the name kept as it stands (Qt reads "[*]" in a title as a marker).
+QString titoloConFile(const QString &titoloBase, const QString &nome);
+
+class SalvaScheda
+{
+public:
+    // `cartella` is the program's folder: where the templates are and where the dialog starts.
+    SalvaScheda(win::ModelModule &module, QString cartella);
+
+    // The validation "Genera" runs first: it returns true when the questionnaire failed a check,
+    // after showing its message. Without one, "Genera" saves as "Salva temp." does.
+    void setControllaScheda(std::function<bool()> controllaScheda);
+
+    // Saves the questionnaire of the model's window; with `genera`, and no exit pending, after
+    // the validation. True only when a file was written; then the title names it, the
+    // questionnaire counts as saved and "Leggi" is enabled, or, with an exit pending, the
+    // process ends. A cancelled dialog, a failed validation or a failed write change nothing
+    // (a failure has shown its message).
+    bool salvaScheda(bool genera);
+
+private:
+    win::ModelModule &module_;
+    QString cartella_;
+    std::function<bool()> controllaScheda_;
+};
+
+} // namespace sf

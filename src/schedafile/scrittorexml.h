@@ -1,0 +1,52 @@
+#pragma once
+
+// The writer of the questionnaire XML file: it loads the model's template, fills it with the
+// content of a questionnaire by node position and writes the document out. The layout of the
+// file is described in docs/file-format.md; the positions are the tables of
+// questionnaire/posizionixml.h.
+#include "questionnaire/contenuto.h"
+
+#include <QDomDocument>
+
+class QIODevice;
+
+namespace sf
+{
+
+// The message of a template that is missing, unreadable or lacks a node the writer fills.
+QString erroreModello(const QString &percorso);
+// The message of a file that could not be written, with the system's description.
+QString erroreSalvataggio(const QString &percorso, const QString &descrizione);
+
+// The path of the template of model m in the program's folder.
+QString percorsoModello(qst::Modello m, const QString &cartella);
+
+// Loads the template of model m from `percorso` and checks that it holds every node the writer
+// fills. Throws core::SchedaError with erroreModello() otherwise.
+QDomDocument caricaModello(qst::Modello m, const QString &percorso);
+
+// Fills a template loaded by caricaModello with the content `c` (of the template's model).
+void scriviXml(QDomDocument &doc, const qst::Contenuto &c);
+
+// Writes the questionnaire `c` to `out` as UTF-8: the model's template from the program's
+// folder `cartella`, filled. Throws for a template that cannot be used (nothing is written
+// then); returns false when the device did not take every byte.
+bool scriviXml(const qst::Contenuto &c, const QString &cartella, QIODevice &out);
+
+// Saves the questionnaire `c` under `percorso`, atomically: a save that fails leaves any
+// earlier file of that name as it was. Throws core::SchedaError with the message to show.
+void salvaXml(const qst::Contenuto &c, const QString &cartella, const QString &percorso);
+
+// A date of three boxes as the file keeps it, DDMMYYYY: a one-digit day or month gets its
+// leading "0", an empty day or month beside a filled box becomes two blanks, and three empty
+// boxes give the empty text.
+QString dataXml(const QString &giorno, const QString &mese, const QString &anno);
+
+// A note as the file keeps it: without carriage returns (CR LF becomes LF).
+QString notaXml(const QString &nota);
+
+// The text of an answer in the file: "SI", "NO", "NA" ("Adeguata" and "Inadeguata" for group
+// 7); the empty text for no answer.
+QString rispostaXml(qst::Risposta r, int k);
+
+} // namespace sf
