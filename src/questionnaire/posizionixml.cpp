@@ -20,43 +20,32 @@ struct Tratto {
     Scrittura scrittura = Scrittura::Completa;
 };
 
+// Runs every model shares.
+constexpr Tratto kComuni[] = {
+    {0, 22, 1, 1, 2},    {23, 30, 1, 25, 26}, {48, 67, 3, 1, 2},   {72, 72, 1, 0, 1},
+    {73, 73, 1, 24, 25}, {77, 77, 3, 0, 1},   {78, 78, 3, 21, 22},
+};
+
 constexpr Tratto kTradizionale[] = {
-    {0, 22, 1, 1, 2},
-    {23, 31, 1, 25, 26},
+    {31, 31, 1, 33, 34},
     {32, 34, 2, 0, 1},
     {35, 42, 2, 4, 5},
     {43, 47, 2, 13, 14},
-    {48, 67, 3, 1, 2},
     {68, 71, 3, 22, 23},
-    {72, 72, 1, 0, 1},
-    {73, 73, 1, 24, 25},
     {74, 74, 1, 34, 35},
     {75, 75, 2, 3, 4, Scrittura::SoloNumeri},
     {76, 76, 2, 12, 13, Scrittura::SoloNumeri},
-    {77, 77, 3, 0, 1},
-    {78, 78, 3, 21, 22},
 };
 
-constexpr Tratto kMonistico[] = {
-    {0, 22, 1, 1, 2},    {23, 30, 1, 25, 26}, {31, 31, 1, 34, 35},
-    {48, 67, 3, 1, 2},   {68, 68, 3, 22, 23}, {69, 69, 3, 23, 0, Scrittura::NonScritta},
-    {70, 71, 3, 24, 24}, {72, 72, 1, 0, 1},   {73, 73, 1, 24, 25},
-    {74, 74, 1, 33, 34}, {77, 77, 3, 0, 1},   {78, 78, 3, 21, 22},
-};
-
-constexpr Tratto kDualistico[] = {
-    {0, 22, 1, 1, 2},
-    {23, 30, 1, 25, 26},
-    {48, 67, 3, 1, 2},
+// Dualistico and Monistico: no "Riquadro II"; the hidden group 69 keeps a position that only
+// the reader reads, and the questions after it are numbered as if it were not there.
+constexpr Tratto kSenzaRiquadroII[] = {
     {68, 68, 3, 22, 23},
     {69, 69, 3, 23, 0, Scrittura::NonScritta},
-    {70, 70, 3, 24, 24},
-    {72, 72, 1, 0, 1},
-    {73, 73, 1, 24, 25},
     {74, 74, 1, 33, 34},
-    {77, 77, 3, 0, 1},
-    {78, 78, 3, 21, 22},
 };
+constexpr Tratto kMonistico[] = {{31, 31, 1, 34, 35}, {70, 71, 3, 24, 24}};
+constexpr Tratto kDualistico[] = {{70, 70, 3, 24, 24}};
 
 // Traditional groups answered by a number box instead of their hidden answer boxes.
 constexpr int kGruppiConteggio[] = {34, 38, 40};
@@ -66,8 +55,21 @@ struct Tabella {
     std::array<int, kGroups> indice{}; // row of each group, -1 for none
 };
 
-template <size_t N> Tabella costruisci(Modello m, const Tratto (&tratti)[N])
+Tabella costruisci(Modello m)
 {
+    std::vector<Tratto> tratti(std::begin(kComuni), std::end(kComuni));
+    const auto aggiungi = [&tratti](const auto &altri) {
+        tratti.insert(tratti.end(), std::begin(altri), std::end(altri));
+    };
+    if (m == Modello::Tradizionale) {
+        aggiungi(kTradizionale);
+    } else {
+        aggiungi(kSenzaRiquadroII);
+        if (m == Modello::Monistico)
+            aggiungi(kMonistico);
+        else
+            aggiungi(kDualistico);
+    }
     Tabella t;
     t.indice.fill(-1);
     for (const Tratto &tr : tratti)
@@ -98,9 +100,8 @@ template <size_t N> Tabella costruisci(Modello m, const Tratto (&tratti)[N])
 
 const Tabella &tabella(Modello m)
 {
-    static const std::array<Tabella, 3> tabelle = {costruisci(Modello::Tradizionale, kTradizionale),
-                                                   costruisci(Modello::Dualistico, kDualistico),
-                                                   costruisci(Modello::Monistico, kMonistico)};
+    static const std::array<Tabella, 3> tabelle = {
+        costruisci(Modello::Tradizionale), costruisci(Modello::Dualistico), costruisci(Modello::Monistico)};
     return tabelle[static_cast<size_t>(m)];
 }
 

@@ -65,28 +65,22 @@ void scriviAttributo(const QDomNode &nodo, const QString &valore)
     attributoUnico(nodo).setValue(testoXml(valore));
 }
 
-namespace
-{
-
-bool ammesso(char16_t c)
-{
-    return c >= 0x20 ? c < 0xFFFE : (c == u'\t' || c == u'\n' || c == u'\r');
-}
-
-} // namespace
-
 QString testoXml(const QString &testo)
 {
     const qsizetype n = testo.size();
     const QChar *s = testo.constData();
-    // Length of the valid code point at i: 0 when it is dropped.
+    // Length of the valid code point at i: 0 when it is dropped. The common case comes first.
     const auto valido = [s, n](qsizetype i) -> int {
-        const QChar c = s[i];
-        if (c.isHighSurrogate())
+        const char16_t c = s[i].unicode();
+        if (c >= 0x20 && c < 0xD800)
+            return 1;
+        if (c < 0x20)
+            return (c == u'\t' || c == u'\n' || c == u'\r') ? 1 : 0;
+        if (c < 0xDC00) // a high surrogate, valid only before a low one
             return (i + 1 < n && s[i + 1].isLowSurrogate()) ? 2 : 0;
-        if (c.isLowSurrogate())
+        if (c < 0xE000)
             return 0;
-        return ammesso(c.unicode()) ? 1 : 0;
+        return c < 0xFFFE ? 1 : 0;
     };
     // Copies runs of valid characters; nothing at all when every character is valid.
     QString pulito;
