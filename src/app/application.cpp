@@ -14,11 +14,11 @@ namespace app
 namespace
 {
 
-// The commands of a model: the save command; opening and printing read and print nothing.
-class PendingCommands : public win::SchedaCommands
+// The commands of a model that live above the windows: save (and generate), open, print.
+class ModelCommands : public win::SchedaCommands
 {
 public:
-    explicit PendingCommands(win::ModelModule &module)
+    explicit ModelCommands(win::ModelModule &module)
         : salva_(module, QCoreApplication::applicationDirPath())
     {
     }
@@ -45,7 +45,7 @@ Application::Application(platform::Platform platform)
     for (qst::Modello m : qst::kModelli) {
         const size_t i = static_cast<size_t>(m);
         modules_[i] = std::make_unique<win::ModelModule>(m, platform);
-        commands_[i] = std::make_unique<PendingCommands>(*modules_[i]);
+        commands_[i] = std::make_unique<ModelCommands>(*modules_[i]);
         modules_[i]->setCommands(commands_[i].get());
     }
     QObject::connect(start_.get(), &win::StartWindow::modelChosen, start_.get(),

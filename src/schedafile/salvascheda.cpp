@@ -1,5 +1,6 @@
 #include "salvascheda.h"
 
+#include "controllofinestra.h"
 #include "scrittorexml.h"
 #include "windows/contenutofinestra.h"
 #include "windows/modelmodule.h"
@@ -19,7 +20,8 @@ QString titoloConFile(const QString &titoloBase, const QString &nome)
 }
 
 SalvaScheda::SalvaScheda(win::ModelModule &module, QString cartella)
-    : module_(module), cartella_(std::move(cartella))
+    : module_(module), cartella_(std::move(cartella)),
+      controllaScheda_([&module] { return sf::controllaScheda(module); })
 {
 }
 
@@ -33,7 +35,7 @@ bool SalvaScheda::salvaScheda(bool genera)
     qst::ModelState &s = module_.state;
     bool scritto = false;
     platform::trapErrors(module_.platform.dialogs, [&] {
-        if (genera && !s.uscitaRichiesta && controllaScheda_ && controllaScheda_())
+        if (genera && !s.uscitaRichiesta && !controllaScheda_())
             return;
         s.nomeFile = module_.platform.dialogs.saveFileName(platform::FileDialogOptions{
             QStringLiteral("Salva file"), QStringLiteral("Xml File (*.xml)|*.xml|"), cartella_});

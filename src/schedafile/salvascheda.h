@@ -23,8 +23,8 @@ public:
     // `cartella` is the program's folder: where the templates are and where the dialog starts.
     SalvaScheda(win::ModelModule &module, QString cartella);
 
-    // The validation "Genera" runs first: it returns true when the questionnaire failed a check,
-    // after showing its message. Without one, "Genera" saves as "Salva temp." does.
+    // The validation "Genera" runs first (`controllaScheda` unless replaced): true when the
+    // questionnaire may be generated; false after it has shown the failed check.
     void setControllaScheda(std::function<bool()> controllaScheda);
 
     // Saves the questionnaire of the model's window; with `genera`, and no exit pending, after

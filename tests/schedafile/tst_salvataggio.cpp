@@ -430,7 +430,7 @@ void TestSalvataggio::generaEUscita()
     for (const bool uscita : {false, true}) {
         Banco b(Modello::Monistico);
         int controlli = 0;
-        b.salva.setControllaScheda([&] { return ++controlli > 0; }); // fails every time
+        b.salva.setControllaScheda([&] { return ++controlli < 0; }); // fails every time
         b.module.state.uscitaRichiesta = uscita;
         if (uscita)
             b.platform.chooseFile(dir.filePath(QStringLiteral("g.xml")));
