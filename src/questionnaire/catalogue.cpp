@@ -708,6 +708,28 @@ const std::vector<PageRow> &righePagina(Modello m, int page)
     return rows[indexOf(m)][static_cast<size_t>(page - 1)];
 }
 
+const QString &didascaliaNota(Modello m, int k)
+{
+    using Didascalie = std::array<QString, kGroups>;
+    static const std::array<Didascalie, kModelCount> didascalie = [] {
+        std::array<Didascalie, kModelCount> out;
+        for (Modello mod : kModelli) {
+            Didascalie &d = out[indexOf(mod)];
+            for (int page = 1; page <= kPages; ++page)
+                for (const PageRow &row : righePagina(mod, page))
+                    if (row.k >= 0)
+                        d[static_cast<size_t>(row.k)] = row.link;
+            for (int k = 79; k < kGroups; ++k)
+                d[static_cast<size_t>(k)] = QStringLiteral("Nota 1.0.") + QChar(u'a' + (k - 79));
+        }
+        return out;
+    }();
+    static const QString nessuna;
+    if (k < 0 || k >= kGroups)
+        return nessuna;
+    return didascalie[indexOf(m)][static_cast<size_t>(k)];
+}
+
 const GeneralLabels &etichetteGenerali(Modello m)
 {
     static const std::array<GeneralLabels, kModelCount> labels = {buildGeneralLabels(Modello::Tradizionale),

@@ -30,6 +30,10 @@ struct PageRow {
 // has no rows.
 const std::vector<PageRow> &righePagina(Modello m, int page);
 
+// The caption of note link Label_NOTA(k) of model m: "Nota 1.a", "Nota 1.0.a" for the items of
+// "Dati Generali", "NO" for a group without a note, the empty text for a group the model lacks.
+const QString &didascaliaNota(Modello m, int k);
+
 // Texts of the "Dati Generali" page that differ by model, and the fixed ones.
 struct GeneralLabels {
     QStringList labelGenerale; // LABEL_GENERALE 0..13 (index 6 by model)

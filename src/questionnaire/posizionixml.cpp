@@ -185,22 +185,4 @@ const std::vector<CampoMembro> &campiMembro(Modello m)
     return campi[static_cast<size_t>(m)];
 }
 
-QString didascaliaNota(Modello m, int k)
-{
-    static const std::array<std::array<QString, kGroups>, 3> didascalie = [] {
-        std::array<std::array<QString, kGroups>, 3> d;
-        for (Modello mod : kModelli) {
-            auto &row = d[static_cast<size_t>(mod)];
-            for (int page = 1; page <= 5; ++page)
-                for (const PageRow &r : righePagina(mod, page))
-                    if (r.k >= 0)
-                        row[static_cast<size_t>(r.k)] = r.link;
-        }
-        return d;
-    }();
-    if (k < 0 || k >= kGroups)
-        return QString();
-    return didascalie[static_cast<size_t>(m)][static_cast<size_t>(k)];
-}
-
 } // namespace qst

@@ -88,8 +88,4 @@ struct CampoMembro {
 };
 const std::vector<CampoMembro> &campiMembro(Modello m);
 
-// The caption of Label_NOTA(k) of a question (k 0..78) in model m ("Nota 1.a", "NO", ...);
-// empty where the model has no such group.
-QString didascaliaNota(Modello m, int k);
-
 } // namespace qst

@@ -83,20 +83,6 @@ RegoleControllo makeMonistico()
     };
 }
 
-using Didascalie = std::array<QString, kGroups>;
-
-Didascalie didascalieDi(Modello m)
-{
-    Didascalie out;
-    for (int page = 1; page <= 5; ++page)
-        for (const PageRow &row : righePagina(m, page))
-            if (row.k >= 0)
-                out[static_cast<size_t>(row.k)] = row.link;
-    for (int k = 79; k < kGroups; ++k)
-        out[static_cast<size_t>(k)] = QStringLiteral("Nota 1.0.") + QChar(u'a' + (k - 79));
-    return out;
-}
-
 } // namespace
 
 const RegoleControllo &regoleControllo(Modello m)
@@ -104,17 +90,6 @@ const RegoleControllo &regoleControllo(Modello m)
     static const std::array<RegoleControllo, 3> regole = {makeTradizionale(), makeDualistico(),
                                                           makeMonistico()};
     return regole[static_cast<size_t>(m)];
-}
-
-const QString &didascaliaNota(Modello m, int k)
-{
-    static const std::array<Didascalie, 3> didascalie = {didascalieDi(Modello::Tradizionale),
-                                                         didascalieDi(Modello::Dualistico),
-                                                         didascalieDi(Modello::Monistico)};
-    static const QString nessuna;
-    if (k < 0 || k >= kGroups)
-        return nessuna;
-    return didascalie[static_cast<size_t>(m)][static_cast<size_t>(k)];
 }
 
 bool haTesto(const QString &text)

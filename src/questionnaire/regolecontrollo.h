@@ -47,10 +47,6 @@ inline constexpr int kColonnaIncarichiQuotate = 5;
 // The requirement item whose note explains offices beyond the statute maximum.
 inline constexpr int kGruppoIncarichi = 81;
 
-// The caption of note link Label_NOTA(k) of model m: "Nota 1.a", "NO" for a group without a
-// note, the empty text for a group the model lacks.
-const QString &didascaliaNota(Modello m, int k);
-
 // A text holds something: a character of code 33 or more. Blanks, tabs and line breaks alone
 // count as empty, as the note window's "Fine" counts them.
 bool haTesto(const QString &text);
