@@ -1,6 +1,7 @@
 // The check before "Genera": its findings on a content value per model and kind of fault, and what
 // the window shows of them (restore, page, focus, the question about note "Nota 1.0.c").
 #include "schedafile/controllofinestra.h"
+#include "schedafile/salvascheda.h"
 #include "support.h"
 #include "windows/generaldata.h"
 #include "windows/gridrules.h"
@@ -14,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 using qst::Contenuto;
@@ -194,6 +196,8 @@ private Q_SLOTS:
     void officesQuestion_data();
     void officesQuestion();
     void largestQuestionnaireIsQuick();
+    void generaWritesOnlyAComplete_data();
+    void generaWritesOnlyAComplete();
 };
 
 void TestValidation::findings_data()
@@ -541,6 +545,44 @@ void TestValidation::largestQuestionnaireIsQuick()
     const qint64 ms = timer.elapsed();
     qInfo("controllaScheda of 200 members and 82 notes of 65000 characters: %lld ms", ms);
     QVERIFY2(ms < 50 * SCHEDA_SLOWDOWN, qPrintable(QString::number(ms)));
+}
+
+// "Genera" through the save command: a complete questionnaire of each model is written, an
+// incomplete one stops at its message before the save dialog.
+void TestValidation::generaWritesOnlyAComplete_data()
+{
+    QTest::addColumn<Modello>("model");
+    QTest::addColumn<bool>("complete");
+    for (Modello m : qst::kModelli)
+        for (bool complete : {true, false})
+            QTest::addRow("%s %s", testing::modelName(m), complete ? "complete" : "no company name")
+                << m << complete;
+}
+
+void TestValidation::generaWritesOnlyAComplete()
+{
+    QFETCH(Modello, model);
+    QFETCH(bool, complete);
+    Fixture f(model);
+    sf::SalvaScheda salva(*f.module, QCoreApplication::applicationDirPath());
+    Contenuto c = completo(model);
+    if (!complete)
+        c.generale[0].clear();
+    applica(f, c);
+    f.state().salvato = false;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("finale.xml"));
+    if (complete)
+        f.platform.chooseFile(path);
+    else
+        f.platform.answer(platform::Answer::Ok, QStringLiteral("la denominazione della società"));
+
+    QCOMPARE(salva.salvaScheda(true), complete);
+    QCOMPARE(QFileInfo::exists(path), complete);
+    QCOMPARE(f.platform.fileDialogs.size(), complete ? 1 : 0);
+    QCOMPARE(f.state().salvato, complete);
+    QCOMPARE(f.window().windowTitle().endsWith(QStringLiteral(" - finale.xml")), complete);
+    VERIFY_NO_FAILURES(f);
 }
 
 QTEST_MAIN(TestValidation)
