@@ -150,6 +150,20 @@ int pageOfGroup(int k)
     return 0;
 }
 
+int numberBoxOfGroup(int k)
+{
+    switch (k) {
+    case 34:
+        return 0;
+    case 38:
+        return 1;
+    case 40:
+        return 2;
+    default:
+        return -1;
+    }
+}
+
 const QStringList &pageCaptions()
 {
     static const QStringList captions = {

@@ -64,6 +64,9 @@ int groupOfLabel(int q);
 // Tab page (0..5) of an answer group, by the layout of the form.
 int pageOfGroup(int k);
 
+// The number box TEXT(n) that answers group k in a model with number boxes; -1 for other groups.
+int numberBoxOfGroup(int k);
+
 // Tab page captions of MySSTab, tabs 0..5.
 const QStringList &pageCaptions();
 

@@ -4,6 +4,7 @@
 #include "gridrules.h"
 #include "inputguard.h"
 #include "modelmodule.h"
+#include "questionnaire/taborder.h"
 #include "questionnairewindow.h"
 
 #include <QCheckBox>
@@ -115,17 +116,7 @@ template <typename F> void GeneralDataRules::trapped(F &&procedure)
 
 int GeneralDataRules::tabIndexOfField(qst::Modello m, int index)
 {
-    // The traditional window gives TabIndex 0 to its tab control; the others start at field 0.
-    const int base = m == qst::Modello::Tradizionale ? 1 : 0;
-    const int meetings = m == qst::Modello::Dualistico ? 3 : 4;
-    if (index >= 0 && index <= 7)
-        return base + index;
-    // Then the boxes of groups 79 and 80, the meeting counts, the grid, the start of office.
-    if (index >= 62 && index < 62 + meetings)
-        return base + 10 + (index - 62);
-    if (index >= 33 && index <= 36)
-        return base + 10 + meetings + 1 + (index - 33);
-    return -1;
+    return qst::tabIndexOf(m, qst::Controllo::Field, index);
 }
 
 void GeneralDataRules::connectControls()

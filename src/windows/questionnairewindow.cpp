@@ -3,6 +3,7 @@
 #include "answers.h"
 #include "appicon.h"
 #include "core/error.h"
+#include "focusrules.h"
 #include "generaldata.h"
 #include "membersgrid.h"
 #include "modelmodule.h"
@@ -35,6 +36,8 @@ QuestionnaireWindow::QuestionnaireWindow(ModelModule &module) : module_(module)
     answers_->connectControls();
     generalData_ = std::make_unique<GeneralDataRules>(*this, module_);
     generalData_->connectControls();
+    focusRules_ = std::make_unique<FocusRules>(*this, module_);
+    focusRules_->connectControls();
 }
 
 QuestionnaireWindow::~QuestionnaireWindow() = default;
@@ -129,6 +132,7 @@ void QuestionnaireWindow::Form_Load()
         MySSTab->setCurrentIndex(0);
         if (!module_.table().riquadroIIHasQuestions)
             MySSTab->setTabEnabled(3, false);
+        focusRules_->focusFirst();
     });
 }
 

@@ -26,6 +26,7 @@ namespace win
 {
 
 class AnswerRules;
+class FocusRules;
 class GeneralDataRules;
 class MembersGrid;
 class ModelModule;
@@ -85,8 +86,10 @@ public:
     platform::TrayIcon *trayIcon() const { return tray_.get(); }
     AnswerRules &answers() const { return *answers_; }
     GeneralDataRules &generalData() const { return *generalData_; }
+    FocusRules &focusRules() const { return *focusRules_; }
 
-    // Loads the window: tray icon, saved state, question texts, base title, grid, first page.
+    // Loads the window: tray icon, saved state, question texts, base title, grid, first page,
+    // the focus on the first control.
     // The module calls it once, right after creating the window.
     void Form_Load();
 
@@ -121,6 +124,7 @@ private:
     std::unique_ptr<platform::TrayIcon> tray_;
     std::unique_ptr<AnswerRules> answers_;
     std::unique_ptr<GeneralDataRules> generalData_;
+    std::unique_ptr<FocusRules> focusRules_;
     bool commandRunning_ = false;
 };
 

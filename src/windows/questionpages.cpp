@@ -44,21 +44,6 @@ PageColumns pageColumns(int tab)
     }
 }
 
-// The number box that answers a counted question of "Riquadro II", by answer group.
-int numberBoxOfGroup(int k)
-{
-    switch (k) {
-    case 34:
-        return 0;
-    case 38:
-        return 1;
-    case 40:
-        return 2;
-    default:
-        return -1;
-    }
-}
-
 QCheckBox *answerBox(const QString &caption, const QString &name, int k, QWidget *parent)
 {
     auto *box = new QCheckBox(caption, parent);
@@ -75,6 +60,7 @@ void scrollingPage(QWidget *page, QWidget *content)
     auto *scroll = new QScrollArea(page);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus); // the controls on the page take the focus, not the page
     scroll->setWidget(content);
     pageLayout->addWidget(scroll);
 }
@@ -165,7 +151,7 @@ void QuestionnaireWindow::buildQuestionPage(QWidget *page, int tab)
             answer->setParent(frame);
             answer->setFont(plain);
             answer->setVisible(!r.frameHidden);
-            const int box = module_.table().hasNumberBoxes ? numberBoxOfGroup(r.k) : -1;
+            const int box = module_.table().hasNumberBoxes ? qst::numberBoxOfGroup(r.k) : -1;
             if (box >= 0) {
                 auto *number = new QLineEdit(frame);
                 number->setObjectName(QStringLiteral("TEXT_%1").arg(box));

@@ -32,7 +32,12 @@ public:
 
     bool salvaScheda(bool genera) override;
     void apriScheda() override { ++opens; }
-    void stampaScheda() override { ++prints; }
+    // Printing ends, as the print command does, with the recorded tab position set to 1.
+    void stampaScheda() override
+    {
+        ++prints;
+        module_.state.ultimoTabIndex = 1;
+    }
 
     SaveOutcome outcome = SaveOutcome::Written;
     QList<bool> saves; // the generate option of every save
