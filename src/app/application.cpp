@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "platform/qtplatform.h"
+#include "print/comando.h"
 #include "schedafile/salvascheda.h"
 #include "windows/modelmodule.h"
 #include "windows/questionnairewindow.h"
@@ -19,14 +20,15 @@ class ModelCommands : public win::SchedaCommands
 {
 public:
     explicit ModelCommands(win::ModelModule &module)
-        : salva_(module, QCoreApplication::applicationDirPath())
+        : module_(module), salva_(module, QCoreApplication::applicationDirPath())
     {
     }
     bool salvaScheda(bool genera) override { return salva_.salvaScheda(genera); }
     void apriScheda() override {}
-    void stampaScheda() override {}
+    void stampaScheda() override { prn::stampaScheda(module_); }
 
 private:
+    win::ModelModule &module_;
     sf::SalvaScheda salva_;
 };
 

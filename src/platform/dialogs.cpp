@@ -45,15 +45,15 @@ void Dialogs::showError(const QString &description, Icon icon)
     message(BoxRequest{description, QString(), Buttons::Ok, icon, 0});
 }
 
-bool trapErrors(Dialogs &dialogs, const std::function<void()> &procedure, const QString &prefix)
+bool trapErrors(Dialogs &dialogs, const std::function<void()> &procedure, const QString &prefix, Icon icon)
 {
     try {
         procedure();
         return true;
     } catch (const core::SchedaError &e) {
-        dialogs.showError(prefix + e.description());
+        dialogs.showError(prefix + e.description(), icon);
     } catch (const std::exception &e) {
-        dialogs.showError(prefix + QString::fromLocal8Bit(e.what()));
+        dialogs.showError(prefix + QString::fromLocal8Bit(e.what()), icon);
     }
     return false;
 }

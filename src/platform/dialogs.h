@@ -69,8 +69,9 @@ private:
 
 // Runs an event procedure that traps its errors: an error escaping it is shown with its own
 // description (after `prefix`), so no exception ever reaches Qt's event loop. True when the
-// procedure ended without an error.
-bool trapErrors(Dialogs &dialogs, const std::function<void()> &procedure, const QString &prefix = QString());
+// procedure ended without an error. The message shows `icon`.
+bool trapErrors(Dialogs &dialogs, const std::function<void()> &procedure, const QString &prefix = QString(),
+                Icon icon = Icon::None);
 
 // What the program needs of the desktop besides its dialogs.
 class System

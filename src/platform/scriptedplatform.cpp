@@ -1,6 +1,7 @@
 #include "scriptedplatform.h"
 
 #include <QDialog>
+#include <QPrinter>
 
 namespace platform
 {
@@ -19,9 +20,9 @@ void ScriptedPlatform::chooseFile(const QString &path)
     files_.push_back(path);
 }
 
-void ScriptedPlatform::choosePrinter(bool accept)
+void ScriptedPlatform::choosePrinter(bool accept, const QString &pdfFile)
 {
-    printers_.push_back(accept);
+    printers_.emplace_back(accept, pdfFile);
 }
 
 void ScriptedPlatform::modal(std::function<void(QDialog &)> script)
@@ -76,16 +77,19 @@ QString ScriptedPlatform::askOpenFileName(const FileDialogOptions &options)
     return nextFile(options, QStringLiteral("open dialog"));
 }
 
-bool ScriptedPlatform::askPrinter(QPrinter &)
+bool ScriptedPlatform::askPrinter(QPrinter &printer)
 {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString());
     ++printerDialogs;
     checkNotEnded(QStringLiteral("printer dialog"));
     if (printers_.empty()) {
         failures << QStringLiteral("unexpected printer dialog");
         return false;
     }
-    const bool ok = printers_.front();
+    const auto [ok, file] = printers_.front();
     printers_.pop_front();
+    printer.setOutputFileName(file);
     return ok;
 }
 

@@ -27,7 +27,9 @@ public:
     void answer(Answer a, const QString &expectText = QString(), std::function<void()> during = {});
     // Queue the path the next file dialog returns; the empty text is a cancel.
     void chooseFile(const QString &path);
-    void choosePrinter(bool accept);
+    // Queue the answer to the next printer dialog. An accepted dialog prints to the PDF file
+    // `pdfFile`; with no file the printer cannot be opened. No test reaches a real printer.
+    void choosePrinter(bool accept, const QString &pdfFile = QString());
     // Queue what the user does in the next modal window; it should end by hiding the window.
     void modal(std::function<void(QDialog &)> script);
 
@@ -70,7 +72,7 @@ private:
     bool trayAvailable_;
     std::deque<Reply> replies_;
     std::deque<QString> files_;
-    std::deque<bool> printers_;
+    std::deque<std::pair<bool, QString>> printers_;
     std::deque<std::function<void(QDialog &)>> modals_;
     QList<const QDialog *> running_;
     QPointer<FakeTrayIcon> tray_;

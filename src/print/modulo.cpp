@@ -1,0 +1,203 @@
+#include "modulo.h"
+
+#include "pagina.h"
+#include "printer.h"
+#include "questionnaire/catalogue.h"
+#include "questionnaire/stampa.h"
+
+namespace prn
+{
+
+namespace
+{
+
+using qst::Contenuto;
+
+const QString kDatiGenerali = QStringLiteral("DATI GENERALI");
+
+// A date of three boxes as printed: day/month/year, empty when all three are.
+QString data(const Contenuto &c, int day)
+{
+    const QString joined =
+        c.campo(day) + QLatin1Char('/') + c.campo(day + 1) + QLatin1Char('/') + c.campo(day + 2);
+    return joined == QStringLiteral("//") ? QString() : joined;
+}
+
+// "(Nota 1.0.a) " in front of a general-data label.
+QString prefisso(const Contenuto &c, int k)
+{
+    return QLatin1Char('(') + qst::didascaliaNota(c.modello, k) + QStringLiteral(") ");
+}
+
+// The member blocks: each filled row under a rule, one line per data column, each line
+// page-checked; a closing rule after the last.
+void stampaMembri(Pagina &pg, const Contenuto &c)
+{
+    const qst::GeneralLabels &g = qst::etichetteGenerali(c.modello);
+    const int last = c.tabella().lastDataColumn();
+    const QString indent = QStringLiteral("   ");
+    for (int m = 0; m < static_cast<int>(c.membri.size()); ++m) {
+        if (!c.membroCompilato(m))
+            continue;
+        pg.stampaLinea();
+        for (int col = 1; col <= last; ++col) {
+            QString label;
+            QString value = c.cella(m, col);
+            if (col == 1) {
+                label = m == 0 ? QStringLiteral("Presidente") : QStringLiteral("Membro");
+            } else if (col <= 6) {
+                label = indent + g.labelGenerale.value(col + 5);
+            } else if (col < last) {
+                label = indent + g.label6Tips.value(col - 7);
+            } else {
+                label = indent +
+                        (m == 0 ? QStringLiteral("(Nota Pres.) ")
+                                : QStringLiteral("(Nota Membro ") + c.cella(m, 0) + QStringLiteral(") ")) +
+                        g.label6Tips.value(last - 7);
+                value = value.isEmpty() ? QStringLiteral("No") : QStringLiteral("Si");
+            }
+            pg.controllaPagina();
+            pg.stampaVoce(label, value);
+        }
+    }
+    pg.stampaLinea();
+}
+
+// Title, model line, the general data with the members, and the last requirement item.
+void stampaDatiGenerali(Pagina &pg, const Contenuto &c, QString &testoAppoggio)
+{
+    Printer &p = pg.printer;
+    const qst::TabellaStampa &tab = qst::tabellaStampa(c.modello);
+    const qst::GeneralLabels &g = qst::etichetteGenerali(c.modello);
+
+    p.setFontSize(15);
+    p.setCurrentX(5);
+    p.setCurrentY(1);
+    p.Print(QStringLiteral("VARZEN - SCHEDA RIEPILOGATIVA DELL'QUADRIVEX v. 2.0"));
+
+    p.setFontBold(false);
+    p.setFontSize(12);
+    p.setCurrentX((p.ScaleWidth() - p.TextWidth(tab.rigaModello)) / 2);
+    p.setCurrentY(10);
+    p.Print(tab.rigaModello);
+
+    p.setCurrentX(5);
+    p.setCurrentY(15);
+    p.Print(kDatiGenerali);
+
+    p.setFontSize(10);
+    const QString rule = pg.filetto();
+    p.setCurrentY(16);
+    p.Print(rule);
+
+    p.setCurrentY(25);
+    pg.stato.rigaStampa = 25;
+    pg.stato.titoloSezione = kDatiGenerali;
+
+    const qst::Modello m = c.modello;
+    pg.stampaVoce(etichettaGenerale(m, 0), c.campo(0));
+    pg.stampaVoce(etichettaGenerale(m, 1), c.campo(1));
+    pg.stampaVoce(etichettaGenerale(m, 2), data(c, 2));
+    pg.stampaVoce(etichettaGenerale(m, 3), c.campo(5));
+    pg.stampaVoce(etichettaGenerale(m, 4), c.campo(6));
+    pg.stampaVoce(etichettaGenerale(m, 5), c.campo(7));
+    pg.stampaVoce(prefisso(c, 79) + g.label6.value(5), rispostaDomanda(c, 79));
+    if (tab.voceSette.isEmpty()) {
+        pg.stampaVoce(prefisso(c, 80) + g.label6.value(6), rispostaDomanda(c, 80));
+    } else {
+        // Fixed lines, the leader and the answer on the last one.
+        p.setFontBold(true);
+        p.setCurrentX(0);
+        p.setCurrentY(pg.stato.rigaStampa);
+        for (qsizetype i = 0; i + 1 < tab.voceSette.size(); ++i) {
+            p.Print(tab.voceSette.at(i));
+            p.setCurrentY(p.CurrentY() + 2);
+            pg.stato.rigaStampa = p.CurrentY();
+        }
+        testoAppoggio = tab.voceSette.last();
+        p.Print(testoAppoggio);
+        p.setCurrentX(p.TextWidth(testoAppoggio) + 1);
+        pg.stampaPuntini(rispostaDomanda(c, 80));
+    }
+    const std::vector<int> &meetings = c.tabella().meetingFields;
+    for (size_t j = 0; j < meetings.size(); ++j)
+        pg.stampaVoce(g.label6.value(8 + static_cast<int>(j)), c.campo(meetings[j]));
+
+    stampaMembri(pg, c);
+
+    // The lines after the members may fall at the foot of a page: each is page-checked.
+    pg.controllaPagina();
+    pg.stampaVoce(g.labelGenerale.value(12), c.campo(33));
+    pg.controllaPagina();
+    pg.stampaVoce(g.labelGenerale.value(13), data(c, 34));
+    pg.controllaPagina();
+    pg.stampaVoce(prefisso(c, 81), rispostaDomanda(c, 81));
+}
+
+} // namespace
+
+QString rispostaDomanda(const Contenuto &c, int k)
+{
+    if (k < 0 || k >= qst::kGroups)
+        return QString();
+    const qst::Risposta r = c.risposte[static_cast<size_t>(k)];
+    if (qst::tabellaStampa(c.modello).gruppiDueVie.contains(k))
+        return r == qst::Risposta::Si ? QStringLiteral("Si") : QStringLiteral("No");
+    const bool adequacy = k == 7;
+    switch (r) {
+    case qst::Risposta::Si:
+        return adequacy ? QStringLiteral("Adeguata") : QStringLiteral("Si");
+    case qst::Risposta::No:
+        return adequacy ? QStringLiteral("Inadeguata") : QStringLiteral("No");
+    case qst::Risposta::NA:
+        return QStringLiteral("N/A");
+    case qst::Risposta::Nessuna:
+        break;
+    }
+    return QString();
+}
+
+QString rispostaRiga(const Contenuto &c, int k)
+{
+    const std::vector<int> &numbers = qst::tabellaStampa(c.modello).gruppiNumero;
+    for (size_t i = 0; i < numbers.size() && i < c.numeri.size(); ++i)
+        if (numbers[i] == k)
+            return c.numeri[i];
+    return rispostaDomanda(c, k);
+}
+
+QString etichettaGenerale(qst::Modello m, int i)
+{
+    if (i < 0 || i > 6)
+        return QString();
+    return qst::etichetteGenerali(m).labelGenerale.value(i);
+}
+
+void stampaModulo(Printer &p, const Contenuto &c, qst::ModelState &state)
+{
+    Pagina pg(p);
+    pg.stato.contaPagine = 1;
+    pg.stato.titoloSezione = state.titoloSezione;
+    // The print state stays with the model, also when the printout stops at an error.
+    struct Keep {
+        Pagina &pg;
+        qst::ModelState &state;
+        ~Keep()
+        {
+            state.contaPagine = pg.stato.contaPagine;
+            state.rigaStampa = pg.stato.rigaStampa;
+            state.titoloSezione = pg.stato.titoloSezione;
+        }
+    } keep{pg, state};
+
+    p.setScaleWidth(197);
+    p.setScaleHeight(297);
+    p.setFontName(QStringLiteral("MS Sans Serif"));
+    p.setFontSize(10);
+    p.setFontBold(false);
+
+    stampaDatiGenerali(pg, c, state.testoAppoggio);
+    p.EndDoc();
+}
+
+} // namespace prn

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "printer.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QRectF>
+#include <memory>
+#include <vector>
+
+class QPrinter;
+
+namespace prn
+{
+
+// The face that prints a font name of the printout: "MS Sans Serif" prints in "Liberation
+// Sans", whose widths are those the layout was made for; any other name stands as it is.
+QString printFace(const QString &name);
+// The Qt font of a printer font: upright, not underlined, not struck out.
+QFont printFont(const Printer::Font &font);
+
+// The printer over a QPrinter (a system printer or a PDF file). It measures with the printer's
+// own font metrics and maps the user scale onto the printable area by hand, so that glyphs keep
+// their shape. The document is painted onto the QPrinter only by EndDoc: a printout that fails
+// before opens no print job and writes no file.
+class PainterPrinter : public Printer
+{
+public:
+    explicit PainterPrinter(QPrinter &printer);
+    ~PainterPrinter() override;
+
+protected:
+    double lineWidth(const QString &line, const Font &font) override;
+    double lineHeight(const Font &font) override;
+    void deliver() override;
+
+private:
+    struct Face {
+        Font key;
+        QFont font;
+        QFontMetricsF metrics;
+    };
+    const Face &face(const Font &font);
+
+    QPrinter &printer_;
+    QRectF area_; // the printable area in device pixels
+    std::vector<std::unique_ptr<Face>> faces_;
+    const Face *last_ = nullptr;
+};
+
+} // namespace prn
