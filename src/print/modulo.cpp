@@ -1,5 +1,7 @@
 #include "modulo.h"
 
+#include "domanda.h"
+#include "nota.h"
 #include "pagina.h"
 #include "printer.h"
 #include "questionnaire/catalogue.h"
@@ -134,6 +136,52 @@ void stampaDatiGenerali(Pagina &pg, const Contenuto &c, QString &testoAppoggio)
     pg.stampaVoce(prefisso(c, 81), rispostaDomanda(c, 81));
 }
 
+// Every question of the boxes in screen order, each box on a new page under its heading.
+void stampaRiquadri(Pagina &pg, const Contenuto &c)
+{
+    Printer &p = pg.printer;
+    p.setFontBold(true);
+    p.setFontName(QStringLiteral("MS Sans Serif"));
+    pg.stato.rigaStampa = p.CurrentY();
+    for (const qst::RigaRiquadro &row : qst::righeRiquadri(c.modello)) {
+        if (!row.riquadro.isEmpty())
+            pg.paginaSeguente(row.riquadro);
+        p.setFontBold(true);
+        const QString question = qst::testoDomanda(c.modello, row.q).value_or(QString());
+        if (row.k < 0) {
+            stampaDomanda(pg, question, std::nullopt);
+            continue;
+        }
+        const QString &link = qst::didascaliaNota(c.modello, row.k);
+        const QString prefix =
+            link == QStringLiteral("NO") ? QString() : QLatin1Char('(') + link + QStringLiteral(") ");
+        stampaDomanda(pg, prefix + question, rispostaRiga(c, row.k));
+    }
+}
+
+// The members' requirement notes, then the notes of the answers in note-number order, on pages
+// of their own.
+void stampaNote(Pagina &pg, const Contenuto &c)
+{
+    pg.paginaSeguente(QStringLiteral("       Note"));
+    const int column = c.tabella().noteColumn();
+    for (int r = 0; r < static_cast<int>(c.membri.size()); ++r) {
+        const QString text = c.cella(r, column);
+        if (!text.isEmpty())
+            stampaNota(pg,
+                       r == 0 ? QStringLiteral("Nota Pres.") : QStringLiteral("Nota Membro %1").arg(r + 1),
+                       text);
+    }
+    for (int k : qst::tabellaStampa(c.modello).ordineNote) {
+        const QString &link = qst::didascaliaNota(c.modello, k);
+        if (link == QStringLiteral("NO"))
+            continue;
+        const QString text = c.notaScritta(k);
+        if (!text.isEmpty())
+            stampaNota(pg, link, text);
+    }
+}
+
 } // namespace
 
 QString rispostaDomanda(const Contenuto &c, int k)
@@ -197,6 +245,8 @@ void stampaModulo(Printer &p, const Contenuto &c, qst::ModelState &state)
     p.setFontBold(false);
 
     stampaDatiGenerali(pg, c, state.testoAppoggio);
+    stampaRiquadri(pg, c);
+    stampaNote(pg, c);
     p.EndDoc();
 }
 

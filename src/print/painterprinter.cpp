@@ -36,7 +36,7 @@ PainterPrinter::PainterPrinter(QPrinter &printer)
 
 PainterPrinter::~PainterPrinter() = default;
 
-const PainterPrinter::Face &PainterPrinter::face(const Font &font)
+PainterPrinter::Face &PainterPrinter::face(const Font &font)
 {
     const auto same = [&font](const Face &f) {
         return f.key.size == font.size && f.key.bold == font.bold && f.key.name == font.name;
@@ -51,9 +51,30 @@ const PainterPrinter::Face &PainterPrinter::face(const Font &font)
     return *(last_ = faces_.back().get());
 }
 
+qreal PainterPrinter::Face::advance(QChar c)
+{
+    if (advances.empty())
+        advances.assign(0x250, -1);
+    qreal &a = advances[c.unicode()];
+    if (a < 0)
+        a = metrics.horizontalAdvance(c);
+    return a;
+}
+
 double PainterPrinter::lineWidth(const QString &line, const Font &font)
 {
-    return face(font).metrics.horizontalAdvance(line) * ScaleWidth() / area_.width();
+    // Without shaping or kerning a line is as wide as its characters' advances together; text
+    // outside the Latin ranges is measured whole.
+    Face &f = face(font);
+    qreal width = 0;
+    for (QChar c : line) {
+        if (c.unicode() >= 0x250 || c.category() == QChar::Mark_NonSpacing) {
+            width = f.metrics.horizontalAdvance(line);
+            break;
+        }
+        width += f.advance(c);
+    }
+    return width * ScaleWidth() / area_.width();
 }
 
 double PainterPrinter::lineHeight(const Font &font)

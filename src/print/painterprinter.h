@@ -39,13 +39,15 @@ private:
         Font key;
         QFont font;
         QFontMetricsF metrics;
+        std::vector<qreal> advances; // of the characters below 0x250, -1 until measured
+        qreal advance(QChar c);
     };
-    const Face &face(const Font &font);
+    Face &face(const Font &font);
 
     QPrinter &printer_;
     QRectF area_; // the printable area in device pixels
     std::vector<std::unique_ptr<Face>> faces_;
-    const Face *last_ = nullptr;
+    Face *last_ = nullptr;
 };
 
 } // namespace prn

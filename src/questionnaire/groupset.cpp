@@ -26,8 +26,9 @@ int parseNumber(std::string_view &s)
 
 } // namespace
 
-IndexSet::IndexSet(std::string_view ranges)
+std::vector<int> indexList(std::string_view ranges)
 {
+    std::vector<int> out;
     std::string_view s = ranges;
     while (!s.empty()) {
         const int from = parseNumber(s);
@@ -39,13 +40,20 @@ IndexSet::IndexSet(std::string_view ranges)
         if (to < from)
             throw std::invalid_argument("bad index range: " + std::string(ranges));
         for (int i = from; i <= to; ++i)
-            bits_.set(static_cast<size_t>(i));
+            out.push_back(i);
         if (!s.empty()) {
             if (s.front() != ',')
                 throw std::invalid_argument("bad index list: " + std::string(ranges));
             s.remove_prefix(1);
         }
     }
+    return out;
+}
+
+IndexSet::IndexSet(std::string_view ranges)
+{
+    for (int i : indexList(ranges))
+        bits_.set(static_cast<size_t>(i));
 }
 
 std::vector<int> IndexSet::toVector() const

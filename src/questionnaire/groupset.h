@@ -31,4 +31,7 @@ private:
     std::bitset<kSize> bits_;
 };
 
+// The indices of a list written the same way, in the order written: "79-81, 72, 0-22".
+std::vector<int> indexList(std::string_view ranges);
+
 } // namespace qst

@@ -3,9 +3,11 @@
 // bold 1.25 times that, a line 4 high.
 #include "print/domanda.h"
 #include "print/misure.h"
+#include "print/nota.h"
 #include "print/pagina.h"
 #include "print/recordingprinter.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 using prn::Pagina;
@@ -56,6 +58,8 @@ private Q_SLOTS:
     void questionLines_data();
     void questionLines();
     void questionLinesAtTheFootOfAPage();
+    void notes_data();
+    void notes();
 };
 
 void TestPageLayer::pageCheck_data()
@@ -333,6 +337,59 @@ void TestPageLayer::questionLinesAtTheFootOfAPage()
     QCOMPARE(p.items().back().text, QStringLiteral("Si"));
     QCOMPARE(p.items().back().y, 13.0);
     QVERIFY(p.offPageItems().empty());
+}
+
+void TestPageLayer::notes_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QList<double>>("ys"); // tops of the first text lines, where they matter
+    const QString sentence =
+        QStringLiteral("Il collegio ha vigilato sull'osservanza della legge e dello statuto. ");
+    const QString many = (sentence.repeated(4) + QStringLiteral("\r\n")).repeated(250);
+    // Fits: line by line at the line height, an empty line kept, no small advance.
+    QTest::newRow("short, several lines")
+        << QStringLiteral("prima riga\r\nseconda\r\n\r\nquarta") << QList<double>{17.7, 21.7, 29.7};
+    QTest::newRow("65000, no line break") << sentence.repeated(1000).left(65000) << QList<double>{17.7, 22.4};
+    QTest::newRow("65000, many line breaks") << many.left(65000) << QList<double>{17.7, 22.4};
+    QTest::newRow("one enormous word") << QString(65000, QLatin1Char('x')) << QList<double>{17.7, 22.4};
+    // Line breaks met while gathering end the line, two in a row an empty line.
+    QTest::newRow("line breaks") << QStringLiteral("breve\r\n\r\n") + sentence.repeated(4)
+                                 << QList<double>{17.7, 27.1};
+    QTest::newRow("word wider than a line")
+        << sentence + QString(300, QLatin1Char('x')) + sentence << QList<double>{17.7, 22.4, 27.1};
+}
+
+void TestPageLayer::notes()
+{
+    QFETCH(QString, text);
+    QFETCH(QList<double>, ys);
+    RecordingPrinter p;
+    setUp(p);
+    Pagina pg(p);
+    pg.stato.titoloSezione = QStringLiteral("       Note");
+    p.setCurrentY(13);
+    prn::stampaNota(pg, QStringLiteral("Nota 1.a"), text);
+
+    const std::vector<Item> &items = p.items();
+    QCOMPARE(items[0].text, QStringLiteral("Nota 1.a"));
+    QVERIFY(items[0].font.bold && items[0].x == 5);
+    // The whole text comes back, in order, and nothing leaves the page.
+    QStringList printed;
+    for (size_t i = 1; i < items.size(); ++i) {
+        if (items[i].y < 11) // number and heading of a new page
+            continue;
+        printed << items[i].text;
+        QVERIFY(!items[i].font.bold);
+        QVERIFY(items[i].y <= 292);
+    }
+    static const QRegularExpression blanks(QStringLiteral("\\s"));
+    QCOMPARE(printed.join(QString()).remove(blanks), QString(text).remove(blanks));
+    QVERIFY(p.offPageItems().empty());
+    for (int i = 0; i < ys.size(); ++i)
+        QCOMPARE(items[static_cast<size_t>(i) + 1].y, ys[i]);
+    // A bounded number of measurements a line: the time grows with the length of the text.
+    QVERIFY2(p.measurements() < 20 * static_cast<long>(items.size()),
+             qPrintable(QString::number(p.measurements())));
 }
 
 QTEST_GUILESS_MAIN(TestPageLayer)
