@@ -47,7 +47,7 @@ PainterPrinter::Face &PainterPrinter::face(const Font &font)
         if (same(*f))
             return *(last_ = f.get());
     const QFont f = printFont(font);
-    faces_.push_back(std::make_unique<Face>(Face{font, f, QFontMetricsF(f, &printer_)}));
+    faces_.push_back(std::make_unique<Face>(Face{font, f, QFontMetricsF(f, &printer_), {}}));
     return *(last_ = faces_.back().get());
 }
 
