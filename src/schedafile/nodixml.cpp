@@ -1,6 +1,7 @@
 #include "nodixml.h"
 
 #include "core/error.h"
+#include "questionnaire/posizionixml.h"
 
 #include <QDomDocument>
 
@@ -33,6 +34,41 @@ int contaFigli(const QDomNode &padre)
     for (QDomNode c = padre.firstChild(); !c.isNull(); c = c.nextSibling())
         ++n;
     return n;
+}
+
+std::vector<QDomNode> figli(const QDomNode &padre)
+{
+    std::vector<QDomNode> out;
+    for (QDomNode c = padre.firstChild(); !c.isNull(); c = c.nextSibling())
+        out.push_back(c);
+    return out;
+}
+
+const QDomNode &figlio(const std::vector<QDomNode> &figli, int posizione)
+{
+    if (posizione < 0 || static_cast<size_t>(posizione) >= figli.size())
+        throw core::outOfRange();
+    return figli[static_cast<size_t>(posizione)];
+}
+
+QString testo(const QDomNode &nodo)
+{
+    return nodo.isElement() ? nodo.toElement().text() : nodo.nodeValue();
+}
+
+std::vector<QDomNode> nodiMembro(const QDomNode &membro, qst::Modello m)
+{
+    const std::vector<QDomNode> campi = figli(membro);
+    std::vector<QDomNode> incarichi;
+    std::vector<QDomNode> nodi;
+    int posizione = 0;
+    int sotto = 0;
+    for (const qst::CampoMembro &f : qst::campiMembro(m)) {
+        nodi.push_back(f.inIncarichi ? figlio(incarichi, sotto++) : figlio(campi, posizione++));
+        if (f.colonna < 0)
+            incarichi = figli(nodi.back());
+    }
+    return nodi;
 }
 
 void richiediFigli(const QDomNode &padre, int n)

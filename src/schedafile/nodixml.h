@@ -4,8 +4,11 @@
 // position past the last child with a null node, and writing into a null node does nothing;
 // these helpers raise the program's error instead, so a template or a file that lacks a node
 // never makes a write go nowhere or a read come back empty.
+#include "questionnaire/models.h"
+
 #include <QDomElement>
 #include <QString>
+#include <vector>
 
 namespace sf
 {
@@ -17,6 +20,19 @@ QDomNode figlio(const QDomNode &padre, int posizione);
 QDomElement elemento(const QDomNode &padre, int posizione);
 // Number of child nodes.
 int contaFigli(const QDomNode &padre);
+// The child nodes of `padre` in document order, for reading many positions of one parent in
+// one walk; `figlio(figli, posizione)` takes one of them, checked.
+std::vector<QDomNode> figli(const QDomNode &padre);
+const QDomNode &figlio(const std::vector<QDomNode> &figli, int posizione);
+
+// The value of a node: the text of an element (its text and CDATA content, unescaped), the
+// content of any other node.
+QString testo(const QDomNode &nodo);
+
+// The nodes of a member element that hold the fields of qst::campiMembro(m), in that order: the
+// "IncarichiRicoperti" container in its place, the offices counts after it. Throws when one is
+// missing.
+std::vector<QDomNode> nodiMembro(const QDomNode &membro, qst::Modello m);
 // Throws unless `padre` has exactly `n` children.
 void richiediFigli(const QDomNode &padre, int n);
 

@@ -56,18 +56,14 @@ Risposta trovaRisposta(const QDomNode &padre, bool conAttributo)
     return r;
 }
 
-// The children of a member element, in the order of campiMembro().
+// The children of a member element, in the order of campiMembro(); each must be an element.
 std::vector<QDomElement> trovaMembro(const QDomElement &membro, qst::Modello m)
 {
     std::vector<QDomElement> campi;
-    QDomElement incarichi;
-    int posizione = 0;
-    int sotto = 0;
-    for (const qst::CampoMembro &f : qst::campiMembro(m)) {
-        const QDomElement e = f.inIncarichi ? elemento(incarichi, sotto++) : elemento(membro, posizione++);
-        if (f.colonna < 0)
-            incarichi = e;
-        campi.push_back(e);
+    for (const QDomNode &n : nodiMembro(membro, m)) {
+        if (!n.isElement())
+            throw core::outOfRange();
+        campi.push_back(n.toElement());
     }
     return campi;
 }

@@ -1,0 +1,262 @@
+#include "lettorexml.h"
+
+#include "core/error.h"
+#include "nodixml.h"
+#include "questionnaire/posizionixml.h"
+#include "windows/gridrules.h"
+
+#include <QFile>
+#include <QXmlStreamReader>
+
+namespace sf
+{
+
+namespace
+{
+
+using qst::Risposta;
+using Nodi = std::vector<QDomNode>;
+
+const QString kRadice = QStringLiteral("SchedaOrganoControllo");
+
+// Runs a step of the reading; any missing node it meets is the message of a file that cannot
+// be opened.
+template <typename F> void leggendo(F &&passo)
+{
+    try {
+        passo();
+    } catch (const core::SchedaError &) {
+        throw core::SchedaError(erroreApertura());
+    }
+}
+
+// The answer an answer word gives group k: "SI", "NO", "NA" below the items ("Adeguata" and
+// "Inadeguata" for SI and NO in groups 0-22); only "SI" for the items, and "NO" for the
+// traditional item 80. Any other text, however close, is no answer.
+Risposta rispostaLetta(qst::Modello m, int k, const QString &parola)
+{
+    const bool adeguata = k <= 22;
+    if (parola == QLatin1String("SI") || (adeguata && parola == QLatin1String("Adeguata")))
+        return Risposta::Si;
+    const bool no = parola == QLatin1String("NO");
+    if (k < 79 ? no || (adeguata && parola == QLatin1String("Inadeguata"))
+               : no && k == 80 && m == qst::Modello::Tradizionale)
+        return Risposta::No;
+    if (k < 79 && parola == QLatin1String("NA"))
+        return Risposta::NA;
+    return Risposta::Nessuna;
+}
+
+// An answer element of group k: the answer node at its first position, the note node after it.
+// A SI or NO answer takes the note into its own table; a note that is not empty makes the link
+// red. A block with the answer only has no note; the "No" of item 80 reads none.
+void leggiRisposta(const QDomNode &blocco, qst::Contenuto &c, int k)
+{
+    const Nodi f = figli(blocco);
+    const Risposta r = rispostaLetta(c.modello, k, testo(figlio(f, qst::voce::kValore)));
+    const size_t i = static_cast<size_t>(k);
+    c.risposte[i] = r;
+    const bool conNota = r == Risposta::Si || (r == Risposta::No && k < 79);
+    if (!conNota || f.size() <= static_cast<size_t>(qst::voce::kNota))
+        return;
+    const QString nota = notaFinestra(testo(f[qst::voce::kNota]));
+    (r == Risposta::Si ? c.noteSi : c.noteNo).set(k, nota);
+    c.notaRossa[i] = !nota.isEmpty();
+}
+
+// The value of the first attribute of `nodo` in document order. QDomNamedNodeMap keeps its
+// attributes in no fixed order, so where there are several the start tag is read again from
+// the bytes, found by the position the parser recorded for the element.
+QString primoAttributo(const QDomNode &nodo, const QByteArray &dati)
+{
+    const QDomNamedNodeMap attributi = nodo.attributes();
+    if (attributi.count() == 1)
+        return attributi.item(0).nodeValue();
+    if (attributi.count() > 1) {
+        QXmlStreamReader r(dati);
+        r.setNamespaceProcessing(false); // as the document was parsed
+        while (!r.atEnd() && r.lineNumber() <= nodo.lineNumber()) {
+            if (r.readNext() == QXmlStreamReader::StartElement && r.lineNumber() == nodo.lineNumber() &&
+                r.columnNumber() == nodo.columnNumber()) {
+                const QXmlStreamAttributes a = r.attributes();
+                if (!a.isEmpty())
+                    return a.first().value().toString();
+                break;
+            }
+        }
+    }
+    throw core::outOfRange();
+}
+
+void leggiData(const QString &data, qst::Contenuto &c, int primoCampo)
+{
+    const std::array<QString, 3> parti = dataFinestra(data);
+    for (size_t i = 0; i < parti.size(); ++i)
+        c.generale[static_cast<size_t>(primoCampo) + i] = parti[i];
+}
+
+void leggiGenerale(const QDomNode &generale, qst::Contenuto &c, const QByteArray &dati)
+{
+    namespace g = qst::generale;
+    const Nodi f = figli(generale);
+    if (f.size() < static_cast<size_t>(g::kFigli))
+        throw core::outOfRange();
+    c.generale[0] = testo(f[g::kDenominazione]);
+    c.generale[1] = testo(f[g::kCodiceFiscale]);
+    leggiData(testo(f[g::kDataChiusura]), c, 2);
+    const Nodi referente = figli(f[g::kReferente]);
+    for (int i = 0; i < 3; ++i)
+        c.generale[static_cast<size_t>(5 + i)] = testo(figlio(referente, i));
+    const Nodi requisiti = figli(f[g::kRequisiti]);
+    const std::array<int, 2> ordine = qst::ordineRequisiti(c.modello);
+    for (int i = 0; i < 2; ++i)
+        leggiRisposta(figlio(figlio(figlio(requisiti, i), 0), qst::voce::kRisposta), c, ordine[i]);
+
+    const qst::ModelTable &t = c.tabella();
+    const Nodi riunioni = figli(f[g::kRiunioni]);
+    for (size_t i = 0; i < t.meetingFields.size(); ++i) {
+        const QDomNode &n = figlio(riunioni, static_cast<int>(i));
+        const int campo = t.meetingFields[i];
+        // The executive committee's count: its flag says whether it applies.
+        if (campo == 65 && t.hasRiunioniNA && primoAttributo(n, dati) == QLatin1String("true"))
+            c.riunioniNA = true;
+        else
+            c.generale[static_cast<size_t>(campo)] = testo(n);
+    }
+}
+
+// Grid row `riga` from a member element; the note cell says whether the note holds text.
+void leggiMembro(const QDomNode &membro, qst::Contenuto &c, int riga)
+{
+    const std::vector<qst::CampoMembro> &campi = qst::campiMembro(c.modello);
+    const Nodi nodi = nodiMembro(membro, c.modello);
+    const int nota = c.tabella().noteColumn();
+    QStringList &celle = c.membri[static_cast<size_t>(riga)];
+    for (size_t i = 0; i < campi.size(); ++i) {
+        const int col = campi[i].colonna;
+        if (col >= 0)
+            celle[col] = col == nota ? notaFinestra(testo(nodi[i])) : testo(nodi[i]);
+    }
+    celle[c.tabella().noteCell()] = celle[nota].isEmpty() ? QString() : QStringLiteral("SI");
+}
+
+// The members element: the first member inside the element at 0, one element per further row,
+// then the statute's maximum, the start of office and item 81.
+void leggiMembri(const QDomNode &sezione, qst::Contenuto &c)
+{
+    const Nodi f = figli(sezione);
+    const int n = static_cast<int>(f.size());
+    const int righe = std::max(3, n - 3);
+    if (n < qst::kMembriFissi || righe > win::GridRules::kMaxRows)
+        throw core::outOfRange();
+    c.membri.clear();
+    c.membri.reserve(static_cast<size_t>(righe));
+    for (int r = 0; r < righe; ++r)
+        c.membri.push_back(c.rigaVuota(r));
+    leggiMembro(figlio(f[0], 0), c, 0);
+    for (int j = 1; j < n - 3; ++j)
+        leggiMembro(f[static_cast<size_t>(j)], c, j);
+    c.generale[33] = testo(f[static_cast<size_t>(n - 3)]);
+    leggiData(testo(f[static_cast<size_t>(n - 2)]), c, 34);
+    leggiRisposta(figlio(f[static_cast<size_t>(n - 1)], qst::voce::kRisposta), c, 81);
+}
+
+void leggiDomande(const QDomNode &sezione, qst::Contenuto &c)
+{
+    const Nodi riquadri = figli(sezione);
+    std::vector<Nodi> domande;
+    for (int e = 0; e < qst::elementiRiquadro(c.modello); ++e)
+        domande.push_back(figli(figlio(riquadri, e)));
+    for (const qst::PosizioneDomanda &p : qst::posizioniDomande(c.modello)) {
+        const QDomNode &q = figlio(domande[static_cast<size_t>(p.elemento)], p.posizione);
+        // The element the writer never fills stands as the template has it, which may be a
+        // comment in its place.
+        if (p.scrittura == qst::Scrittura::NonScritta && !q.isElement())
+            continue;
+        const QDomNode blocco = figlio(q, qst::voce::kRisposta);
+        if (p.scrittura == qst::Scrittura::Conteggio)
+            c.numeri[static_cast<size_t>(p.conteggio)] = testo(figlio(blocco, qst::voce::kValore));
+        else
+            leggiRisposta(blocco, c, p.gruppo);
+    }
+}
+
+} // namespace
+
+QString erroreApertura()
+{
+    return QStringLiteral("ATTENZIONE: impossibile aprire il file.\nVerificare che il nome del file sia corretto e "
+                          "che abbia un'estensione XML\nOperazione annullata!!!");
+}
+
+QString erroreAltroModello(qst::Modello m)
+{
+    return QString::fromUtf8("Quello che si sta cercando di aprire non è un MODELLO ") +
+           qst::modelTable(m).nome.toUpper() + QStringLiteral(".\nOperazione annullata.");
+}
+
+FileScheda::FileScheda(QByteArray dati) : dati_(std::move(dati))
+{
+    if (!doc_.setContent(dati_))
+        throw core::SchedaError(erroreApertura());
+}
+
+FileScheda FileScheda::carica(const QString &percorso)
+{
+    QFile file(percorso);
+    if (!file.open(QIODevice::ReadOnly))
+        throw core::SchedaError(erroreApertura());
+    QByteArray dati = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw core::SchedaError(erroreApertura());
+    return FileScheda(std::move(dati));
+}
+
+bool FileScheda::radiceScheda() const
+{
+    const QDomNode radice = doc_.lastChild();
+    return radice.isElement() && radice.nodeName() == kRadice;
+}
+
+qst::Contenuto FileScheda::leggiXml(qst::Modello m) const
+{
+    QDomNode modello;
+    leggendo([&] {
+        if (!radiceScheda())
+            throw core::outOfRange();
+        modello = figlio(figlio(doc_.lastChild(), 0), 0);
+    });
+    if (modello.nodeName() != qst::modelTable(m).modelElement)
+        throw core::SchedaError(erroreAltroModello(m));
+    qst::Contenuto c(m);
+    leggendo([&] {
+        const Nodi sezioni = figli(modello);
+        leggiGenerale(figlio(sezioni, qst::kSezioneGenerale), c, dati_);
+        leggiMembri(figlio(sezioni, qst::kSezioneMembri), c);
+        leggiDomande(figlio(sezioni, qst::kSezioneDomande), c);
+    });
+    return c;
+}
+
+QString notaFinestra(const QString &nota)
+{
+    if (!nota.contains(QLatin1Char('\n')) && !nota.contains(QLatin1Char('\r')))
+        return nota;
+    QString s = nota;
+    if (s.contains(QLatin1Char('\r'))) {
+        s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    }
+    return s.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+}
+
+std::array<QString, 3> dataFinestra(const QString &data)
+{
+    std::array<QString, 3> parti = {data.mid(0, 2), data.mid(2, 2), data.mid(4, 4)};
+    for (QString &p : parti)
+        if (p.count(QLatin1Char(' ')) == p.size())
+            p.clear();
+    return parti;
+}
+
+} // namespace sf
