@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 
 namespace win
 {
@@ -18,6 +19,12 @@ namespace
 bool ticked(const QCheckBox *box)
 {
     return box && box->isChecked();
+}
+
+void setTicked(QCheckBox *box, bool value)
+{
+    if (box)
+        box->setChecked(value);
 }
 
 } // namespace
@@ -62,6 +69,54 @@ qst::Contenuto leggiContenuto(const ModelModule &module)
     c.noteSi = module.state.noteSi;
     c.noteNo = module.state.noteNo;
     return c;
+}
+
+void applicaContenuto(ModelModule &module, const qst::Contenuto &c)
+{
+    if (c.modello != module.modello())
+        throw core::outOfRange();
+    QuestionnaireWindow &w = module.window();
+    qst::ModelState &s = module.state;
+    const QScopedValueRollback loading(s.inCaricamento, true);
+    const QScopedValueRollback noNote(s.bloccaNota, true);
+
+    // The "N/A" box first: ticked, it empties and locks the executive committee's count.
+    setTicked(w.chk_RiunioniNA, c.riunioniNA);
+    for (size_t i = 0; i < w.TEXT_GENERALE.size(); ++i)
+        if (QLineEdit *field = w.TEXT_GENERALE[i]; field && !(i == 65 && c.riunioniNA && w.chk_RiunioniNA))
+            field->setText(c.generale[i]);
+    for (size_t i = 0; i < w.TEXT.size(); ++i)
+        if (QLineEdit *box = w.TEXT[i])
+            box->setText(c.numeri[i]);
+
+    MembersGrid &grid = *w.MSHFlexGrid1;
+    grid.clearAll();
+    w.setGriglia();
+    while (static_cast<size_t>(w.righeGriglia) < c.membri.size()) {
+        ++w.righeGriglia;
+        grid.addItem(QString::number(w.righeGriglia));
+    }
+    for (size_t r = 0; r < c.membri.size(); ++r)
+        for (int col = 1; col < c.membri[r].size() && col < grid.columnCount(); ++col)
+            grid.setTextMatrix(static_cast<int>(r), col, c.membri[r][col]);
+
+    // Each group's other boxes are unticked before its answer is ticked, and the link painted
+    // after, so no click procedure sees a red link on a box it does not untick.
+    for (size_t k = 0; k < qst::kGroups; ++k) {
+        const qst::Risposta r = c.risposte[k];
+        const std::pair<QCheckBox *, qst::Risposta> boxes[] = {
+            {w.Check_SI[k], qst::Risposta::Si}, {w.Check_NO[k], qst::Risposta::No}, {w.Check_NA[k], qst::Risposta::NA}};
+        for (const auto &[box, answer] : boxes)
+            if (answer != r)
+                setTicked(box, false);
+        for (const auto &[box, answer] : boxes)
+            if (answer == r)
+                setTicked(box, true);
+        if (NoteLink *link = w.Label_NOTA[k])
+            link->setForeColor(c.notaRossa[k] ? kColorRed : kColorBlack);
+    }
+    s.noteSi = c.noteSi;
+    s.noteNo = c.noteNo;
 }
 
 } // namespace win
