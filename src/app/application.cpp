@@ -2,6 +2,7 @@
 
 #include "platform/qtplatform.h"
 #include "print/comando.h"
+#include "schedafile/aprischeda.h"
 #include "schedafile/salvascheda.h"
 #include "windows/modelmodule.h"
 #include "windows/questionnairewindow.h"
@@ -20,16 +21,18 @@ class ModelCommands : public win::SchedaCommands
 {
 public:
     explicit ModelCommands(win::ModelModule &module)
-        : module_(module), salva_(module, QCoreApplication::applicationDirPath())
+        : module_(module), salva_(module, QCoreApplication::applicationDirPath()),
+          apri_(module, QCoreApplication::applicationDirPath())
     {
     }
     bool salvaScheda(bool genera) override { return salva_.salvaScheda(genera); }
-    void apriScheda() override {}
+    void apriScheda() override { apri_.apriScheda(); }
     void stampaScheda() override { prn::stampaScheda(module_); }
 
 private:
     win::ModelModule &module_;
     sf::SalvaScheda salva_;
+    sf::ApriScheda apri_;
 };
 
 } // namespace

@@ -1,0 +1,97 @@
+#include "aprischeda.h"
+
+#include "core/error.h"
+#include "lettorexml.h"
+#include "salvascheda.h"
+#include "windows/contenutofinestra.h"
+#include "windows/modelmodule.h"
+#include "windows/questionnairewindow.h"
+
+#include <QPushButton>
+
+namespace sf
+{
+
+void azzeraScheda(win::ModelModule &module)
+{
+    win::applicaContenuto(module, qst::Contenuto(module.modello()));
+}
+
+ApriScheda::ApriScheda(win::ModelModule &module, QString cartella) : module_(module), cartella_(std::move(cartella))
+{
+}
+
+void ApriScheda::setImportaSchedaV11(ImportaSchedaV11 importa)
+{
+    importa_ = std::move(importa);
+}
+
+void ApriScheda::apriScheda()
+{
+    qst::ModelState &s = module_.state;
+    win::QuestionnaireWindow &w = module_.window();
+    if (!s.salvato) {
+        switch (module_.chiediSalvataggio()) {
+        case platform::Answer::Yes:
+            // The edits the user asked to keep are never dropped for want of a file.
+            if (!module_.salvaScheda(false))
+                return;
+            break;
+        case platform::Answer::No:
+            break;
+        default:
+            return;
+        }
+    }
+    s.nomeFile = module_.platform.dialogs.openFileName(platform::FileDialogOptions{
+        QStringLiteral("Apri file"), QStringLiteral("Xml File (*.xml)|*.xml|"), cartella_});
+    if (s.nomeFile.isEmpty())
+        return;
+    if (leggiScheda(s.nomeFile))
+        s.salvato = true;
+    w.Command_Function[2]->setEnabled(true);
+}
+
+bool ApriScheda::leggiScheda(const QString &nomeFile)
+{
+    const qst::Modello m = module_.modello();
+    qst::Contenuto c(m);
+    try {
+        const FileScheda file = FileScheda::carica(nomeFile);
+        if (!file.radiceScheda() && m == qst::Modello::Tradizionale && importa_)
+            return importaSchedaV11(nomeFile);
+        c = file.leggiXml(m);
+    } catch (const core::SchedaError &e) {
+        mostraErrore(e.description());
+        return false;
+    }
+    azzeraScheda(module_);
+    win::applicaContenuto(module_, c);
+    win::QuestionnaireWindow &w = module_.window();
+    w.setWindowTitle(titoloConFile(w.titoloBase, nomeFile));
+    return true;
+}
+
+bool ApriScheda::importaSchedaV11(const QString &nomeFile)
+{
+    bool importato = false;
+    try {
+        importato = importa_(nomeFile);
+    } catch (const core::SchedaError &) {
+        // The import may have hidden the window before it failed.
+        module_.window().setVisible(true);
+        mostraErrore(erroreApertura());
+        return false;
+    }
+    if (importato)
+        azzeraScheda(module_);
+    return importato;
+}
+
+void ApriScheda::mostraErrore(const QString &testo)
+{
+    module_.platform.dialogs.message(
+        platform::BoxRequest{testo, QStringLiteral("Errore"), platform::Buttons::Ok, platform::Icon::Critical, 0});
+}
+
+} // namespace sf
