@@ -3,6 +3,7 @@
 #include "schedafile/controllofinestra.h"
 #include "schedafile/salvascheda.h"
 #include "support.h"
+#include "windows/contenutofinestra.h"
 #include "windows/generaldata.h"
 #include "windows/gridrules.h"
 #include "windows/membersgrid.h"
@@ -87,35 +88,8 @@ Contenuto completo(Modello m)
 // Puts a content value into the window as a file would: no edit marked, no note window.
 void applica(Fixture &f, const Contenuto &c)
 {
-    win::QuestionnaireWindow &w = f.window();
-    qst::ModelState &s = f.state();
-    s.inCaricamento = s.bloccaNota = true;
-    if (w.chk_RiunioniNA)
-        w.chk_RiunioniNA->setChecked(c.riunioniNA);
-    for (size_t i = 0; i < w.TEXT_GENERALE.size(); ++i)
-        if (w.TEXT_GENERALE[i])
-            w.TEXT_GENERALE[i]->setText(c.generale[i]);
-    for (size_t i = 0; i < w.TEXT.size(); ++i)
-        if (w.TEXT[i])
-            w.TEXT[i]->setText(c.numeri[i]);
-    while (w.righeGriglia < int(c.membri.size()))
-        w.generalData().grid().btnAggiungi_Click();
-    for (size_t r = 0; r < c.membri.size(); ++r)
-        for (int col = 0; col < c.membri[r].size(); ++col)
-            w.MSHFlexGrid1->setTextMatrix(int(r), col, c.membri[r][col]);
-    for (size_t k = 0; k < qst::kGroups; ++k) {
-        for (auto [box, r] : {std::pair{w.Check_SI[k], Risposta::Si},
-                              {w.Check_NO[k], Risposta::No},
-                              {w.Check_NA[k], Risposta::NA}})
-            if (box)
-                box->setChecked(c.risposte[k] == r);
-        if (w.Label_NOTA[k])
-            w.Label_NOTA[k]->setForeColor(c.notaRossa[k] ? win::kColorRed : win::kColorButtonText);
-    }
-    s.noteSi = c.noteSi;
-    s.noteNo = c.noteNo;
-    s.inCaricamento = s.bloccaNota = false;
-    s.salvato = true;
+    win::applicaContenuto(*f.module, c);
+    f.state().salvato = true;
 }
 
 // The control that has the focus in the window, or takes it when the window is next active.

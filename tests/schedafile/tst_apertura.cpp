@@ -1,0 +1,443 @@
+// Opening questionnaire files: hand-written files of each model read field by field, refusals
+// with their messages, the state after every path of "Leggi", round trips through real windows,
+// damaged files, and the reader's pace.
+#include "core/error.h"
+#include "questionnaire/posizionixml.h"
+#include "schedafile/aprischeda.h"
+#include "schedafile/lettorexml.h"
+#include "schedafile/salvascheda.h"
+#include "schedafile/scrittorexml.h"
+#include "support.h"
+#include "windows/contenutofinestra.h"
+
+#include <QBuffer>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <QTest>
+
+using platform::Answer;
+using qst::Contenuto;
+using qst::Modello;
+using qst::Risposta;
+
+Q_DECLARE_METATYPE(qst::Modello)
+
+namespace
+{
+
+const char *const kSigle[] = {"trad", "dual", "mon"};
+
+QByteArray leggiDati(const QString &nome)
+{
+    QFile f(QStringLiteral(SCHEDA_DATI "/") + nome);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QByteArray fixture(Modello m)
+{
+    return leggiDati(QStringLiteral("lettura_%1.xml").arg(QLatin1String(kSigle[int(m)])));
+}
+
+// Every part of a content value that holds something, one sorted line each; line breaks shown
+// as \r and \n.
+QStringList descrivi(const Contenuto &c)
+{
+    QStringList out{QStringLiteral("righe %1").arg(c.membri.size())};
+    const auto add = [&out](const QString &chiave, QString v) {
+        if (!v.isEmpty())
+            out << chiave + QStringLiteral(": ") +
+                       v.replace(u'\r', QStringLiteral("\\r")).replace(u'\n', QStringLiteral("\\n"));
+    };
+    for (size_t i = 0; i < c.generale.size(); ++i)
+        add(QStringLiteral("campo %1").arg(i), c.generale[i]);
+    if (c.riunioniNA)
+        out << QStringLiteral("NA");
+    for (size_t r = 0; r < c.membri.size(); ++r)
+        for (int col = 0; col < c.membri[r].size(); ++col)
+            add(QStringLiteral("cella %1 %2").arg(r).arg(col), c.membri[r][col]);
+    const QStringList parole = {{}, QStringLiteral("SI"), QStringLiteral("NO"), QStringLiteral("NA")};
+    for (int k = 0; k < qst::kGroups; ++k) {
+        add(QStringLiteral("risposta %1").arg(k), parole[int(c.risposte[size_t(k)])]);
+        if (c.notaRossa[size_t(k)])
+            out << QStringLiteral("rossa %1").arg(k);
+        add(QStringLiteral("noteSi %1").arg(k), c.noteSi.at(k));
+        add(QStringLiteral("noteNo %1").arg(k), c.noteNo.at(k));
+    }
+    for (size_t i = 0; i < c.numeri.size(); ++i)
+        add(QStringLiteral("numero %1").arg(i), c.numeri[i]);
+    out.sort();
+    return out;
+}
+
+QString programma()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+// A model's window on scripted dialogs with the real save and open commands.
+struct Banco : win::SchedaCommands {
+    explicit Banco(Modello m) : module(m, platform.platform()), salva(module, programma()), apri(module, programma())
+    {
+        module.setCommands(this);
+        w.show();
+    }
+    bool salvaScheda(bool genera) override { return salva.salvaScheda(genera); }
+    void apriScheda() override { apri.apriScheda(); }
+    void stampaScheda() override {}
+
+    // What the user sees of the questionnaire: content, title, saved flag, "Leggi".
+    QStringList stato()
+    {
+        return descrivi(win::leggiContenuto(module))
+               << w.windowTitle() << QStringLiteral("salvato %1").arg(module.state.salvato)
+               << QStringLiteral("Leggi %1").arg(w.Command_Function[2]->isEnabled());
+    }
+    // An edit as the user makes it: the questionnaire is no longer saved.
+    void modifica() { w.TEXT_GENERALE[0]->setText(QStringLiteral("modifica")); }
+
+    testing::Scripted platform;
+    win::ModelModule module;
+    sf::SalvaScheda salva;
+    sf::ApriScheda apri;
+    win::QuestionnaireWindow &w = module.window();
+};
+
+QString scrivi(const QTemporaryDir &dir, const QString &nome, const QByteArray &dati)
+{
+    QFile f(dir.filePath(nome));
+    f.open(QIODevice::WriteOnly);
+    f.write(dati);
+    return f.fileName();
+}
+
+// A questionnaire with every field, answer and note filled, and `righe` member rows.
+Contenuto pieno(Modello m, int righe, int lunghezzaNote)
+{
+    Contenuto c(m);
+    const qst::ModelTable &t = c.tabella();
+    const QString lunga = QString(lunghezzaNote - 6, QChar(0xE0)) + QStringLiteral("\r\nfine");
+    const QString breve = QString::fromUtf8("Perché è già \"così\" <&> 'x'\r\nseconda riga");
+    for (int i : {0, 1, 5, 6, 7, 33})
+        c.generale[size_t(i)] = breve.left(29) + QString::number(i);
+    for (auto [i, v] : {std::pair{2, "31"}, {3, "12"}, {4, "2024"}, {34, "01"}, {35, "04"}, {36, "2021"}})
+        c.generale[size_t(i)] = QString::fromLatin1(v);
+    for (int i : t.meetingFields)
+        c.generale[size_t(i)] = QString::number(i);
+    c.riunioniNA = m == Modello::Tradizionale;
+    if (c.riunioniNA)
+        c.generale[65].clear();
+    c.membri.clear();
+    for (int r = 0; r < righe; ++r) {
+        QStringList riga = c.rigaVuota(r);
+        for (int col = 1; col < t.gridColumns; ++col)
+            riga[col] = QStringLiteral("%1.%2").arg(r).arg(col);
+        riga[3] = r % 2 ? QStringLiteral("NO") : QStringLiteral("SI");
+        riga[t.noteColumn()] = r % 5 ? breve : lunga;
+        riga[t.noteCell()] = QStringLiteral("SI");
+        c.membri.push_back(riga);
+    }
+    for (int k = 0; k < qst::kGroups; ++k) {
+        const qst::PosizioneDomanda *p = qst::posizioneDomanda(m, k);
+        const bool voce = k >= 79 && t.answerGroups.contains(k);
+        if (!voce && (!p || p->scrittura != qst::Scrittura::Completa || !t.noNaGroups.contains(k)))
+            continue;
+        const Risposta r = voce ? (k == 80 && m == Modello::Tradizionale ? Risposta::No : Risposta::Si)
+                                : Risposta(k % 4);
+        c.risposte[size_t(k)] = r;
+        if ((r == Risposta::Si || (r == Risposta::No && k < 79)) && k % 7 != 3) {
+            (r == Risposta::Si ? c.noteSi : c.noteNo).set(k, k % 3 ? breve : lunga);
+            c.notaRossa[size_t(k)] = true;
+        }
+    }
+    if (t.hasNumberBoxes)
+        c.numeri = {QStringLiteral("5"), QString(), QStringLiteral("123")};
+    return c;
+}
+
+} // namespace
+
+class TestApertura : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void lettura_data();
+    void lettura();
+    void rifiuti_data();
+    void rifiuti();
+    void percorsi_data();
+    void percorsi();
+    void andataRitorno_data();
+    void andataRitorno();
+    void robustezza();
+    void velocita();
+};
+
+void TestApertura::lettura_data()
+{
+    QTest::addColumn<Modello>("m");
+    QTest::addColumn<QByteArray>("codifica");
+    for (Modello m : qst::kModelli)
+        QTest::newRow(testing::modelName(m)) << m << QByteArray("UTF-8");
+    for (const char *codifica : {"UTF-16", "ISO-8859-1", "windows-1252"})
+        QTest::newRow(codifica) << Modello::Tradizionale << QByteArray(codifica);
+}
+
+// A file laid out by hand, with element names of its own, comments, a flag among other
+// attributes, words that are almost answers, notes beside answers that keep none, read whole.
+void TestApertura::lettura()
+{
+    QFETCH(Modello, m);
+    QFETCH(QByteArray, codifica);
+    QString testo = QString::fromUtf8(fixture(m));
+    testo.replace(QStringLiteral("encoding='UTF-8'"), QStringLiteral("encoding='%1'").arg(QLatin1String(codifica)));
+    QStringEncoder encoder(codifica.constData(), QStringEncoder::Flag::WriteBom);
+    const QByteArray dati = encoder.encode(testo);
+    QVERIFY(encoder.isValid() && !encoder.hasError());
+
+    const QStringList atteso = QString::fromUtf8(leggiDati(QStringLiteral("lettura_%1.atteso").arg(
+                                                     QLatin1String(kSigle[int(m)]))))
+                                   .split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(descrivi(sf::FileScheda(dati).leggiXml(m)), atteso);
+}
+
+void TestApertura::rifiuti_data()
+{
+    QTest::addColumn<Modello>("m");
+    QTest::addColumn<QByteArray>("dati");
+    QTest::addColumn<QString>("messaggio");
+    const QString apertura = sf::erroreApertura();
+    const QByteArray trad = fixture(Modello::Tradizionale), dual = fixture(Modello::Dualistico),
+                     mon = fixture(Modello::Monistico);
+    const auto senza = [](QByteArray d, const char *espressione) {
+        return QString::fromUtf8(d).remove(QRegularExpression(QString::fromUtf8(espressione))).toUtf8();
+    };
+    QTest::newRow("non XML") << Modello::Tradizionale << QByteArray("SI - NO\n") << apertura;
+    QTest::newRow("file vuoto") << Modello::Monistico << QByteArray() << apertura;
+    for (Modello m : qst::kModelli)
+        QTest::newRow(testing::modelName(m)) << m << QByteArray("<?xml version='1.0'?><Scheda><a/></Scheda>")
+                                             << apertura;
+    QTest::newRow("commento dopo la radice") << Modello::Dualistico << dual + "<!-- x -->" << apertura;
+    QTest::newRow("dualistico nel tradizionale")
+        << Modello::Tradizionale << dual
+        << QString::fromUtf8("Quello che si sta cercando di aprire non è un MODELLO TRADIZIONALE.\nOperazione annullata.");
+    QTest::newRow("tradizionale nel monistico") << Modello::Monistico << trad << sf::erroreAltroModello(Modello::Monistico);
+    QTest::newRow("monistico nel dualistico") << Modello::Dualistico << mon << sf::erroreAltroModello(Modello::Dualistico);
+    QTest::newRow("cinque dati generali") << Modello::Dualistico << senza(dual, "<Riun>.*</Riun>") << apertura;
+    QTest::newRow("tre figli dei membri") << Modello::Dualistico << senza(dual, "<Max></Max>") << apertura;
+    QTest::newRow("membro senza un figlio") << Modello::Monistico << senza(mon, "<e>NO</e>") << apertura;
+    QTest::newRow("senza riquadro") << Modello::Monistico << senza(mon, "(?s)<Box1>.*</Box1>") << apertura;
+    QTest::newRow("domanda senza risposta") << Modello::Tradizionale << senza(trad, "<R><V>NA</V>.*g2</N></R><B>1</B><I>4</I>")
+                                            << apertura;
+    QTest::newRow("risposta senza figli") << Modello::Dualistico << senza(dual, "<V>NO</V><N ref=\"Nota x\">g77</N>")
+                                          << apertura;
+    QTest::newRow("senza attributo") << Modello::Tradizionale << senza(trad, " NonApplicabile=[^>]*")
+                                     << apertura;
+}
+
+// Refused and unreadable files: the message, and the window exactly as it was.
+void TestApertura::rifiuti()
+{
+    QFETCH(Modello, m);
+    QFETCH(QByteArray, dati);
+    QFETCH(QString, messaggio);
+    QTemporaryDir dir;
+    Banco b(m);
+    b.modifica();
+    QStringList prima = b.stato();
+    b.platform.answer(Answer::No, QStringLiteral("si desidera salvarle"));
+    b.platform.chooseFile(scrivi(dir, QStringLiteral("r.xml"), dati));
+    b.platform.answer(Answer::Ok);
+    b.w.MENU_LEGGI->trigger();
+    QVERIFY(b.platform.allConsumed());
+    const platform::BoxRequest box = b.platform.messages.last();
+    QCOMPARE(QStringList({box.text, box.title}), QStringList({messaggio, QStringLiteral("Errore")}));
+    QVERIFY(box.icon == platform::Icon::Critical && box.buttons == platform::Buttons::Ok);
+    prima.last() = QStringLiteral("Leggi 1"); // a file was chosen
+    QCOMPARE(b.stato(), prima);
+}
+
+void TestApertura::percorsi_data()
+{
+    QTest::addColumn<Modello>("m");
+    QTest::addColumn<int>("domanda");    // answer to the unsaved-edits question; 0: no edits
+    QTest::addColumn<QString>("salva");  // the save dialog's file; "-": not shown
+    QTest::addColumn<QString>("apri");   // the open dialog's file: a fixture, "" or "-": not shown
+    QTest::addColumn<int>("importa");    // the version 1.1 import: -1 none, 0 refuses, 1 imports, 2 fails
+    QTest::addColumn<QString>("esito");  // "letto", "vuoto" or "prima" (the window as it was)
+    QTest::addColumn<bool>("salvato");
+    QTest::addColumn<bool>("leggi");
+    const int no = int(Answer::No), si = int(Answer::Yes), annulla = int(Answer::Cancel);
+    const QString file = QStringLiteral("mon"), altro = QStringLiteral("altro"), scheda = QStringLiteral("s.xml");
+    const auto mon = Modello::Monistico, trad = Modello::Tradizionale;
+    QTest::newRow("senza modifiche") << mon << 0 << "-" << file << -1 << "letto" << true << true;
+    QTest::newRow("annulla alla domanda") << mon << annulla << "-" << "-" << -1 << "prima" << false << false;
+    QTest::newRow("no, apertura annullata") << mon << no << "-" << "" << -1 << "prima" << false << false;
+    QTest::newRow("si, salvataggio annullato") << mon << si << "" << "-" << -1 << "prima" << false << false;
+    QTest::newRow("si, salvato, aperto") << mon << si << scheda << file << -1 << "letto" << true << true;
+    QTest::newRow("si, salvato, annullato") << mon << si << scheda << "" << -1 << "prima" << true << true;
+    QTest::newRow("no, rifiutato") << mon << no << "-" << altro << -1 << "prima" << false << true;
+    QTest::newRow("importato") << trad << no << "-" << altro << 1 << "vuoto" << true << true;
+    QTest::newRow("importazione rifiutata") << trad << no << "-" << altro << 0 << "prima" << false << true;
+    QTest::newRow("importazione fallita") << trad << no << "-" << altro << 2 << "prima" << false << true;
+}
+
+// The saved flag and "Leggi" after every way through the open command.
+void TestApertura::percorsi()
+{
+    QFETCH(Modello, m);
+    QFETCH(int, domanda);
+    QFETCH(QString, salva);
+    QFETCH(QString, apri);
+    QFETCH(int, importa);
+    QFETCH(QString, esito);
+    QFETCH(bool, salvato);
+    QFETCH(bool, leggi);
+    QTemporaryDir dir;
+    Banco b(m);
+    b.apri.setImportaSchedaV11([&, importa](const QString &) {
+        if (importa)
+            b.w.hide();
+        if (importa == 2)
+            throw core::SchedaError(QStringLiteral("riga illeggibile"));
+        return importa == 1;
+    });
+    win::applicaContenuto(b.module, pieno(m, 4, 50));
+    b.module.state.salvato = true;
+    if (domanda) {
+        b.modifica();
+        b.platform.answer(Answer(domanda), QStringLiteral("si desidera salvarle"));
+    }
+    if (salva != QStringLiteral("-"))
+        b.platform.chooseFile(salva.isEmpty() ? salva : dir.filePath(salva));
+    if (apri == QStringLiteral("mon"))
+        b.platform.chooseFile(scrivi(dir, QStringLiteral("a [*].xml"), fixture(m)));
+    else if (apri == QStringLiteral("altro"))
+        b.platform.chooseFile(scrivi(dir, QStringLiteral("v11.txt"), "<?xml version='1.0'?><Vecchia/>\n"));
+    else if (apri.isEmpty())
+        b.platform.chooseFile(QString());
+    if (apri == QStringLiteral("altro") && importa != 0 && importa != 1)
+        b.platform.answer(Answer::Ok, sf::erroreApertura());
+    QStringList prima = descrivi(win::leggiContenuto(b.module));
+
+    b.w.MENU_LEGGI->trigger();
+    QVERIFY(b.platform.allConsumed());
+    const QString tabella = esito == QStringLiteral("letto") ? QStringLiteral("lettura_mon.atteso") : QString();
+    const QStringList atteso = esito == QStringLiteral("vuoto") ? descrivi(Contenuto(m))
+                               : tabella.isEmpty()
+                                   ? prima
+                                   : QString::fromUtf8(leggiDati(tabella)).split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(descrivi(win::leggiContenuto(b.module)), atteso);
+    QCOMPARE(b.module.state.salvato, salvato);
+    QCOMPARE(b.w.Command_Function[2]->isEnabled(), leggi);
+    QCOMPARE(b.w.isVisible(), importa != 1);
+    if (esito == QStringLiteral("letto"))
+        QCOMPARE(b.w.windowTitle(), b.w.titoloBase + QStringLiteral(" - ") + dir.filePath(QStringLiteral("a [*][*].xml")));
+}
+
+void TestApertura::andataRitorno_data()
+{
+    QTest::addColumn<Modello>("m");
+    for (Modello m : qst::kModelli)
+        QTest::newRow(testing::modelName(m)) << m;
+}
+
+// A questionnaire filled in a window, saved, and opened in a fresh window of the model comes back
+// whole: every field, box, link, note and grid cell.
+void TestApertura::andataRitorno()
+{
+    QFETCH(Modello, m);
+    const Contenuto c = pieno(m, 40, qst::kNoteLimit);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("scheda.xml"));
+    Banco a(m);
+    win::applicaContenuto(a.module, c);
+    QCOMPARE(descrivi(win::leggiContenuto(a.module)), descrivi(c));
+    a.platform.chooseFile(path);
+    a.w.Command_Function[1]->click();
+
+    Banco b(m);
+    b.platform.chooseFile(path);
+    b.w.MENU_LEGGI->trigger();
+    QCOMPARE(b.stato(), descrivi(c) << b.w.titoloBase + QStringLiteral(" - ") + path << QStringLiteral("salvato 1")
+                                    << QStringLiteral("Leggi 1"));
+    QVERIFY(b.platform.messages.isEmpty() && !b.module.state.inCaricamento && !b.module.state.bloccaNota);
+    const platform::FileDialogOptions d = b.platform.fileDialogs.value(0);
+    QCOMPARE(QStringList({d.title, d.filter, d.folder}),
+             QStringList({QStringLiteral("Apri file"), QStringLiteral("Xml File (*.xml)|*.xml|"), programma()}));
+    if (b.w.chk_RiunioniNA)
+        QCOMPARE(b.w.TEXT_GENERALE[65]->isEnabled(), !c.riunioniNA);
+}
+
+// Damaged files, seeded: truncated, with bits flipped, with lines taken out. Each one either opens
+// or gives its message and leaves the window as it was.
+void TestApertura::robustezza()
+{
+    QTemporaryDir dir;
+    for (Modello m : qst::kModelli) {
+        Banco b(m);
+        const QByteArray base = fixture(m);
+        const Contenuto prima = pieno(m, 4, 100);
+        QRandomGenerator caso(1000 + uint(m));
+        for (int n = 0; n < 110; ++n) {
+            QByteArray dati = base;
+            if (n % 3 == 0) {
+                dati.truncate(caso.bounded(int(dati.size())));
+            } else if (n % 3 == 1) {
+                for (int i = 0; i <= n % 4; ++i)
+                    dati[caso.bounded(int(dati.size()))] ^= char(1 << caso.bounded(8));
+            } else {
+                QList<QByteArray> righe = dati.split('\n');
+                righe.removeAt(caso.bounded(int(righe.size())));
+                dati = righe.join('\n');
+            }
+            win::applicaContenuto(b.module, prima);
+            b.module.state.salvato = true;
+            b.w.setWindowTitle(b.w.titoloBase);
+            b.w.Command_Function[2]->setEnabled(true);
+            const QStringList stato = b.stato();
+            const qsizetype scatole = b.platform.messages.size();
+            b.platform.chooseFile(scrivi(dir, QStringLiteral("d.xml"), dati));
+            b.platform.answer(Answer::Ok);
+            b.w.MENU_LEGGI->trigger();
+            const QString descrizione = QStringLiteral("%1 case %2").arg(QLatin1String(kSigle[int(m)])).arg(n);
+            if (b.platform.messages.size() > scatole) {
+                QStringList dopo = b.stato();
+                QVERIFY2(b.platform.messages.last().title == QStringLiteral("Errore"), qPrintable(descrizione));
+                QVERIFY2(dopo == stato, qPrintable(descrizione));
+            } else {
+                QVERIFY2(b.w.windowTitle() != b.w.titoloBase && b.module.state.salvato, qPrintable(descrizione));
+            }
+        }
+    }
+}
+
+// The largest questionnaire reads within twice the bare parse of its bytes.
+void TestApertura::velocita()
+{
+    const Contenuto c = pieno(Modello::Tradizionale, 300, qst::kNoteLimit);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QVERIFY(sf::scriviXml(c, programma(), buffer));
+    const QByteArray dati = buffer.data();
+    qint64 analisi = std::numeric_limits<qint64>::max(), lettura = analisi;
+    for (int giro = 0; giro < 3; ++giro) {
+        QElapsedTimer t;
+        t.start();
+        QVERIFY(QDomDocument().setContent(dati));
+        analisi = std::min(analisi, t.nsecsElapsed());
+        t.restart();
+        const Contenuto letto = sf::FileScheda(dati).leggiXml(Modello::Tradizionale);
+        lettura = std::min(lettura, t.nsecsElapsed());
+        QCOMPARE(letto.membri.size(), c.membri.size());
+    }
+    qInfo("%lld bytes: parse %.1f ms, read %.1f ms", qint64(dati.size()), analisi / 1e6, lettura / 1e6);
+    QVERIFY2(lettura <= 2 * analisi, "reading takes more than twice the parse");
+}
+
+QTEST_MAIN(TestApertura)
+#include "tst_apertura.moc"
