@@ -17,7 +17,8 @@ void azzeraScheda(win::ModelModule &module)
     win::applicaContenuto(module, qst::Contenuto(module.modello()));
 }
 
-ApriScheda::ApriScheda(win::ModelModule &module, QString cartella) : module_(module), cartella_(std::move(cartella))
+ApriScheda::ApriScheda(win::ModelModule &module, QString cartella)
+    : module_(module), cartella_(std::move(cartella))
 {
 }
 
@@ -90,8 +91,8 @@ bool ApriScheda::importaSchedaV11(const QString &nomeFile)
 
 void ApriScheda::mostraErrore(const QString &testo)
 {
-    module_.platform.dialogs.message(
-        platform::BoxRequest{testo, QStringLiteral("Errore"), platform::Buttons::Ok, platform::Icon::Critical, 0});
+    module_.platform.dialogs.message(platform::BoxRequest{
+        testo, QStringLiteral("Errore"), platform::Buttons::Ok, platform::Icon::Critical, 0});
 }
 
 } // namespace sf

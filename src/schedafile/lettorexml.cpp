@@ -185,8 +185,9 @@ void leggiDomande(const QDomNode &sezione, qst::Contenuto &c)
 
 QString erroreApertura()
 {
-    return QStringLiteral("ATTENZIONE: impossibile aprire il file.\nVerificare che il nome del file sia corretto e "
-                          "che abbia un'estensione XML\nOperazione annullata!!!");
+    return QStringLiteral(
+        "ATTENZIONE: impossibile aprire il file.\nVerificare che il nome del file sia corretto e "
+        "che abbia un'estensione XML\nOperazione annullata!!!");
 }
 
 QString erroreAltroModello(qst::Modello m)

@@ -104,8 +104,9 @@ void applicaContenuto(ModelModule &module, const qst::Contenuto &c)
     // after, so no click procedure sees a red link on a box it does not untick.
     for (size_t k = 0; k < qst::kGroups; ++k) {
         const qst::Risposta r = c.risposte[k];
-        const std::pair<QCheckBox *, qst::Risposta> boxes[] = {
-            {w.Check_SI[k], qst::Risposta::Si}, {w.Check_NO[k], qst::Risposta::No}, {w.Check_NA[k], qst::Risposta::NA}};
+        const std::pair<QCheckBox *, qst::Risposta> boxes[] = {{w.Check_SI[k], qst::Risposta::Si},
+                                                               {w.Check_NO[k], qst::Risposta::No},
+                                                               {w.Check_NA[k], qst::Risposta::NA}};
         for (const auto &[box, answer] : boxes)
             if (answer != r)
                 setTicked(box, false);

@@ -43,6 +43,14 @@ QByteArray fixture(Modello m)
     return leggiDati(QStringLiteral("lettura_%1.xml").arg(QLatin1String(kSigle[int(m)])));
 }
 
+// What the fixture of model m holds, as descrivi() lists it.
+QStringList atteso(Modello m)
+{
+    return QString::fromUtf8(
+               leggiDati(QStringLiteral("lettura_%1.atteso").arg(QLatin1String(kSigle[int(m)]))))
+        .split(u'\n', Qt::SkipEmptyParts);
+}
+
 // Every part of a content value that holds something, one sorted line each; line breaks shown
 // as \r and \n.
 QStringList descrivi(const Contenuto &c)
@@ -81,7 +89,8 @@ QString programma()
 
 // A model's window on scripted dialogs with the real save and open commands.
 struct Banco : win::SchedaCommands {
-    explicit Banco(Modello m) : module(m, platform.platform()), salva(module, programma()), apri(module, programma())
+    explicit Banco(Modello m)
+        : module(m, platform.platform()), salva(module, programma()), apri(module, programma())
     {
         module.setCommands(this);
         w.show();
@@ -146,8 +155,8 @@ Contenuto pieno(Modello m, int righe, int lunghezzaNote)
         const bool voce = k >= 79 && t.answerGroups.contains(k);
         if (!voce && (!p || p->scrittura != qst::Scrittura::Completa || !t.noNaGroups.contains(k)))
             continue;
-        const Risposta r = voce ? (k == 80 && m == Modello::Tradizionale ? Risposta::No : Risposta::Si)
-                                : Risposta(k % 4);
+        const Risposta r =
+            voce ? (k == 80 && m == Modello::Tradizionale ? Risposta::No : Risposta::Si) : Risposta(k % 4);
         c.risposte[size_t(k)] = r;
         if ((r == Risposta::Si || (r == Risposta::No && k < 79)) && k % 7 != 3) {
             (r == Risposta::Si ? c.noteSi : c.noteNo).set(k, k % 3 ? breve : lunga);
@@ -167,10 +176,8 @@ class TestApertura : public QObject
 private Q_SLOTS:
     void lettura_data();
     void lettura();
-    void rifiuti_data();
-    void rifiuti();
-    void percorsi_data();
-    void percorsi();
+    void apertura_data();
+    void apertura();
     void andataRitorno_data();
     void andataRitorno();
     void robustezza();
@@ -194,118 +201,93 @@ void TestApertura::lettura()
     QFETCH(Modello, m);
     QFETCH(QByteArray, codifica);
     QString testo = QString::fromUtf8(fixture(m));
-    testo.replace(QStringLiteral("encoding='UTF-8'"), QStringLiteral("encoding='%1'").arg(QLatin1String(codifica)));
+    testo.replace(QStringLiteral("encoding='UTF-8'"),
+                  QStringLiteral("encoding='%1'").arg(QLatin1String(codifica)));
     QStringEncoder encoder(codifica.constData(), QStringEncoder::Flag::WriteBom);
     const QByteArray dati = encoder.encode(testo);
     QVERIFY(encoder.isValid() && !encoder.hasError());
-
-    const QStringList atteso = QString::fromUtf8(leggiDati(QStringLiteral("lettura_%1.atteso").arg(
-                                                     QLatin1String(kSigle[int(m)]))))
-                                   .split(u'\n', Qt::SkipEmptyParts);
-    QCOMPARE(descrivi(sf::FileScheda(dati).leggiXml(m)), atteso);
+    QCOMPARE(descrivi(sf::FileScheda(dati).leggiXml(m)), atteso(m));
 }
 
-void TestApertura::rifiuti_data()
+void TestApertura::apertura_data()
 {
     QTest::addColumn<Modello>("m");
-    QTest::addColumn<QByteArray>("dati");
-    QTest::addColumn<QString>("messaggio");
-    const QString apertura = sf::erroreApertura();
-    const QByteArray trad = fixture(Modello::Tradizionale), dual = fixture(Modello::Dualistico),
-                     mon = fixture(Modello::Monistico);
-    const auto senza = [](QByteArray d, const char *espressione) {
-        return QString::fromUtf8(d).remove(QRegularExpression(QString::fromUtf8(espressione))).toUtf8();
-    };
-    QTest::newRow("non XML") << Modello::Tradizionale << QByteArray("SI - NO\n") << apertura;
-    QTest::newRow("file vuoto") << Modello::Monistico << QByteArray() << apertura;
-    for (Modello m : qst::kModelli)
-        QTest::newRow(testing::modelName(m)) << m << QByteArray("<?xml version='1.0'?><Scheda><a/></Scheda>")
-                                             << apertura;
-    QTest::newRow("commento dopo la radice") << Modello::Dualistico << dual + "<!-- x -->" << apertura;
-    QTest::newRow("dualistico nel tradizionale")
-        << Modello::Tradizionale << dual
-        << QString::fromUtf8("Quello che si sta cercando di aprire non è un MODELLO TRADIZIONALE.\nOperazione annullata.");
-    QTest::newRow("tradizionale nel monistico") << Modello::Monistico << trad << sf::erroreAltroModello(Modello::Monistico);
-    QTest::newRow("monistico nel dualistico") << Modello::Dualistico << mon << sf::erroreAltroModello(Modello::Dualistico);
-    QTest::newRow("cinque dati generali") << Modello::Dualistico << senza(dual, "<Riun>.*</Riun>") << apertura;
-    QTest::newRow("tre figli dei membri") << Modello::Dualistico << senza(dual, "<Max></Max>") << apertura;
-    QTest::newRow("membro senza un figlio") << Modello::Monistico << senza(mon, "<e>NO</e>") << apertura;
-    QTest::newRow("senza riquadro") << Modello::Monistico << senza(mon, "(?s)<Box1>.*</Box1>") << apertura;
-    QTest::newRow("domanda senza risposta") << Modello::Tradizionale << senza(trad, "<R><V>NA</V>.*g2</N></R><B>1</B><I>4</I>")
-                                            << apertura;
-    QTest::newRow("risposta senza figli") << Modello::Dualistico << senza(dual, "<V>NO</V><N ref=\"Nota x\">g77</N>")
-                                          << apertura;
-    QTest::newRow("senza attributo") << Modello::Tradizionale << senza(trad, " NonApplicabile=[^>]*")
-                                     << apertura;
-}
-
-// Refused and unreadable files: the message, and the window exactly as it was.
-void TestApertura::rifiuti()
-{
-    QFETCH(Modello, m);
-    QFETCH(QByteArray, dati);
-    QFETCH(QString, messaggio);
-    QTemporaryDir dir;
-    Banco b(m);
-    b.modifica();
-    QStringList prima = b.stato();
-    b.platform.answer(Answer::No, QStringLiteral("si desidera salvarle"));
-    b.platform.chooseFile(scrivi(dir, QStringLiteral("r.xml"), dati));
-    b.platform.answer(Answer::Ok);
-    b.w.MENU_LEGGI->trigger();
-    QVERIFY(b.platform.allConsumed());
-    const platform::BoxRequest box = b.platform.messages.last();
-    QCOMPARE(QStringList({box.text, box.title}), QStringList({messaggio, QStringLiteral("Errore")}));
-    QVERIFY(box.icon == platform::Icon::Critical && box.buttons == platform::Buttons::Ok);
-    prima.last() = QStringLiteral("Leggi 1"); // a file was chosen
-    QCOMPARE(b.stato(), prima);
-}
-
-void TestApertura::percorsi_data()
-{
-    QTest::addColumn<Modello>("m");
-    QTest::addColumn<int>("domanda");    // answer to the unsaved-edits question; 0: no edits
-    QTest::addColumn<QString>("salva");  // the save dialog's file; "-": not shown
-    QTest::addColumn<QString>("apri");   // the open dialog's file: a fixture, "" or "-": not shown
-    QTest::addColumn<int>("importa");    // the version 1.1 import: -1 none, 0 refuses, 1 imports, 2 fails
-    QTest::addColumn<QString>("esito");  // "letto", "vuoto" or "prima" (the window as it was)
+    QTest::addColumn<int>("domanda");       // answer to the unsaved-edits question; 0: no edits
+    QTest::addColumn<QString>("salva");     // the save dialog's file; "": cancelled, "-": not shown
+    QTest::addColumn<QByteArray>("dati");   // the opened file; "": cancelled, "-": no open dialog
+    QTest::addColumn<int>("importa");       // the version 1.1 import: -1 none, 0 refuses, 1 takes, 2 fails
+    QTest::addColumn<QString>("messaggio"); // the "Errore" box, if any
+    QTest::addColumn<QString>("esito");     // "letto", "vuoto", or "prima": the window as it was
     QTest::addColumn<bool>("salvato");
     QTest::addColumn<bool>("leggi");
-    const int no = int(Answer::No), si = int(Answer::Yes), annulla = int(Answer::Cancel);
-    const QString file = QStringLiteral("mon"), altro = QStringLiteral("altro"), scheda = QStringLiteral("s.xml");
-    const auto mon = Modello::Monistico, trad = Modello::Tradizionale;
-    QTest::newRow("senza modifiche") << mon << 0 << "-" << file << -1 << "letto" << true << true;
-    QTest::newRow("annulla alla domanda") << mon << annulla << "-" << "-" << -1 << "prima" << false << false;
-    QTest::newRow("no, apertura annullata") << mon << no << "-" << "" << -1 << "prima" << false << false;
-    QTest::newRow("si, salvataggio annullato") << mon << si << "" << "-" << -1 << "prima" << false << false;
-    QTest::newRow("si, salvato, aperto") << mon << si << scheda << file << -1 << "letto" << true << true;
-    QTest::newRow("si, salvato, annullato") << mon << si << scheda << "" << -1 << "prima" << true << true;
-    QTest::newRow("no, rifiutato") << mon << no << "-" << altro << -1 << "prima" << false << true;
-    QTest::newRow("importato") << trad << no << "-" << altro << 1 << "vuoto" << true << true;
-    QTest::newRow("importazione rifiutata") << trad << no << "-" << altro << 0 << "prima" << false << true;
-    QTest::newRow("importazione fallita") << trad << no << "-" << altro << 2 << "prima" << false << true;
+    const int no = int(Answer::No), si = int(Answer::Yes);
+    const QString apertura = sf::erroreApertura(), nulla;
+    const auto mon = Modello::Monistico, trad = Modello::Tradizionale, dual = Modello::Dualistico;
+    const QByteArray fm = fixture(mon), ft = fixture(trad), fd = fixture(dual), annullato(""), nessuno("-");
+    const QByteArray altra = "<?xml version='1.0'?><Vecchia><a/></Vecchia>\n";
+    QTest::newRow("senza modifiche") << mon << 0 << "-" << fm << -1 << nulla << "letto" << true << true;
+    QTest::newRow("annulla alla domanda")
+        << mon << int(Answer::Cancel) << "-" << nessuno << -1 << nulla << "prima" << false << false;
+    QTest::newRow("no, annullato") << mon << no << "-" << annullato << -1 << nulla << "prima" << false
+                                   << false;
+    QTest::newRow("si, salvataggio annullato")
+        << mon << si << "" << nessuno << -1 << nulla << "prima" << false << false;
+    QTest::newRow("si, salvato, letto")
+        << mon << si << "s.xml" << fm << -1 << nulla << "letto" << true << true;
+    QTest::newRow("si, salvato, annullato")
+        << mon << si << "s.xml" << annullato << -1 << nulla << "prima" << true << true;
+    QTest::newRow("importato") << trad << no << "-" << altra << 1 << nulla << "vuoto" << true << true;
+    QTest::newRow("importazione rifiutata")
+        << trad << no << "-" << altra << 0 << nulla << "prima" << false << true;
+    QTest::newRow("importazione fallita")
+        << trad << no << "-" << altra << 2 << apertura << "prima" << false << true;
+    // Refusals: the message, and the window as it was.
+    const auto rifiuto = [no](const char *nome, Modello m, const QByteArray &dati, const QString &messaggio) {
+        QTest::newRow(nome) << m << no << "-" << dati << -1 << messaggio << "prima" << false << true;
+    };
+    const auto senza = [](const QByteArray &d, const char *espressione) {
+        return QString::fromUtf8(d).remove(QRegularExpression(QString::fromUtf8(espressione))).toUtf8();
+    };
+    rifiuto("non XML", trad, "SI - NO\n", apertura);
+    rifiuto("altra radice, tradizionale", trad, altra, apertura);
+    rifiuto("altra radice, dualistico", dual, altra, apertura);
+    rifiuto("commento dopo la radice", mon, fm + "<!-- x -->", apertura);
+    rifiuto(
+        "dualistico nel tradizionale", trad, fd,
+        QString::fromUtf8(
+            "Quello che si sta cercando di aprire non è un MODELLO TRADIZIONALE.\nOperazione annullata."));
+    rifiuto("tradizionale nel monistico", mon, ft, sf::erroreAltroModello(mon));
+    rifiuto("monistico nel dualistico", dual, fm, sf::erroreAltroModello(dual));
+    rifiuto("cinque dati generali", dual, senza(fd, "<Riun>.*</Riun>"), apertura);
+    rifiuto("tre figli dei membri", dual, senza(fd, "<Max></Max>"), apertura);
+    rifiuto("membro senza un figlio", mon, senza(fm, "<e>NO</e>"), apertura);
+    rifiuto("senza riquadro", mon, senza(fm, "(?s)<Box1>.*</Box1>"), apertura);
+    rifiuto("domanda senza risposta", trad, senza(ft, "<R><V>NA</V>.*g2</N></R><B>1</B><I>4</I>"), apertura);
+    rifiuto("risposta senza figli", dual, senza(fd, "<V>NO</V><N ref=\"Nota x\">g77</N>"), apertura);
+    rifiuto("senza attributo", trad, senza(ft, " NonApplicabile=[^>]*"), apertura);
 }
 
-// The saved flag and "Leggi" after every way through the open command.
-void TestApertura::percorsi()
+// Every way through "Leggi": what the window holds after it, its title, the saved flag, the
+// "Leggi" button and the message of a file that is refused.
+void TestApertura::apertura()
 {
     QFETCH(Modello, m);
     QFETCH(int, domanda);
     QFETCH(QString, salva);
-    QFETCH(QString, apri);
+    QFETCH(QByteArray, dati);
     QFETCH(int, importa);
+    QFETCH(QString, messaggio);
     QFETCH(QString, esito);
-    QFETCH(bool, salvato);
-    QFETCH(bool, leggi);
     QTemporaryDir dir;
     Banco b(m);
-    b.apri.setImportaSchedaV11([&, importa](const QString &) {
-        if (importa)
-            b.w.hide();
-        if (importa == 2)
-            throw core::SchedaError(QStringLiteral("riga illeggibile"));
-        return importa == 1;
-    });
+    if (importa >= 0)
+        b.apri.setImportaSchedaV11([&b, importa](const QString &) {
+            if (importa)
+                b.w.hide(); // the version 1.1 window takes its place
+            if (importa == 2)
+                throw core::SchedaError(QStringLiteral("riga illeggibile"));
+            return importa == 1;
+        });
     win::applicaContenuto(b.module, pieno(m, 4, 50));
     b.module.state.salvato = true;
     if (domanda) {
@@ -314,29 +296,32 @@ void TestApertura::percorsi()
     }
     if (salva != QStringLiteral("-"))
         b.platform.chooseFile(salva.isEmpty() ? salva : dir.filePath(salva));
-    if (apri == QStringLiteral("mon"))
-        b.platform.chooseFile(scrivi(dir, QStringLiteral("a [*].xml"), fixture(m)));
-    else if (apri == QStringLiteral("altro"))
-        b.platform.chooseFile(scrivi(dir, QStringLiteral("v11.txt"), "<?xml version='1.0'?><Vecchia/>\n"));
-    else if (apri.isEmpty())
-        b.platform.chooseFile(QString());
-    if (apri == QStringLiteral("altro") && importa != 0 && importa != 1)
-        b.platform.answer(Answer::Ok, sf::erroreApertura());
-    QStringList prima = descrivi(win::leggiContenuto(b.module));
+    QString path = dati.isEmpty() ? QString() : scrivi(dir, QStringLiteral("a [*].xml"), dati);
+    if (dati != "-")
+        b.platform.chooseFile(path);
+    if (!messaggio.isEmpty())
+        b.platform.answer(Answer::Ok);
+    const QStringList prima = descrivi(win::leggiContenuto(b.module));
+    const QString titolo = b.w.windowTitle();
 
     b.w.MENU_LEGGI->trigger();
     QVERIFY(b.platform.allConsumed());
-    const QString tabella = esito == QStringLiteral("letto") ? QStringLiteral("lettura_mon.atteso") : QString();
-    const QStringList atteso = esito == QStringLiteral("vuoto") ? descrivi(Contenuto(m))
-                               : tabella.isEmpty()
-                                   ? prima
-                                   : QString::fromUtf8(leggiDati(tabella)).split(u'\n', Qt::SkipEmptyParts);
-    QCOMPARE(descrivi(win::leggiContenuto(b.module)), atteso);
-    QCOMPARE(b.module.state.salvato, salvato);
-    QCOMPARE(b.w.Command_Function[2]->isEnabled(), leggi);
+    QCOMPARE(descrivi(win::leggiContenuto(b.module)), esito == QStringLiteral("letto") ? atteso(m)
+                                                      : esito == QStringLiteral("vuoto")
+                                                          ? descrivi(Contenuto(m))
+                                                          : prima);
+    QTEST(b.module.state.salvato, "salvato");
+    QTEST(b.w.Command_Function[2]->isEnabled(), "leggi");
     QCOMPARE(b.w.isVisible(), importa != 1);
     if (esito == QStringLiteral("letto"))
-        QCOMPARE(b.w.windowTitle(), b.w.titoloBase + QStringLiteral(" - ") + dir.filePath(QStringLiteral("a [*][*].xml")));
+        QCOMPARE(b.w.windowTitle(), b.w.titoloBase + QStringLiteral(" - ") +
+                                        path.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
+    else if (salva == QStringLiteral("-"))
+        QCOMPARE(b.w.windowTitle(), titolo);
+    const platform::BoxRequest box = b.platform.messages.value(b.platform.messages.size() - 1);
+    QCOMPARE(box.title == QStringLiteral("Errore") ? box.text : QString(), messaggio);
+    QVERIFY(messaggio.isEmpty() ||
+            (box.icon == platform::Icon::Critical && box.buttons == platform::Buttons::Ok));
 }
 
 void TestApertura::andataRitorno_data()
@@ -363,12 +348,13 @@ void TestApertura::andataRitorno()
     Banco b(m);
     b.platform.chooseFile(path);
     b.w.MENU_LEGGI->trigger();
-    QCOMPARE(b.stato(), descrivi(c) << b.w.titoloBase + QStringLiteral(" - ") + path << QStringLiteral("salvato 1")
-                                    << QStringLiteral("Leggi 1"));
+    QCOMPARE(b.stato(), descrivi(c) << b.w.titoloBase + QStringLiteral(" - ") + path
+                                    << QStringLiteral("salvato 1") << QStringLiteral("Leggi 1"));
     QVERIFY(b.platform.messages.isEmpty() && !b.module.state.inCaricamento && !b.module.state.bloccaNota);
     const platform::FileDialogOptions d = b.platform.fileDialogs.value(0);
-    QCOMPARE(QStringList({d.title, d.filter, d.folder}),
-             QStringList({QStringLiteral("Apri file"), QStringLiteral("Xml File (*.xml)|*.xml|"), programma()}));
+    QCOMPARE(
+        QStringList({d.title, d.filter, d.folder}),
+        QStringList({QStringLiteral("Apri file"), QStringLiteral("Xml File (*.xml)|*.xml|"), programma()}));
     if (b.w.chk_RiunioniNA)
         QCOMPARE(b.w.TEXT_GENERALE[65]->isEnabled(), !c.riunioniNA);
 }
@@ -404,13 +390,16 @@ void TestApertura::robustezza()
             b.platform.chooseFile(scrivi(dir, QStringLiteral("d.xml"), dati));
             b.platform.answer(Answer::Ok);
             b.w.MENU_LEGGI->trigger();
-            const QString descrizione = QStringLiteral("%1 case %2").arg(QLatin1String(kSigle[int(m)])).arg(n);
+            const QString descrizione =
+                QStringLiteral("%1 case %2").arg(QLatin1String(kSigle[int(m)])).arg(n);
             if (b.platform.messages.size() > scatole) {
                 QStringList dopo = b.stato();
-                QVERIFY2(b.platform.messages.last().title == QStringLiteral("Errore"), qPrintable(descrizione));
+                QVERIFY2(b.platform.messages.last().title == QStringLiteral("Errore"),
+                         qPrintable(descrizione));
                 QVERIFY2(dopo == stato, qPrintable(descrizione));
             } else {
-                QVERIFY2(b.w.windowTitle() != b.w.titoloBase && b.module.state.salvato, qPrintable(descrizione));
+                QVERIFY2(b.w.windowTitle() != b.w.titoloBase && b.module.state.salvato,
+                         qPrintable(descrizione));
             }
         }
     }
