@@ -207,10 +207,8 @@ QString rispostaDomanda(const Contenuto &c, int k)
 
 QString rispostaRiga(const Contenuto &c, int k)
 {
-    const std::vector<int> &numbers = qst::tabellaStampa(c.modello).gruppiNumero;
-    for (size_t i = 0; i < numbers.size() && i < c.numeri.size(); ++i)
-        if (numbers[i] == k)
-            return c.numeri[i];
+    if (const int box = qst::numberBoxOfGroup(c.modello, k); box >= 0)
+        return c.numeri[static_cast<size_t>(box)];
     return rispostaDomanda(c, k);
 }
 

@@ -150,8 +150,10 @@ int pageOfGroup(int k)
     return 0;
 }
 
-int numberBoxOfGroup(int k)
+int numberBoxOfGroup(Modello m, int k)
 {
+    if (!modelTable(m).hasNumberBoxes)
+        return -1;
     switch (k) {
     case 34:
         return 0;

@@ -64,8 +64,9 @@ int groupOfLabel(int q);
 // Tab page (0..5) of an answer group, by the layout of the form.
 int pageOfGroup(int k);
 
-// The number box TEXT(n) that answers group k in a model with number boxes; -1 for other groups.
-int numberBoxOfGroup(int k);
+// The number box TEXT(n) that answers group k of model m (traditional 34, 38, 40); -1 for every
+// other group and in the models without number boxes.
+int numberBoxOfGroup(Modello m, int k);
 
 // Tab page captions of MySSTab, tabs 0..5.
 const QStringList &pageCaptions();

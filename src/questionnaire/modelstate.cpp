@@ -2,6 +2,8 @@
 
 #include "core/error.h"
 
+#include <algorithm>
+
 namespace qst
 {
 
@@ -32,6 +34,11 @@ void NoteTable::clear()
 {
     for (QString &n : notes_)
         n.clear();
+}
+
+bool haTesto(const QString &text)
+{
+    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() >= 33; });
 }
 
 EffettoModifica effettoModifica(Evento e)

@@ -24,6 +24,10 @@ private:
     std::array<QString, kGroups> notes_;
 };
 
+// A text holds something: a character of code 33 or more. Blanks, tabs and line breaks alone
+// count as empty: a note of them is no note, and a required field of them is not filled.
+bool haTesto(const QString &text);
+
 // The longest note the note window keeps.
 inline constexpr int kNoteLimit = 65000;
 

@@ -47,9 +47,6 @@ constexpr Tratto kSenzaRiquadroII[] = {
 constexpr Tratto kMonistico[] = {{31, 31, 1, 34, 35}, {70, 71, 3, 24, 24}};
 constexpr Tratto kDualistico[] = {{70, 70, 3, 24, 24}};
 
-// Traditional groups answered by a number box instead of their hidden answer boxes.
-constexpr int kGruppiConteggio[] = {34, 38, 40};
-
 struct Tabella {
     std::vector<PosizioneDomanda> righe;
     std::array<int, kGroups> indice{}; // row of each group, -1 for none
@@ -84,13 +81,12 @@ Tabella costruisci(Modello m)
             p.scrittura = tr.scrittura;
             t.righe.push_back(p);
         }
-    if (m == Modello::Tradizionale)
-        for (size_t i = 0; i < std::size(kGruppiConteggio); ++i)
-            for (PosizioneDomanda &p : t.righe)
-                if (p.gruppo == kGruppiConteggio[i]) {
-                    p.scrittura = Scrittura::Conteggio;
-                    p.conteggio = static_cast<int>(i);
-                }
+    // Groups answered by a number box instead of their hidden answer boxes.
+    for (PosizioneDomanda &p : t.righe)
+        if (const int box = numberBoxOfGroup(m, p.gruppo); box >= 0) {
+            p.scrittura = Scrittura::Conteggio;
+            p.conteggio = box;
+        }
     std::sort(t.righe.begin(), t.righe.end(),
               [](const PosizioneDomanda &a, const PosizioneDomanda &b) { return a.gruppo < b.gruppo; });
     for (size_t i = 0; i < t.righe.size(); ++i)

@@ -2,7 +2,6 @@
 
 #include "catalogue.h"
 
-#include <algorithm>
 #include <array>
 
 namespace qst
@@ -47,7 +46,6 @@ RegoleControllo makeTradizionale()
         IndexSet(),
         IndexSet("0-3, 11-16, 18, 20, 22, 24, 26, 28, 30, 43, 74, 76, 79, 80"),
         IndexSet("6, 7, 15, 20-24, 26, 28, 48-73, 75, 77, 78"),
-        {{34, 0}, {38, 1}, {40, 2}},
         true,
         true,
     };
@@ -62,7 +60,6 @@ RegoleControllo makeDualistico()
         IndexSet("31-47, 71, 75, 76"),
         IndexSet("0-3, 11-16, 18, 20, 22, 24, 26, 28, 30, 74, 79, 80"),
         IndexSet("6, 7, 15, 16, 20-24, 26, 28, 48-70, 72, 73, 77, 78"),
-        {},
         false,
         false,
     };
@@ -77,7 +74,6 @@ RegoleControllo makeMonistico()
         IndexSet("32-47, 75, 76"),
         IndexSet("0-3, 11-16, 18, 20, 22, 24, 26, 28, 30, 31, 74, 79, 80"),
         IndexSet("6, 7, 15, 16, 20-24, 26, 28, 48-73, 77, 78"),
-        {},
         true,
         false,
     };
@@ -90,11 +86,6 @@ const RegoleControllo &regoleControllo(Modello m)
     static const std::array<RegoleControllo, 3> regole = {makeTradizionale(), makeDualistico(),
                                                           makeMonistico()};
     return regole[static_cast<size_t>(m)];
-}
-
-bool haTesto(const QString &text)
-{
-    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() >= 33; });
 }
 
 } // namespace qst

@@ -23,8 +23,6 @@ struct RegoleControllo {
     // those of notaConNo (the items of "Dati Generali" 79 and 80 included).
     IndexSet notaConSi;
     IndexSet notaConNo;
-    // Groups answered by a number box TEXT(i) as well as by their boxes: (group, i).
-    std::vector<std::pair<int, int>> caselleNumero;
 
     // Where the message box comes in the presentation of a failure: before the page and focus
     // change (true) or after it. One flag for the general data and the dates, one for an
@@ -46,9 +44,5 @@ inline constexpr int kColonnaCodiceFiscale = 2;
 inline constexpr int kColonnaIncarichiQuotate = 5;
 // The requirement item whose note explains offices beyond the statute maximum.
 inline constexpr int kGruppoIncarichi = 81;
-
-// A text holds something: a character of code 33 or more. Blanks, tabs and line breaks alone
-// count as empty, as the note window's "Fine" counts them.
-bool haTesto(const QString &text);
 
 } // namespace qst

@@ -86,12 +86,11 @@ std::vector<TabStop> buildOrder(Modello m)
         for (int i = s.first; i <= s.last; ++i)
             add(s.kind, i, s.page, s.numbered);
     // The question pages row by row; on a row its number box, then "Si", "No", "N/A".
-    const bool numberBoxes = modelTable(m).hasNumberBoxes;
     for (int page = 1; page <= 5; ++page)
         for (const PageRow &r : righePagina(m, page)) {
             if (r.k < 0)
                 continue;
-            const int box = numberBoxes ? numberBoxOfGroup(r.k) : -1;
+            const int box = numberBoxOfGroup(m, r.k);
             if (box >= 0)
                 add(C::NumberBox, box, page, true);
             for (Controllo kind : {C::SiBox, C::NoBox, C::NaBox})

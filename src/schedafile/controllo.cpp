@@ -79,19 +79,10 @@ std::vector<Riga> esaminaRighe(const Contenuto &c)
     return righe;
 }
 
-// The number box TEXT(i) that also answers group k, or -1.
-int casellaNumero(const qst::RegoleControllo &regole, int k)
-{
-    for (const auto &[gruppo, casella] : regole.caselleNumero)
-        if (gruppo == k)
-            return casella;
-    return -1;
-}
-
-bool risposto(const Contenuto &c, const qst::RegoleControllo &regole, int k)
+bool risposto(const Contenuto &c, int k)
 {
     const Risposta r = c.risposte[static_cast<size_t>(k)];
-    if (const int casella = casellaNumero(regole, k); casella >= 0)
+    if (const int casella = qst::numberBoxOfGroup(c.modello, k); casella >= 0)
         return r != Risposta::Nessuna || qst::haTesto(c.numeri[static_cast<size_t>(casella)]);
     // The items of "Dati Generali" have no N/A answer, and a NO answer only where they have a NO box.
     if (k >= 79)
@@ -166,7 +157,7 @@ std::optional<Rilievo> membri(const Contenuto &c)
 std::optional<Rilievo> risposteENote(const Contenuto &c, const qst::RegoleControllo &regole)
 {
     for (int k = 0; k <= 80; ++k) {
-        if (!regole.saltaRisposta.contains(k) && !risposto(c, regole, k)) {
+        if (!regole.saltaRisposta.contains(k) && !risposto(c, k)) {
             Rilievo r{.testo = QStringLiteral("Verificare la domanda nel ") + nomeRiquadro(k) +
                                QStringLiteral("\n<") + domandaCitata(c.modello, k) + QStringLiteral(">\n") +
                                kPrimaDellaGenerazione,
@@ -175,7 +166,7 @@ std::optional<Rilievo> risposteENote(const Contenuto &c, const qst::RegoleContro
                       .pagina = qst::pageOfGroup(k),
                       .messaggioPrima = regole.messaggioPrimaDomande};
             // A number box takes the focus before the message.
-            if (const int casella = casellaNumero(regole, k); casella >= 0) {
+            if (const int casella = qst::numberBoxOfGroup(c.modello, k); casella >= 0) {
                 r.fuoco = Fuoco{Controllo::Numero, casella, -1, -1};
                 r.messaggioPrima = false;
             }

@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QPlainTextEdit>
+#include <QScopedValueRollback>
 
 namespace win
 {
@@ -20,21 +21,6 @@ void untick(QCheckBox *box)
     if (box)
         box->setChecked(false);
 }
-
-// Sets a click guard for one run of a procedure and puts back what it held, also when the
-// procedure ends on an error.
-class Guard
-{
-public:
-    explicit Guard(bool &flag) : flag_(flag), previous_(flag) { flag_ = true; }
-    ~Guard() { flag_ = previous_; }
-    Guard(const Guard &) = delete;
-    Guard &operator=(const Guard &) = delete;
-
-private:
-    bool &flag_;
-    bool previous_;
-};
 
 } // namespace
 
@@ -125,7 +111,7 @@ void AnswerRules::clickSi(int k)
     if (s.inCaricamento)
         return;
 
-    Guard guard(inClickSi_);
+    const QScopedValueRollback guard(inClickSi_, true);
     const bool nowTicked = si->isChecked();
     if (nowTicked && m_.table().siOpening.contains(k) && !s.bloccaNota && !inClickNo_) {
         untick(box(w_.Check_NO, k));
@@ -160,7 +146,7 @@ void AnswerRules::clickNo(int k)
     if (s.inCaricamento)
         return;
 
-    Guard guard(inClickNo_);
+    const QScopedValueRollback guard(inClickNo_, true);
     // A link hidden on purpose (a group without a note) never opens the note window; isHidden()
     // is the link's own visibility, whatever page is showing.
     if (no->isChecked() && !nota.isHidden() && !inClickSi_ && !s.bloccaNota &&
@@ -185,7 +171,7 @@ void AnswerRules::clickNa(int k)
     if (m_.state.inCaricamento)
         return;
 
-    Guard guard(inClickNa_);
+    const QScopedValueRollback guard(inClickNa_, true);
     if (!inClickSi_ && !inClickNo_) {
         untick(box(w_.Check_SI, k));
         untick(box(w_.Check_NO, k));

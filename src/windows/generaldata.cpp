@@ -11,6 +11,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 
 namespace win
 {
@@ -309,13 +310,7 @@ void GeneralDataRules::chk_RiunioniNA_Click()
     qst::ModelState &s = m_.state;
     if (w_.chk_RiunioniNA->isChecked()) {
         // Emptying the count is the program's doing, not a typed change.
-        const bool kept = s.inCaricamento;
-        s.inCaricamento = true;
-        struct Restore {
-            bool &flag;
-            bool value;
-            ~Restore() { flag = value; }
-        } restore{s.inCaricamento, kept};
+        const QScopedValueRollback loading(s.inCaricamento, true);
         field->clear();
         QPalette grey = field->palette();
         grey.setColor(QPalette::Base, field->palette().color(QPalette::Window));

@@ -196,7 +196,7 @@ void QuestionnaireWindow::buildGeneralPage(QWidget *page)
             boxes->addWidget(Check_NO[i]);
         }
         right->addLayout(boxes, row, 1);
-        auto *link = new NoteLink(QStringLiteral("Nota 1.0.%1").arg(QChar(u'a' + (k - 79))), frame1);
+        auto *link = new NoteLink(qst::didascaliaNota(t.modello, k), frame1);
         link->setObjectName(QStringLiteral("Label_NOTA_%1").arg(k));
         Label_NOTA[i] = link;
         right->addWidget(link, row, 2);
@@ -262,7 +262,7 @@ void QuestionnaireWindow::buildGeneralPage(QWidget *page)
     Check_SI[81]->setObjectName(QStringLiteral("Check_SI_81"));
     bottom->addSpacing(twips(240));
     bottom->addWidget(Check_SI[81]);
-    Label_NOTA[81] = new NoteLink(QStringLiteral("Nota 1.0.c"), frame1);
+    Label_NOTA[81] = new NoteLink(qst::didascaliaNota(t.modello, 81), frame1);
     Label_NOTA[81]->setObjectName(QStringLiteral("Label_NOTA_81"));
     bottom->addWidget(Label_NOTA[81]);
     bottom->addStretch(1);

@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopedValueRollback>
 
 namespace win
 {
@@ -82,11 +83,7 @@ void ModelModule::esciProgramma()
         return;
     }
     // The pending exit lives only as long as this command.
-    state.uscitaRichiesta = true;
-    struct Reset {
-        bool &flag;
-        ~Reset() { flag = false; }
-    } reset{state.uscitaRichiesta};
+    const QScopedValueRollback pending(state.uscitaRichiesta, true);
 
     switch (chiediSalvataggio()) {
     case Answer::Yes:

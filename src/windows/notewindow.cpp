@@ -18,8 +18,6 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 namespace win
 {
 
@@ -236,8 +234,7 @@ void NoteWindow::End_Note_Click()
 {
     qst::ModelState &s = m_.state;
     QString text = testo();
-    // Blanks, tabs, line breaks and other control characters alone make no note.
-    const bool vuoto = std::none_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() >= 33; });
+    const bool vuoto = !qst::haTesto(text);
     if (vuoto) {
         text.clear();
         setTesto(QString());

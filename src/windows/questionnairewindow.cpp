@@ -15,6 +15,7 @@
 #include <QCloseEvent>
 #include <QMenu>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
@@ -151,11 +152,7 @@ void QuestionnaireWindow::runCommand(const std::function<void()> &command)
 {
     if (busy())
         return;
-    commandRunning_ = true;
-    struct Reset {
-        bool &flag;
-        ~Reset() { flag = false; }
-    } reset{commandRunning_};
+    const QScopedValueRollback running(commandRunning_, true);
     platform::trapErrors(module_.platform.dialogs, command);
 }
 
@@ -218,18 +215,9 @@ bool QuestionnaireWindow::Form_Unload()
 void QuestionnaireWindow::closeEvent(QCloseEvent *event)
 {
     // The close box is one more command: ignored while another runs or a box is open.
-    if (busy()) {
-        event->ignore();
-        return;
-    }
-    commandRunning_ = true;
     bool close = false;
-    platform::trapErrors(module_.platform.dialogs, [&] { close = Form_Unload(); });
-    commandRunning_ = false;
-    if (close)
-        event->accept();
-    else
-        event->ignore();
+    runCommand([&] { close = Form_Unload(); });
+    event->setAccepted(close);
 }
 
 void QuestionnaireWindow::changeEvent(QEvent *event)

@@ -151,7 +151,7 @@ void QuestionnaireWindow::buildQuestionPage(QWidget *page, int tab)
             answer->setParent(frame);
             answer->setFont(plain);
             answer->setVisible(!r.frameHidden);
-            const int box = module_.table().hasNumberBoxes ? qst::numberBoxOfGroup(r.k) : -1;
+            const int box = qst::numberBoxOfGroup(m, r.k);
             if (box >= 0) {
                 auto *number = new QLineEdit(frame);
                 number->setObjectName(QStringLiteral("TEXT_%1").arg(box));
