@@ -66,7 +66,8 @@ bool ApriScheda::leggiScheda(const QString &nomeFile)
         mostraErrore(e.description());
         return false;
     }
-    azzeraScheda(module_);
+    // The file's whole content replaces the window's: every control is set, so nothing of the
+    // questionnaire before survives.
     win::applicaContenuto(module_, c);
     win::QuestionnaireWindow &w = module_.window();
     w.setWindowTitle(titoloConFile(w.titoloBase, nomeFile));
