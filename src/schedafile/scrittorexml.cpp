@@ -258,32 +258,23 @@ QString percorsoModello(qst::Modello m, const QString &cartella)
     return QDir(cartella).filePath(qst::modelTable(m).templateFile);
 }
 
-QDomDocument caricaModello(qst::Modello m, const QString &percorso)
+bool scriviXml(const qst::Contenuto &c, const QString &cartella, QIODevice &out)
 {
+    const QString percorso = percorsoModello(c.modello, cartella);
     QFile file(percorso);
     QDomDocument doc;
     if (!file.open(QIODevice::ReadOnly) || !doc.setContent(&file))
         throw core::SchedaError(erroreModello(percorso));
+    // Every node is found before anything is written: a template that lacks one writes nothing.
+    NodiModello n;
     try {
-        trovaNodi(doc, m);
+        n = trovaNodi(doc, c.modello);
     } catch (const core::SchedaError &) {
         throw core::SchedaError(erroreModello(percorso));
     }
-    return doc;
-}
-
-void scriviXml(QDomDocument &doc, const qst::Contenuto &c)
-{
-    NodiModello n = trovaNodi(doc, c.modello);
     scriviGenerale(n, c);
     scriviMembri(doc, n, c);
     scriviDomande(n, c);
-}
-
-bool scriviXml(const qst::Contenuto &c, const QString &cartella, QIODevice &out)
-{
-    QDomDocument doc = caricaModello(c.modello, percorsoModello(c.modello, cartella));
-    scriviXml(doc, c);
     const QByteArray dati = doc.toByteArray(2);
     return out.write(dati) == dati.size();
 }

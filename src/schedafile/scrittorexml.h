@@ -6,7 +6,7 @@
 // questionnaire/posizionixml.h.
 #include "questionnaire/contenuto.h"
 
-#include <QDomDocument>
+#include <QString>
 
 class QIODevice;
 
@@ -21,16 +21,10 @@ QString erroreSalvataggio(const QString &percorso, const QString &descrizione);
 // The path of the template of model m in the program's folder.
 QString percorsoModello(qst::Modello m, const QString &cartella);
 
-// Loads the template of model m from `percorso` and checks that it holds every node the writer
-// fills. Throws core::SchedaError with erroreModello() otherwise.
-QDomDocument caricaModello(qst::Modello m, const QString &percorso);
-
-// Fills a template loaded by caricaModello with the content `c` (of the template's model).
-void scriviXml(QDomDocument &doc, const qst::Contenuto &c);
-
 // Writes the questionnaire `c` to `out` as UTF-8: the model's template from the program's
-// folder `cartella`, filled. Throws for a template that cannot be used (nothing is written
-// then); returns false when the device did not take every byte.
+// folder `cartella`, filled. Throws core::SchedaError with erroreModello() for a template that is
+// missing, unreadable or lacks a node the writer fills (nothing is written then); returns false
+// when the device did not take every byte.
 bool scriviXml(const qst::Contenuto &c, const QString &cartella, QIODevice &out);
 
 // Saves the questionnaire `c` under `percorso`, atomically: a save that fails leaves any
