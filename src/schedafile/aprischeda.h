@@ -37,7 +37,7 @@ public:
     // refused file or a failed read leave the window, its title and its edits as they were.
     void apriScheda();
 
-    // Reads the file `nomeFile` whole, then resets the window, fills it and names the file in
+    // Reads the file `nomeFile` whole, then puts its content in place of the window's and names the file in
     // the title. True when the window's content was replaced: by the file's, or emptied after
     // the version 1.1 import took the file. False when the file was refused or could not be
     // read (after the message) or the import did not take it; the window is then unchanged.

@@ -24,8 +24,6 @@ using qst::Risposta;
 
 Q_DECLARE_METATYPE(qst::Modello)
 
-#define VERIFY_NO_FAILURES(p) QVERIFY2((p).failures.isEmpty(), qPrintable((p).failures.join(u'\n')))
-
 namespace
 {
 
@@ -98,7 +96,7 @@ struct Banco : win::SchedaCommands {
     }
     void campo(int i, const QString &text) { w.TEXT_GENERALE[static_cast<size_t>(i)]->setText(text); }
 
-    platform::ScriptedPlatform platform;
+    testing::Scripted platform;
     win::ModelModule module;
     sf::SalvaScheda salva;
     win::QuestionnaireWindow &w = module.window();
@@ -227,7 +225,7 @@ void TestSalvataggio::salvaModello()
     const QString path = dir.filePath(QStringLiteral("scheda [*] 1.xml"));
     b.platform.chooseFile(path);
     b.w.Command_Function[1]->click();
-    VERIFY_NO_FAILURES(b.platform);
+    VERIFY_NO_FAILURES_OF(b.platform);
     const platform::FileDialogOptions d = b.platform.fileDialogs.value(0);
     QCOMPARE(
         QStringList({d.title, d.filter, d.folder}),
@@ -346,7 +344,7 @@ void TestSalvataggio::noteOstili()
     b.w.MSHFlexGrid1->setTextMatrix(0, 11, nota);
     b.platform.chooseFile(dir.filePath(QStringLiteral("n.xml")));
     b.w.Command_Function[1]->click();
-    VERIFY_NO_FAILURES(b.platform);
+    VERIFY_NO_FAILURES_OF(b.platform);
     QFile f(dir.filePath(QStringLiteral("n.xml")));
     QVERIFY(f.open(QIODevice::ReadOnly) && !f.readAll().contains("&#xd;"));
     QString errore;
@@ -407,7 +405,7 @@ void TestSalvataggio::fallimenti()
             b.w.Command_Function[via == 0 ? 1 : 4]->click();
         else
             QVERIFY(!b.w.close());
-        VERIFY_NO_FAILURES(b.platform);
+        VERIFY_NO_FAILURES_OF(b.platform);
         QVERIFY(b.platform.allConsumed());
         const platform::BoxRequest box = b.platform.messages.value(b.platform.messages.size() - 1);
         QVERIFY(messaggio.isEmpty() ||
@@ -435,7 +433,7 @@ void TestSalvataggio::generaEUscita()
         if (uscita)
             b.platform.chooseFile(dir.filePath(QStringLiteral("g.xml")));
         b.w.Command_Function[3]->click();
-        VERIFY_NO_FAILURES(b.platform);
+        VERIFY_NO_FAILURES_OF(b.platform);
         QCOMPARE(QList<int>({controlli, int(b.platform.fileDialogs.size()), b.platform.endProcessCalls}),
                  uscita ? QList<int>({0, 1, 1}) : QList<int>({1, 0, 0}));
         QCOMPARE(QFile::exists(dir.filePath(QStringLiteral("g.xml"))), uscita);

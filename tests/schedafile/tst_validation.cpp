@@ -31,9 +31,6 @@ using Modifica = std::function<void(Contenuto &)>;
 Q_DECLARE_METATYPE(Modello)
 Q_DECLARE_METATYPE(Modifica)
 
-#define VERIFY_NO_FAILURES(f)                                                                                \
-    QVERIFY2((f).platform.failures.isEmpty(), qPrintable((f).platform.failures.join(u'\n')))
-
 namespace
 {
 

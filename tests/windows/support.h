@@ -8,7 +8,13 @@
 #include "windows/questionnairewindow.h"
 
 #include <QList>
+#include <QTest>
 #include <memory>
+
+// Fails the test at once, naming them, when scripted boxes went wrong (the platform's end would
+// report them too, later and far from the cause).
+#define VERIFY_NO_FAILURES_OF(p) QVERIFY2((p).failures.isEmpty(), qPrintable((p).failures.join(u'\n')))
+#define VERIFY_NO_FAILURES(fixture) VERIFY_NO_FAILURES_OF((fixture).platform)
 
 namespace testing
 {

@@ -16,9 +16,6 @@ using testing::Fixture;
 
 Q_DECLARE_METATYPE(qst::Modello)
 
-#define VERIFY_NO_FAILURES(f)                                                                                \
-    QVERIFY2((f).platform.failures.isEmpty(), qPrintable((f).platform.failures.join(u'\n')))
-
 namespace
 {
 

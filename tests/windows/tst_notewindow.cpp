@@ -24,9 +24,6 @@ using win::NoteWindow;
 
 Q_DECLARE_METATYPE(qst::Modello)
 
-#define VERIFY_NO_FAILURES(f)                                                                                \
-    QVERIFY2((f).platform.failures.isEmpty(), qPrintable((f).platform.failures.join(u'\n')))
-
 namespace
 {
 
