@@ -1,39 +1,55 @@
 #!/bin/sh
 # Each room of src/ includes only the headers of the rooms below it:
-#   core <- platform, questionnaire <- windows <- print <- legacy <- schedafile <- app
+#
+#   core  <-  platform, questionnaire
+#   questionnaire  <-  schedafile, print          (these see no widget)
+#   platform, questionnaire  <-  windows
+#   windows, schedafile, print  <-  commands  <-  legacy  <-  app
+#
+# The suites of tests/<room>/ include only what their room may include (the shared test
+# support of tests/support/ sees no widget; tests/windows/ adds the window fixtures).
 cd "$(dirname "$0")/.."
 allowed() {
     case "$1" in
     core) echo "" ;;
     platform | questionnaire) echo "core" ;;
+    schedafile | print) echo "core questionnaire" ;;
     windows) echo "core platform questionnaire" ;;
-    print) echo "core platform questionnaire windows" ;;
-    legacy) echo "core platform questionnaire windows print" ;;
-    schedafile) echo "core platform questionnaire windows print legacy" ;;
-    app) echo "core platform questionnaire windows print legacy schedafile" ;;
+    commands) echo "core platform questionnaire schedafile print windows" ;;
+    legacy) echo "core platform questionnaire schedafile print windows commands" ;;
+    app) echo "core platform questionnaire schedafile print windows commands legacy" ;;
+    support) echo "core questionnaire schedafile print" ;;
     *) echo "?" ;;
     esac
 }
 status=0
 report=$(mktemp)
-for dir in src/*/; do
-    room=$(basename "$dir")
-    ok=$(allowed "$room")
+check() { # check <folder> <room whose rules apply>
+    ok=$(allowed "$2")
     if [ "$ok" = "?" ]; then
-        echo "unknown room src/$room: add it to scripts/check-layering.sh"
-        status=1
-        continue
+        echo "unknown room $1: add it to scripts/check-layering.sh"
+        return 1
     fi
     # Every quoted include that names a room: "room/header.h".
-    grep -rnoE '^[[:space:]]*#[[:space:]]*include[[:space:]]+"[a-z]+/' "$dir" --include='*.h' --include='*.cpp' |
+    grep -rnoE '^[[:space:]]*#[[:space:]]*include[[:space:]]+"[a-z]+/' "$1" --include='*.h' --include='*.cpp' |
         while IFS= read -r hit; do
             used=$(printf '%s\n' "$hit" | sed -E 's/.*"([a-z]+)\/$/\1/')
-            case " $ok " in
+            case " $ok $2 " in
             *" $used "*) ;;
-            *) echo "$hit: room $room may not include from $used" ;;
+            *) echo "$hit: $2 may not include from $used" ;;
             esac
         done
+}
+for dir in src/*/; do
+    check "$dir" "$(basename "$dir")" || status=1
 done >"$report"
+for dir in tests/*/; do
+    room=$(basename "$dir")
+    case "$room" in
+    data) continue ;;
+    esac
+    check "$dir" "$room" || status=1
+done >>"$report"
 if [ -s "$report" ]; then
     cat "$report"
     status=1

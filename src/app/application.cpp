@@ -1,9 +1,9 @@
 #include "application.h"
 
 #include "platform/qtplatform.h"
-#include "print/comando.h"
-#include "schedafile/aprischeda.h"
-#include "schedafile/salvascheda.h"
+#include "commands/opencommand.h"
+#include "commands/printcommand.h"
+#include "commands/savecommand.h"
 #include "windows/modelmodule.h"
 #include "windows/questionnairewindow.h"
 #include "windows/startwindow.h"
@@ -27,12 +27,12 @@ public:
     }
     bool salvaScheda(bool genera) override { return salva_.salvaScheda(genera); }
     void apriScheda() override { apri_.apriScheda(); }
-    void stampaScheda() override { prn::stampaScheda(module_); }
+    void stampaScheda() override { cmd::stampaScheda(module_); }
 
 private:
     win::ModelModule &module_;
-    sf::SalvaScheda salva_;
-    sf::ApriScheda apri_;
+    cmd::SaveCommand salva_;
+    cmd::OpenCommand apri_;
 };
 
 } // namespace

@@ -16,6 +16,8 @@ enum class Risposta : unsigned char { Nessuna, Si, No, NA };
 
 // Number of general-data fields (TEXT_GENERALE 0..65; not every index is a field).
 inline constexpr int kGeneralFields = 66;
+// The most member rows a questionnaire holds: the grid's row count is a 16-bit signed number.
+inline constexpr int kMaxMemberRows = 32767;
 // Number of number boxes TEXT 0..2 (answers of traditional groups 34, 38, 40).
 inline constexpr int kNumberBoxes = 3;
 

@@ -3,7 +3,6 @@
 #include "core/error.h"
 #include "nodixml.h"
 #include "questionnaire/posizionixml.h"
-#include "windows/gridrules.h"
 
 #include <QFile>
 #include <QXmlStreamReader>
@@ -147,7 +146,7 @@ void leggiMembri(const QDomNode &sezione, qst::Contenuto &c)
     const Nodi f = figli(sezione);
     const int n = static_cast<int>(f.size());
     const int righe = std::max(3, n - 3);
-    if (n < qst::kMembriFissi || righe > win::GridRules::kMaxRows)
+    if (n < qst::kMembriFissi || righe > qst::kMaxMemberRows)
         throw core::outOfRange();
     c.membri.clear();
     c.membri.reserve(static_cast<size_t>(righe));

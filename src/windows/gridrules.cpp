@@ -4,6 +4,7 @@
 #include "generaldata.h"
 #include "inputguard.h"
 #include "membersgrid.h"
+#include "questionnaire/contenuto.h"
 #include "modelmodule.h"
 #include "notewindow.h"
 #include "questionnairewindow.h"
@@ -129,7 +130,7 @@ bool GridRules::isCountColumn(int column) const
 
 void GridRules::btnAggiungi_Click()
 {
-    if (w_.righeGriglia >= kMaxRows) {
+    if (w_.righeGriglia >= qst::kMaxMemberRows) {
         m_.platform.system.beep();
         return;
     }

@@ -34,9 +34,6 @@ public:
     int editRow() const { return row_; }
     int editColumn() const { return column_; }
 
-    // The most rows the grid holds: the row count is a 16-bit signed number.
-    static constexpr int kMaxRows = 32767;
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

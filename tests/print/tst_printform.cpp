@@ -1,23 +1,12 @@
-// The printed form of the three models on the recording printer (general data and members,
-// boxes, notes, pages), the print command through the scripted printer dialog, and the painter
-// printer's PDF read back with pdftotext.
-#include "print/comando.h"
+// The printed form of the three models on the recording printer: general data and members,
+// boxes, notes, pages.
+#include "contents.h"
 #include "print/modulo.h"
-#include "print/painterprinter.h"
 #include "print/recordingprinter.h"
 #include "questionnaire/catalogue.h"
 #include "questionnaire/stampa.h"
-#include "support.h"
 
-#include <QElapsedTimer>
-#include <QFontInfo>
-#include <QLineEdit>
-#include <QPrinter>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTextDocument>
 
 using qst::Modello;
 using qst::Risposta;
@@ -29,51 +18,7 @@ Q_DECLARE_METATYPE(qst::Risposta)
 namespace
 {
 
-QString nota(const QString &title, int length)
-{
-    const QString sentence = QStringLiteral("Testo della %1, con parole di prova. ").arg(title);
-    return length <= 0 ? sentence.trimmed() : sentence.repeated(length / sentence.size() + 1).left(length);
-}
 
-// A whole questionnaire: general data; `members` filled member rows, the second with its
-// requirements note; every group answered "Si" but 80, with a note behind every visible link.
-qst::Contenuto filled(Modello m, int members, int noteLength = 0)
-{
-    qst::Contenuto c(m);
-    const QStringList general = {QStringLiteral("Alfa S.p.A."), QStringLiteral("01234567890"),
-                                 QStringLiteral("31"),          QStringLiteral("12"),
-                                 QStringLiteral("2023"),        QStringLiteral("Via Roma 1"),
-                                 QStringLiteral("06 1234567"),  QStringLiteral("info@alfa.it")};
-    for (int i = 0; i < general.size(); ++i)
-        c.generale[static_cast<size_t>(i)] = general[i];
-    for (int f : c.tabella().meetingFields)
-        c.generale[static_cast<size_t>(f)] = QString::number(f - 50);
-    c.generale[33] = QStringLiteral("5");
-    c.membri.clear();
-    for (int r = 0; r < members; ++r) {
-        QStringList row = c.rigaVuota(r);
-        for (int col = 1; col < c.tabella().noteColumn(); ++col)
-            row[col] = QStringLiteral("v%1.%2").arg(r + 1).arg(col);
-        row[c.tabella().noteColumn()] =
-            r == 1 ? nota(QStringLiteral("nota del membro"), noteLength) : QString();
-        c.membri.push_back(row);
-    }
-    for (int page = 1; page <= 5; ++page) {
-        for (const qst::PageRow &row : qst::righePagina(m, page)) {
-            if (row.k < 0)
-                continue;
-            c.risposte[static_cast<size_t>(row.k)] = Risposta::Si;
-            if (row.linkVisible)
-                c.noteSi.set(row.k, nota(row.link, noteLength));
-        }
-    }
-    for (int k : {79, 81}) {
-        c.risposte[static_cast<size_t>(k)] = Risposta::Si;
-        c.noteSi.set(k, nota(qst::didascaliaNota(m, k), noteLength));
-    }
-    c.numeri = {QStringLiteral("11"), QStringLiteral("12"), QStringLiteral("13")};
-    return c;
-}
 
 // The printed lines: the items of one page and one Y joined, a run of dots or rule shown as
 // "..." or "___"; the number, heading and rule at the top of a continuation page left out.
@@ -109,50 +54,9 @@ std::unique_ptr<Printed> print(const qst::Contenuto &c)
     return out;
 }
 
-// A printer that writes the PDF file `path`.
-std::unique_ptr<QPrinter> pdfPrinter(const QString &path)
-{
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(path);
-    return printer;
-}
 
-// Prints c into the PDF file `path`; the number of pages.
-long printPdf(const qst::Contenuto &c, const QString &path)
-{
-    const auto printer = pdfPrinter(path);
-    prn::PainterPrinter out(*printer);
-    qst::ModelState state;
-    prn::stampaModulo(out, c, state);
-    return state.contaPagine;
-}
 
-QString pdfText(const QString &pdf, const QStringList &options = {})
-{
-    QProcess tool;
-    tool.start(QStringLiteral("pdftotext"), options + QStringList{pdf, QStringLiteral("-")});
-    if (!tool.waitForFinished(60000) || tool.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(tool.readAllStandardOutput());
-}
 
-// The row texts of the printed boxes, with their answers, in order.
-QStringList boxRows(const qst::Contenuto &c)
-{
-    QStringList out;
-    for (const qst::RigaRiquadro &row : qst::righeRiquadri(c.modello)) {
-        QString text = qst::testoDomanda(c.modello, row.q).value_or(QString());
-        if (row.k >= 0) {
-            const QString &link = qst::didascaliaNota(c.modello, row.k);
-            if (link != QStringLiteral("NO"))
-                text.prepend(QLatin1Char('(') + link + QStringLiteral(") "));
-            text += QStringLiteral("...") + prn::rispostaRiga(c, row.k);
-        }
-        out << text.simplified();
-    }
-    return out;
-}
 
 } // namespace
 
@@ -161,7 +65,6 @@ class TestPrintForm : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void printFaceHasTheLayoutsWidths();
     void generalData_data();
     void generalData();
     void memberRows();
@@ -171,29 +74,9 @@ private Q_SLOTS:
     void answers();
     void boxes_data();
     void boxes();
-    void command_data();
-    void command();
-    void pdfReadBack_data();
-    void pdfReadBack();
-    void failedPrintoutLeavesNoFile();
-    void largestQuestionnaireBeatsTextDocument();
+    void measuringGrowsWithTheNotes();
 };
 
-void TestPrintForm::printFaceHasTheLayoutsWidths()
-{
-    const QFont f = prn::printFont({QStringLiteral("MS Sans Serif"), 10, true});
-    QCOMPARE(QFontInfo(f).family(), QStringLiteral("Liberation Sans"));
-    // The painter printer measures what Qt will draw, scaled to the printable width.
-    QTemporaryDir dir;
-    const auto printer = pdfPrinter(dir.filePath(QStringLiteral("x.pdf")));
-    prn::PainterPrinter p(*printer);
-    p.setFontName(QStringLiteral("MS Sans Serif"));
-    p.setFontBold(true);
-    const double scale = 197.0 / printer->pageLayout().paintRectPixels(printer->resolution()).width();
-    for (const QString &s : {QString::fromUtf8("Attività società Più"), QString(40, QLatin1Char('.')),
-                             QStringLiteral("AV Te WA 1/2"), QString::fromUtf8("\u4e2d\u6587 e\u0301")})
-        QCOMPARE(p.TextWidth(s), QFontMetricsF(f, printer.get()).horizontalAdvance(s) * scale);
-}
 
 void TestPrintForm::generalData_data()
 {
@@ -243,7 +126,7 @@ void TestPrintForm::generalData()
     QFETCH(Modello, model);
     QFETCH(QStringList, expected);
     QFETCH(QString, absent);
-    const auto out = print(filled(model, 3));
+    const auto out = print(testing::printable(model, 3));
     const QStringList printed = lines(out->printer);
     const qsizetype at = printed.indexOf(expected.first());
     QVERIFY2(at >= 0, qPrintable(expected.first()));
@@ -259,7 +142,7 @@ void TestPrintForm::generalData()
 void TestPrintForm::memberRows()
 {
     // An empty president's row, a row with only its requirements note, a fourth row.
-    qst::Contenuto c = filled(Modello::Tradizionale, 4);
+    qst::Contenuto c = testing::printable(Modello::Tradizionale, 4);
     c.membri[0] = c.rigaVuota(0);
     c.membri[1] = c.rigaVuota(1);
     c.membri[1][11] = QStringLiteral("nota");
@@ -284,7 +167,7 @@ void TestPrintForm::sectionsAndPages()
 {
     QFETCH(Modello, model);
     QFETCH(int, members);
-    const qst::Contenuto c = filled(model, members);
+    const qst::Contenuto c = testing::printable(model, members);
     const auto out = print(c);
     const prn::RecordingPrinter &p = out->printer;
     QVERIFY(p.offPageItems().empty());
@@ -387,14 +270,14 @@ void TestPrintForm::boxes()
     QCOMPARE(opened, qst::indexList(opening.toStdString()));
 
     // A note behind a link captioned "NO", and one kept with an N/A answer, never print.
-    qst::Contenuto c = filled(model, 3);
+    qst::Contenuto c = testing::printable(model, 3);
     c.noteSi.set(4, QStringLiteral("nota senza link"));
     c.risposte[6] = Risposta::NA;
     const auto out = print(c);
     const QString doc = lines(out->printer).join(QLatin1Char(' ')).simplified();
     // The rows in order, with their prefixes and answers.
     qsizetype at = 0;
-    for (const QString &row : boxRows(c)) {
+    for (const QString &row : testing::boxRows(c)) {
         const qsizetype found = doc.indexOf(row, at);
         QVERIFY2(found >= 0, qPrintable(row));
         at = found + row.size();
@@ -419,7 +302,7 @@ void TestPrintForm::boxes()
     QVERIFY(!titles.contains(QStringLiteral("Nota 1.e")));
     QVERIFY(!doc.contains(QStringLiteral("nota senza link")));
     for (const QString &title : titles.mid(1))
-        QCOMPARE(doc.count(nota(title, 0)), 1);
+        QCOMPARE(doc.count(testing::sampleNote(title, 0)), 1);
     int links = 0;
     for (int page = 1; page <= 5; ++page)
         for (const qst::PageRow &row : qst::righePagina(model, page))
@@ -427,138 +310,18 @@ void TestPrintForm::boxes()
     QCOMPARE(titles.size(), 1 + 2 + links - 1);
 }
 
-void TestPrintForm::command_data()
-{
-    QTest::addColumn<bool>("accept");
-    QTest::addColumn<bool>("toFile");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("cancelled") << false << true << QString();
-    QTest::newRow("printer cannot be opened")
-        << true << false << QStringLiteral("Impossibile avviare la stampa.");
-    QTest::newRow("printed") << true << true << QString();
-}
 
-void TestPrintForm::command()
-{
-    QFETCH(bool, accept);
-    QFETCH(bool, toFile);
-    QFETCH(QString, message);
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath(QStringLiteral("scheda.pdf"));
-    testing::Fixture f(Modello::Monistico);
-    win::QuestionnaireWindow &w = f.window();
-    w.TEXT_GENERALE[0]->setText(QStringLiteral("Beta S.p.A."));
-    f.state().ultimoTabIndex = 7;
-    f.platform.choosePrinter(accept, toFile ? pdf : QString());
-    if (!message.isEmpty())
-        f.platform.answer(platform::Answer::Ok, message);
-    prn::stampaScheda(*f.module);
 
-    QVERIFY2(f.platform.failures.isEmpty(), qPrintable(f.platform.failures.join(QLatin1Char('\n'))));
-    QVERIFY(f.platform.allConsumed());
-    QCOMPARE(f.platform.printerDialogs, 1);
-    QCOMPARE(f.state().ultimoTabIndex, message.isEmpty() ? 1 : 7);
-    if (!message.isEmpty())
-        QCOMPARE(f.platform.messages.first().icon, platform::Icon::Critical);
-    QCOMPARE(QFile::exists(pdf), accept && toFile);
-    if (accept && toFile)
-        QVERIFY(pdfText(pdf).contains(QStringLiteral("Beta S.p.A.")));
-}
 
-void TestPrintForm::pdfReadBack_data()
-{
-    QTest::addColumn<Modello>("model");
-    for (Modello m : qst::kModelli)
-        QTest::addRow("%s", testing::modelName(m)) << m;
-}
 
-void TestPrintForm::pdfReadBack()
-{
-    QFETCH(Modello, model);
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath(QStringLiteral("scheda.pdf"));
-    const qst::Contenuto c = filled(model, 40);
-    const long pageCount = printPdf(c, pdf);
 
-    const QString text = pdfText(pdf);
-    QVERIFY2(!text.isEmpty(), "pdftotext (poppler-utils) reads the file");
-    const QString doc = text.simplified();
-    QVERIFY(doc.startsWith(QStringLiteral("VARZEN - SCHEDA RIEPILOGATIVA DELL'QUADRIVEX v. 2.0 ") +
-                           qst::tabellaStampa(model).rigaModello));
-    QVERIFY(doc.contains(QStringLiteral("v40.1")));
-    // Every question and every note.
-    for (QString row : boxRows(c))
-        QVERIFY2(doc.contains(row.left(row.indexOf(QStringLiteral("...")))), qPrintable(row));
-    for (int k : qst::tabellaStampa(model).ordineNote)
-        if (const QString note = c.notaScritta(k); !note.isEmpty())
-            QCOMPARE(doc.count(note), 1);
-    // Page numbers from 2 on, one a page, consecutive.
-    const QStringList pages = text.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
-    QCOMPARE(long(pages.size()), pageCount);
-    QVERIFY(!pages.first().contains(QStringLiteral("Pagina")));
-    for (int i = 1; i < pages.size(); ++i)
-        QVERIFY2(pages[i].contains(QStringLiteral("Pagina %1").arg(i + 1)), qPrintable(QString::number(i)));
-    // Nothing outside the sheet.
-    const QString boxes = pdfText(pdf, {QStringLiteral("-bbox")});
-    static const QRegularExpression page(QStringLiteral("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\""));
-    static const QRegularExpression word(QStringLiteral(
-        "<word xMin=\"([-\\d.]+)\" yMin=\"([-\\d.]+)\" xMax=\"([-\\d.]+)\" yMax=\"([-\\d.]+)\""));
-    const auto size = page.match(boxes);
-    QVERIFY(size.hasMatch());
-    for (auto it = word.globalMatch(boxes); it.hasNext();) {
-        const auto m = it.next();
-        QVERIFY(m.captured(1).toDouble() >= 0 && m.captured(2).toDouble() >= 0);
-        QVERIFY(m.captured(3).toDouble() <= size.captured(1).toDouble());
-        QVERIFY(m.captured(4).toDouble() <= size.captured(2).toDouble());
-    }
-}
-
-void TestPrintForm::failedPrintoutLeavesNoFile()
-{
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath(QStringLiteral("scheda.pdf"));
-    {
-        const auto printer = pdfPrinter(pdf);
-        prn::PainterPrinter out(*printer);
-        out.Print(QStringLiteral("prima pagina"));
-        out.NewPage();
-        out.Print(QStringLiteral("seconda pagina"));
-        // The printout stops here, as at an error: the printer goes without EndDoc.
-    }
-    QVERIFY(!QFile::exists(pdf));
-}
-
-void TestPrintForm::largestQuestionnaireBeatsTextDocument()
+void TestPrintForm::measuringGrowsWithTheNotes()
 {
     // The measuring work grows in proportion with the length of the notes.
     std::vector<long> work;
     for (int length : {qst::kNoteLimit / 4, qst::kNoteLimit})
-        work.push_back(print(filled(Modello::Tradizionale, 3, length))->printer.measurements());
+        work.push_back(print(testing::printable(Modello::Tradizionale, 3, length))->printer.measurements());
     QVERIFY2(work[1] < 4.4 * work[0], qPrintable(QStringLiteral("%1 %2").arg(work[0]).arg(work[1])));
-#ifdef NDEBUG
-    const qst::Contenuto c = filled(Modello::Tradizionale, 200, qst::kNoteLimit);
-    QStringList texts;
-    for (const QStringList &row : c.membri)
-        texts << row.join(QLatin1Char(' '));
-    for (int k = 0; k < qst::kGroups; ++k)
-        texts << c.notaScritta(k);
-    QTemporaryDir dir;
-    QElapsedTimer clock;
-    clock.start();
-    printPdf(c, dir.filePath(QStringLiteral("scheda.pdf")));
-    const qint64 ours = clock.restart();
-    {
-        const auto printer = pdfPrinter(dir.filePath(QStringLiteral("documento.pdf")));
-        QTextDocument document(texts.join(QLatin1Char('\n')));
-        document.print(printer.get());
-    }
-    const qint64 theirs = clock.elapsed();
-    qInfo("largest questionnaire: %lld ms, the same texts through QTextDocument: %lld ms",
-          static_cast<long long>(ours), static_cast<long long>(theirs));
-    QVERIFY(ours < theirs);
-#else
-    QSKIP("printing times are compared in an optimised build");
-#endif
 }
 
 QTEST_MAIN(TestPrintForm)

@@ -63,17 +63,4 @@ bool activate(win::QuestionnaireWindow &w)
     return QTest::qWaitForWindowActive(&w);
 }
 
-const char *modelName(qst::Modello m)
-{
-    switch (m) {
-    case qst::Modello::Tradizionale:
-        return "Tradizionale";
-    case qst::Modello::Dualistico:
-        return "Dualistico";
-    case qst::Modello::Monistico:
-        return "Monistico";
-    }
-    return "?";
-}
-
 } // namespace testing

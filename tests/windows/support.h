@@ -2,6 +2,7 @@
 
 // Shared set-up of the window tests: a model module on the scripted platform, and commands
 // that stand in for saving, opening and printing.
+#include "contents.h"
 #include "platform/scriptedplatform.h"
 #include "windows/commands.h"
 #include "windows/modelmodule.h"
@@ -69,8 +70,5 @@ struct Fixture {
 
 // Shows the window and makes it the active one, so that focus and keys reach its controls.
 bool activate(win::QuestionnaireWindow &w);
-
-// Model names for data-driven tests.
-const char *modelName(qst::Modello m);
 
 } // namespace testing

@@ -157,9 +157,9 @@ void TestGrid::addRowsStopsAtTheLimit()
 {
     Fixture f(Modello::Tradizionale);
     win::QuestionnaireWindow &w = f.window();
-    w.righeGriglia = win::GridRules::kMaxRows;
+    w.righeGriglia = qst::kMaxMemberRows;
     w.btnAggiungi->click();
-    QCOMPARE(w.righeGriglia, win::GridRules::kMaxRows);
+    QCOMPARE(w.righeGriglia, qst::kMaxMemberRows);
     QCOMPARE(w.MSHFlexGrid1->rowCount(), 3);
     QCOMPARE(f.platform.beeps, 1);
     QVERIFY(f.platform.failures.isEmpty());

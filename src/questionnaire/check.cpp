@@ -1,17 +1,15 @@
-#include "controllo.h"
+#include "check.h"
 
-#include "questionnaire/catalogue.h"
-#include "questionnaire/regolecontrollo.h"
+#include "catalogue.h"
+#include "regolecontrollo.h"
 
 #include <QDate>
 
-namespace sf
+namespace qst
 {
 
-using qst::Contenuto;
-using qst::Risposta;
-using Tipo = Rilievo::Tipo;
-using Controllo = Fuoco::Controllo;
+using Kind = Finding::Kind;
+using Target = FocusTarget::Kind;
 
 namespace
 {
@@ -20,14 +18,14 @@ const QString kPrimaDellaGenerazione = QStringLiteral("prima di passare alla gen
 const QString kErrore = QStringLiteral("Errore");
 const QString kAttenzione = QStringLiteral("Attenzione");
 
-Fuoco campo(int i)
+FocusTarget campo(int i)
 {
-    return Fuoco{Controllo::Campo, i, -1, -1};
+    return FocusTarget{Target::Field, i, -1, -1};
 }
 
-Fuoco cella(int riga, int colonna)
+FocusTarget cella(int riga, int colonna)
 {
-    return Fuoco{Controllo::Griglia, -1, riga, colonna};
+    return FocusTarget{Target::Grid, -1, riga, colonna};
 }
 
 // A question label's caption without the blanks that indent the sub-items.
@@ -40,9 +38,9 @@ QString senzaRientro(const QString &text)
 }
 
 // The question of group k as the messages quote it: the items under a heading with the heading.
-QString domandaCitata(qst::Modello m, int k)
+QString domandaCitata(Modello m, int k)
 {
-    const auto testo = [m](int q) { return qst::testoDomanda(m, q).value_or(QString()); };
+    const auto testo = [m](int q) { return testoDomanda(m, q).value_or(QString()); };
     if (k <= 2)
         return testo(0) + QLatin1Char(' ') + senzaRientro(testo(k + 1));
     if (k == 3)
@@ -50,7 +48,7 @@ QString domandaCitata(qst::Modello m, int k)
     if (k <= 5)
         return testo(5) + QLatin1Char(' ') + senzaRientro(testo(k + 2));
     if (k == 79 || k == 80)
-        return senzaRientro(qst::etichetteGenerali(m).label6.value(k - 74));
+        return senzaRientro(etichetteGenerali(m).label6.value(k - 74));
     return senzaRientro(testo(k + 2));
 }
 
@@ -70,7 +68,7 @@ std::vector<Riga> esaminaRighe(const Contenuto &c)
         for (int col = 1; col <= ultima; ++col) {
             const QString text = c.membri[r].value(col);
             riga.toccata = riga.toccata || !text.isEmpty();
-            if (qst::haTesto(text))
+            if (haTesto(text))
                 ++riga.piene;
             else if (riga.primaVuota < 0)
                 riga.primaVuota = col;
@@ -82,47 +80,47 @@ std::vector<Riga> esaminaRighe(const Contenuto &c)
 bool risposto(const Contenuto &c, int k)
 {
     const Risposta r = c.risposte[static_cast<size_t>(k)];
-    if (const int casella = qst::numberBoxOfGroup(c.modello, k); casella >= 0)
-        return r != Risposta::Nessuna || qst::haTesto(c.numeri[static_cast<size_t>(casella)]);
+    if (const int casella = numberBoxOfGroup(c.modello, k); casella >= 0)
+        return r != Risposta::Nessuna || haTesto(c.numeri[static_cast<size_t>(casella)]);
     // The items of "Dati Generali" have no N/A answer, and a NO answer only where they have a NO box.
     if (k >= 79)
         return r == Risposta::Si || (r == Risposta::No && c.tabella().noNaGroups.contains(k));
     return r != Risposta::Nessuna;
 }
 
-bool notaRichiesta(const Contenuto &c, const qst::RegoleControllo &regole, int k)
+bool notaRichiesta(const Contenuto &c, const RegoleControllo &regole, int k)
 {
     const Risposta r = c.risposte[static_cast<size_t>(k)];
     return (r == Risposta::Si && regole.notaConSi.contains(k)) ||
            (r == Risposta::No && regole.notaConNo.contains(k));
 }
 
-std::optional<Rilievo> datiGenerali(const Contenuto &c, const qst::RegoleControllo &regole)
+std::optional<Finding> datiGenerali(const Contenuto &c, const RegoleControllo &regole)
 {
     for (const auto &[i, frase] : regole.campi) {
         const QString &text = c.campo(i);
-        const bool vuoto = !qst::haTesto(text);
+        const bool vuoto = !haTesto(text);
         QString mancanza;
-        if (vuoto && !frase.isEmpty() && !(i == qst::kCampoRiunioniNA && c.riunioniNA))
+        if (vuoto && !frase.isEmpty() && !(i == kCampoRiunioniNA && c.riunioniNA))
             mancanza = frase;
         else if (!vuoto && i == 1 && text.size() != 11)
             mancanza = QStringLiteral(" che il codice fiscale della società sia di 11 caratteri ");
         if (!mancanza.isEmpty())
-            return Rilievo{.testo = QStringLiteral("Verificare nel riquadro ") + nomeRiquadro(79) + mancanza +
+            return Finding{.text = QStringLiteral("Verificare nel riquadro ") + nomeRiquadro(79) + mancanza +
                                     kPrimaDellaGenerazione,
-                           .titolo = kErrore,
-                           .fuoco = campo(i),
-                           .pagina = 0,
-                           .messaggioPrima = regole.messaggioPrimaDatiGenerali};
+                           .title = kErrore,
+                           .focus = campo(i),
+                           .page = 0,
+                           .messageFirst = regole.messaggioPrimaDatiGenerali};
     }
     return std::nullopt;
 }
 
-std::optional<Rilievo> membri(const Contenuto &c)
+std::optional<Finding> membri(const Contenuto &c)
 {
     const std::vector<Riga> righe = esaminaRighe(c);
-    const auto errore = [](const QString &testo, Fuoco fuoco) {
-        return Rilievo{.testo = testo, .titolo = kErrore, .fuoco = fuoco, .pagina = 0};
+    const auto errore = [](const QString &testo, FocusTarget fuoco) {
+        return Finding{.text = testo, .title = kErrore, .focus = fuoco, .page = 0};
     };
 
     int compilati = 0;
@@ -131,18 +129,18 @@ std::optional<Rilievo> membri(const Contenuto &c)
             ++compilati;
     if (compilati < 3)
         return errore(QStringLiteral("I ") +
-                          qst::etichetteGenerali(c.modello).labelGenerale.value(6).toLower() +
+                          etichetteGenerali(c.modello).labelGenerale.value(6).toLower() +
                           QStringLiteral(" devono essere almeno tre."),
-                      Fuoco{Controllo::Griglia, -1, -1, -1});
+                      FocusTarget{Target::Grid, -1, -1, -1});
 
     const int colonne = c.tabella().lastDataColumn();
     for (size_t i = 0; i < righe.size(); ++i) {
         const int r = static_cast<int>(i);
-        const QString codice = c.cella(r, qst::kColonnaCodiceFiscale);
-        if (qst::haTesto(codice) && codice.size() != 16)
+        const QString codice = c.cella(r, kColonnaCodiceFiscale);
+        if (haTesto(codice) && codice.size() != 16)
             return errore(QStringLiteral("Il codice fiscale dell'elemento [") + c.cella(r, 0) +
                               QStringLiteral("] deve essere di 16 caratteri"),
-                          cella(r, qst::kColonnaCodiceFiscale));
+                          cella(r, kColonnaCodiceFiscale));
         // The first three rows are filled in every data column; a further row is either left
         // untouched or filled in every one of them.
         const Riga &riga = righe[i];
@@ -154,50 +152,50 @@ std::optional<Rilievo> membri(const Contenuto &c)
     return std::nullopt;
 }
 
-std::optional<Rilievo> risposteENote(const Contenuto &c, const qst::RegoleControllo &regole)
+std::optional<Finding> risposteENote(const Contenuto &c, const RegoleControllo &regole)
 {
     for (int k = 0; k <= 80; ++k) {
         if (!regole.saltaRisposta.contains(k) && !risposto(c, k)) {
-            Rilievo r{.testo = QStringLiteral("Verificare la domanda nel ") + nomeRiquadro(k) +
+            Finding r{.text = QStringLiteral("Verificare la domanda nel ") + nomeRiquadro(k) +
                                QStringLiteral("\n<") + domandaCitata(c.modello, k) + QStringLiteral(">\n") +
                                kPrimaDellaGenerazione,
-                      .titolo = kErrore,
-                      .fuoco = Fuoco{Controllo::Risposta, k, -1, -1},
-                      .pagina = qst::pageOfGroup(k),
-                      .messaggioPrima = regole.messaggioPrimaDomande};
+                      .title = kErrore,
+                      .focus = FocusTarget{Target::Answer, k, -1, -1},
+                      .page = pageOfGroup(k),
+                      .messageFirst = regole.messaggioPrimaDomande};
             // A number box takes the focus before the message.
-            if (const int casella = qst::numberBoxOfGroup(c.modello, k); casella >= 0) {
-                r.fuoco = Fuoco{Controllo::Numero, casella, -1, -1};
-                r.messaggioPrima = false;
+            if (const int casella = numberBoxOfGroup(c.modello, k); casella >= 0) {
+                r.focus = FocusTarget{Target::NumberBox, casella, -1, -1};
+                r.messageFirst = false;
             }
             return r;
         }
-        if (!regole.saltaNota.contains(k) && notaRichiesta(c, regole, k) && !notaPresente(c, k) &&
-            qst::didascaliaNota(c.modello, k) != QStringLiteral("NO"))
-            return notaMancante(c, k);
+        if (!regole.saltaNota.contains(k) && notaRichiesta(c, regole, k) && !notePresent(c, k) &&
+            didascaliaNota(c.modello, k) != QStringLiteral("NO"))
+            return missingNote(c, k);
     }
     return std::nullopt;
 }
 
-Rilievo nonNumerico()
+Finding nonNumerico()
 {
-    return Rilievo{.testo = QStringLiteral("Si è inserito un valore non numerico!"),
-                   .titolo = kAttenzione,
-                   .fuoco = campo(qst::kCampoMassimoIncarichi),
-                   .pagina = 0,
-                   .messaggioPrima = true};
+    return Finding{.text = QStringLiteral("Si è inserito un valore non numerico!"),
+                   .title = kAttenzione,
+                   .focus = campo(kCampoMassimoIncarichi),
+                   .page = 0,
+                   .messageFirst = true};
 }
 
 } // namespace
 
 QString nomeRiquadro(int k)
 {
-    return qst::pageCaptions().value(qst::pageOfGroup(k));
+    return pageCaptions().value(pageOfGroup(k));
 }
 
-std::vector<Rilievo> controllaDati(const Contenuto &c)
+std::vector<Finding> checkData(const Contenuto &c)
 {
-    const qst::RegoleControllo &regole = qst::regoleControllo(c.modello);
+    const RegoleControllo &regole = regoleControllo(c.modello);
     if (auto r = datiGenerali(c, regole))
         return {*r};
     if (auto r = membri(c))
@@ -205,84 +203,84 @@ std::vector<Rilievo> controllaDati(const Contenuto &c)
     if (auto r = risposteENote(c, regole))
         return {*r};
 
-    std::vector<Rilievo> out;
-    for (int giorno : {qst::kGiornoInizioIncarico, qst::kGiornoChiusura})
-        if (!dataValida(c.campo(giorno), c.campo(giorno + 1), c.campo(giorno + 2)))
-            out.push_back(Rilievo{.tipo = Tipo::Prosegue,
-                                  .testo = QStringLiteral("Si è inserita una data non corretta!"),
-                                  .titolo = kAttenzione,
-                                  .fuoco = campo(giorno),
-                                  .pagina = 0,
-                                  .messaggioPrima = regole.messaggioPrimaDatiGenerali});
-    if (!numeroIntero(c.campo(qst::kCampoMassimoIncarichi)))
+    std::vector<Finding> out;
+    for (int giorno : {kGiornoInizioIncarico, kGiornoChiusura})
+        if (!validDate(c.campo(giorno), c.campo(giorno + 1), c.campo(giorno + 2)))
+            out.push_back(Finding{.kind = Kind::Continue,
+                                  .text = QStringLiteral("Si è inserita una data non corretta!"),
+                                  .title = kAttenzione,
+                                  .focus = campo(giorno),
+                                  .page = 0,
+                                  .messageFirst = regole.messaggioPrimaDatiGenerali});
+    if (!smallInteger(c.campo(kCampoMassimoIncarichi)))
         out.push_back(nonNumerico());
     return out;
 }
 
-std::optional<Rilievo> controllaIncarichi(const Contenuto &c, int daRiga)
+std::optional<Finding> checkOffices(const Contenuto &c, int fromRow)
 {
-    const std::optional<int> massimo = numeroIntero(c.campo(qst::kCampoMassimoIncarichi));
+    const std::optional<int> massimo = smallInteger(c.campo(kCampoMassimoIncarichi));
     if (!massimo)
         return nonNumerico();
     // Once the note explains them, the offices are no longer compared.
-    if (notaPresente(c, qst::kGruppoIncarichi))
+    if (notePresent(c, kGruppoIncarichi))
         return std::nullopt;
-    for (int r = std::max(daRiga, 0); r < static_cast<int>(c.membri.size()); ++r) {
-        if (!qst::haTesto(c.cella(r, qst::kColonnaCodiceFiscale)))
+    for (int r = std::max(fromRow, 0); r < static_cast<int>(c.membri.size()); ++r) {
+        if (!haTesto(c.cella(r, kColonnaCodiceFiscale)))
             continue;
-        const std::optional<int> incarichi = numeroIntero(c.cella(r, qst::kColonnaIncarichiQuotate));
+        const std::optional<int> incarichi = smallInteger(c.cella(r, kColonnaIncarichiQuotate));
         if (!incarichi)
-            return Rilievo{.testo = QStringLiteral(
+            return Finding{.text = QStringLiteral(
                                "Si è inserito un valore non numerico nel campo incarichi ricoperti!"),
-                           .titolo = kAttenzione,
-                           .fuoco = cella(r, qst::kColonnaIncarichiQuotate),
-                           .pagina = 0,
-                           .messaggioPrima = true};
+                           .title = kAttenzione,
+                           .focus = cella(r, kColonnaIncarichiQuotate),
+                           .page = 0,
+                           .messageFirst = true};
         if (*massimo < *incarichi)
-            return Rilievo{.tipo = Tipo::Domanda,
-                           .testo = QStringLiteral("Il numero massimo di incarichi previsti dallo statuto\n"
+            return Finding{.kind = Kind::Question,
+                           .text = QStringLiteral("Il numero massimo di incarichi previsti dallo statuto\n"
                                                    "è inferiore agli incarichi ricoperti.\n"
                                                    "E' necessario compilare la nota 1.0.c.\n"
                                                    "Si desidera compilare tale nota adesso?"),
-                           .titolo = kAttenzione,
-                           .icona = platform::Icon::Exclamation,
-                           .messaggioPrima = true,
-                           .riga = r};
+                           .title = kAttenzione,
+                           .icon = FindingIcon::Exclamation,
+                           .messageFirst = true,
+                           .row = r};
     }
     return std::nullopt;
 }
 
-std::vector<Rilievo> controllaContenuto(const Contenuto &c)
+std::vector<Finding> checkContent(const Contenuto &c)
 {
-    std::vector<Rilievo> out = controllaDati(c);
-    if (!out.empty() && out.back().tipo == Tipo::Blocca)
+    std::vector<Finding> out = checkData(c);
+    if (!out.empty() && out.back().kind == Kind::Stop)
         return out;
-    if (auto r = controllaIncarichi(c))
+    if (auto r = checkOffices(c))
         out.push_back(*r);
     return out;
 }
 
-bool notaPresente(const Contenuto &c, int k)
+bool notePresent(const Contenuto &c, int k)
 {
-    return c.notaRossa.at(static_cast<size_t>(k)) && qst::haTesto(c.notaScritta(k));
+    return c.notaRossa.at(static_cast<size_t>(k)) && haTesto(c.notaScritta(k));
 }
 
-Rilievo notaMancante(const Contenuto &c, int k)
+Finding missingNote(const Contenuto &c, int k)
 {
-    return Rilievo{.testo = QStringLiteral("Verificare la <") + qst::didascaliaNota(c.modello, k) +
+    return Finding{.text = QStringLiteral("Verificare la <") + didascaliaNota(c.modello, k) +
                             QStringLiteral("> nel ") + nomeRiquadro(k) + QLatin1Char('\n') +
                             kPrimaDellaGenerazione,
-                   .titolo = kErrore,
-                   .pagina = qst::pageOfGroup(k),
-                   .messaggioPrima = true};
+                   .title = kErrore,
+                   .page = pageOfGroup(k),
+                   .messageFirst = true};
 }
 
-Rilievo rinunciaNota()
+Finding noteDeclined()
 {
-    return Rilievo{.fuoco = campo(qst::kCampoMassimoIncarichi), .pagina = 0};
+    return Finding{.focus = campo(kCampoMassimoIncarichi), .page = 0};
 }
 
-bool dataValida(const QString &giorno, const QString &mese, const QString &anno)
+bool validDate(const QString &giorno, const QString &mese, const QString &anno)
 {
     const auto cifre = [](const QString &s, int minimo, int massimo) {
         return s.size() >= minimo && s.size() <= massimo &&
@@ -292,7 +290,7 @@ bool dataValida(const QString &giorno, const QString &mese, const QString &anno)
            QDate::isValid(anno.toInt(), mese.toInt(), giorno.toInt());
 }
 
-std::optional<int> numeroIntero(const QString &text)
+std::optional<int> smallInteger(const QString &text)
 {
     if (text.isEmpty())
         return std::nullopt;
@@ -307,4 +305,4 @@ std::optional<int> numeroIntero(const QString &text)
     return value;
 }
 
-} // namespace sf
+} // namespace qst

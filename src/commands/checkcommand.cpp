@@ -1,4 +1,4 @@
-#include "controllofinestra.h"
+#include "checkcommand.h"
 
 #include "core/error.h"
 #include "questionnaire/regolecontrollo.h"
@@ -12,7 +12,7 @@
 #include <QScrollArea>
 #include <QTabWidget>
 
-namespace sf
+namespace cmd
 {
 
 namespace
@@ -25,21 +25,26 @@ template <typename Array> QWidget *elemento(const Array &controls, int i)
     return controls[static_cast<size_t>(i)];
 }
 
-QWidget *bersaglio(win::QuestionnaireWindow &w, const Fuoco &f)
+QWidget *bersaglio(win::QuestionnaireWindow &w, const qst::FocusTarget &f)
 {
-    switch (f.controllo) {
-    case Fuoco::Controllo::Campo:
-        return elemento(w.TEXT_GENERALE, f.indice);
-    case Fuoco::Controllo::Griglia:
+    switch (f.kind) {
+    case qst::FocusTarget::Kind::Field:
+        return elemento(w.TEXT_GENERALE, f.index);
+    case qst::FocusTarget::Kind::Grid:
         return w.MSHFlexGrid1;
-    case Fuoco::Controllo::Risposta:
-        return elemento(w.Check_SI, f.indice);
-    case Fuoco::Controllo::Numero:
-        return elemento(w.TEXT, f.indice);
-    case Fuoco::Controllo::Nessuno:
+    case qst::FocusTarget::Kind::Answer:
+        return elemento(w.Check_SI, f.index);
+    case qst::FocusTarget::Kind::NumberBox:
+        return elemento(w.TEXT, f.index);
+    case qst::FocusTarget::Kind::None:
         break;
     }
     return nullptr;
+}
+
+platform::Icon icona(qst::FindingIcon icon)
+{
+    return icon == qst::FindingIcon::Exclamation ? platform::Icon::Exclamation : platform::Icon::Critical;
 }
 
 // Scrolls the page that holds a control until the control shows.
@@ -52,33 +57,28 @@ void rendiVisibile(QWidget *control)
         }
 }
 
-void messaggio(win::ModelModule &module, const Rilievo &r)
+void messaggio(win::ModelModule &module, const qst::Finding &r)
 {
-    if (!r.testo.isEmpty())
+    if (!r.text.isEmpty())
         module.platform.dialogs.message(
-            platform::BoxRequest{r.testo, r.titolo, platform::Buttons::Ok, r.icona, 0});
+            platform::BoxRequest{r.text, r.title, platform::Buttons::Ok, icona(r.icon), 0});
 }
 
 } // namespace
 
-void mostraRiquadro(win::QuestionnaireWindow &window, int k)
-{
-    window.MySSTab->setCurrentIndex(qst::pageOfGroup(k));
-}
-
-void mostraRilievo(win::ModelModule &module, const Rilievo &r)
+void showFinding(win::ModelModule &module, const qst::Finding &r)
 {
     win::QuestionnaireWindow &w = module.window();
     // A window hidden in the notification area comes back before anything is shown on it.
     w.MENU_RIPRISTINA_Click();
-    if (r.messaggioPrima)
+    if (r.messageFirst)
         messaggio(module, r);
-    if (r.pagina >= 0)
-        w.MySSTab->setCurrentIndex(r.pagina);
+    if (r.page >= 0)
+        w.MySSTab->setCurrentIndex(r.page);
     // The page goes first: a control on a page that is not shown takes no visible focus.
-    if (QWidget *control = bersaglio(w, r.fuoco)) {
-        if (r.fuoco.controllo == Fuoco::Controllo::Griglia && r.fuoco.riga >= 0)
-            w.MSHFlexGrid1->setCurrentCell(r.fuoco.riga, r.fuoco.colonna);
+    if (QWidget *control = bersaglio(w, r.focus)) {
+        if (r.focus.kind == qst::FocusTarget::Kind::Grid && r.focus.row >= 0)
+            w.MSHFlexGrid1->setCurrentCell(r.focus.row, r.focus.column);
         control->setFocus(Qt::OtherFocusReason);
         // Leaving a one-digit day or month completes it and moves on to the next date box:
         // the focus still goes where the message points.
@@ -86,7 +86,7 @@ void mostraRilievo(win::ModelModule &module, const Rilievo &r)
             control->setFocus(Qt::OtherFocusReason);
         rendiVisibile(control);
     }
-    if (!r.messaggioPrima)
+    if (!r.messageFirst)
         messaggio(module, r);
 }
 
@@ -96,24 +96,24 @@ bool controllaScheda(win::ModelModule &module)
     qst::Contenuto c = win::leggiContenuto(module);
 
     bool generabile = true;
-    for (const Rilievo &r : controllaDati(c)) {
-        mostraRilievo(module, r);
+    for (const qst::Finding &r : qst::checkData(c)) {
+        showFinding(module, r);
         generabile = false;
-        if (r.tipo == Rilievo::Tipo::Blocca)
+        if (r.kind == qst::Finding::Kind::Stop)
             return false;
     }
 
     int riga = 0;
-    while (const std::optional<Rilievo> r = controllaIncarichi(c, riga)) {
-        if (r->tipo != Rilievo::Tipo::Domanda) {
-            mostraRilievo(module, *r);
+    while (const std::optional<qst::Finding> r = qst::checkOffices(c, riga)) {
+        if (r->kind != qst::Finding::Kind::Question) {
+            showFinding(module, *r);
             return false;
         }
         w.MENU_RIPRISTINA_Click();
         const platform::Answer risposta = module.platform.dialogs.message(
-            platform::BoxRequest{r->testo, r->titolo, platform::Buttons::YesNo, r->icona, 0});
+            platform::BoxRequest{r->text, r->title, platform::Buttons::YesNo, icona(r->icon), 0});
         if (risposta != platform::Answer::Yes) {
-            mostraRilievo(module, rinunciaNota());
+            showFinding(module, qst::noteDeclined());
             return false;
         }
         // Ticking the box again opens its note window; the answer box's own rules run.
@@ -121,13 +121,13 @@ bool controllaScheda(win::ModelModule &module)
         box->setChecked(false);
         box->setChecked(true);
         c = win::leggiContenuto(module);
-        if (!notaPresente(c, qst::kGruppoIncarichi)) {
-            mostraRilievo(module, notaMancante(c, qst::kGruppoIncarichi));
+        if (!qst::notePresent(c, qst::kGruppoIncarichi)) {
+            showFinding(module, qst::missingNote(c, qst::kGruppoIncarichi));
             return false;
         }
-        riga = r->riga + 1;
+        riga = r->row + 1;
     }
     return generabile;
 }
 
-} // namespace sf
+} // namespace cmd

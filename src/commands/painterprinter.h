@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printer.h"
+#include "print/printer.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -10,20 +10,20 @@
 
 class QPrinter;
 
-namespace prn
+namespace cmd
 {
 
 // The face that prints a font name of the printout: "MS Sans Serif" prints in "Liberation
 // Sans", whose widths are those the layout was made for; any other name stands as it is.
 QString printFace(const QString &name);
 // The Qt font of a printer font: upright, not underlined, not struck out.
-QFont printFont(const Printer::Font &font);
+QFont printFont(const prn::Printer::Font &font);
 
 // The printer over a QPrinter (a system printer or a PDF file). It measures with the printer's
 // own font metrics and maps the user scale onto the printable area by hand, so that glyphs keep
 // their shape. The document is painted onto the QPrinter only by EndDoc: a printout that fails
 // before opens no print job and writes no file.
-class PainterPrinter : public Printer
+class PainterPrinter : public prn::Printer
 {
 public:
     explicit PainterPrinter(QPrinter &printer);
@@ -50,4 +50,4 @@ private:
     Face *last_ = nullptr;
 };
 
-} // namespace prn
+} // namespace cmd

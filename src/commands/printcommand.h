@@ -5,7 +5,7 @@ namespace win
 class ModelModule;
 }
 
-namespace prn
+namespace cmd
 {
 
 // The print command of a model's window: the printer dialog, then the questionnaire as one
@@ -13,4 +13,4 @@ namespace prn
 // shows its description with the critical icon and sends nothing to the printer.
 void stampaScheda(win::ModelModule &module);
 
-} // namespace prn
+} // namespace cmd

@@ -1,6 +1,6 @@
-#include "comando.h"
+#include "printcommand.h"
 
-#include "modulo.h"
+#include "print/modulo.h"
 #include "painterprinter.h"
 #include "platform/dialogs.h"
 #include "windows/contenutofinestra.h"
@@ -8,7 +8,7 @@
 
 #include <QPrinter>
 
-namespace prn
+namespace cmd
 {
 
 void stampaScheda(win::ModelModule &module)
@@ -32,4 +32,4 @@ void stampaScheda(win::ModelModule &module)
         QString(), platform::Icon::Critical);
 }
 
-} // namespace prn
+} // namespace cmd

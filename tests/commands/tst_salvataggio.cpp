@@ -2,7 +2,7 @@
 // parser; hostile note texts; the failures that must write nothing and change nothing.
 #include "questionnaire/catalogue.h"
 #include "questionnaire/posizionixml.h"
-#include "schedafile/salvascheda.h"
+#include "commands/savecommand.h"
 #include "schedafile/scrittorexml.h"
 #include "support.h"
 #include "windows/membersgrid.h"
@@ -98,7 +98,7 @@ struct Banco : win::SchedaCommands {
 
     testing::Scripted platform;
     win::ModelModule module;
-    sf::SalvaScheda salva;
+    cmd::SaveCommand salva;
     win::QuestionnaireWindow &w = module.window();
 };
 
@@ -117,8 +117,6 @@ class TestSalvataggio : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void tabellaPosizioni_data();
-    void tabellaPosizioni();
     void salvaModello_data();
     void salvaModello();
     void noteOstili_data();
@@ -128,47 +126,7 @@ private Q_SLOTS:
     void generaEUscita();
 };
 
-void TestSalvataggio::tabellaPosizioni_data()
-{
-    QTest::addColumn<Modello>("m");
-    for (Modello m : qst::kModelli)
-        QTest::newRow(testing::modelName(m)) << m;
-}
 
-// In each box the questions stand as on the screen, the pages' rows top to bottom, numbered
-// 1, 2, 3, ... without a gap; hidden rows only where the table keeps them.
-void TestSalvataggio::tabellaPosizioni()
-{
-    QFETCH(Modello, m);
-    const bool trad = m == Modello::Tradizionale;
-    const QList<QList<int>> pagine =
-        trad ? QList<QList<int>>{{1, 2}, {3}, {4, 5}} : QList<QList<int>>{{1, 2}, {4, 5}};
-    QCOMPARE(qst::elementiRiquadro(m), static_cast<int>(pagine.size()));
-    for (int b = 0; b < pagine.size(); ++b) {
-        QList<int> schermo, file;
-        for (int page : pagine[b])
-            for (const qst::PageRow &r : qst::righePagina(m, page))
-                if (r.k >= 0 && (trad || !r.labelHidden) && r.k != 75 && r.k != 76)
-                    schermo << r.k;
-        if (trad && b == 1) // the hidden items stand at the foot of the page, in the file inside
-            schermo.insert(3, 75), schermo.insert(12, 76);
-        int numero = 0;
-        for (int pos = 0; pos < qst::domandeRiquadro(m, b); ++pos) {
-            QList<const qst::PosizioneDomanda *> qui;
-            for (const qst::PosizioneDomanda &p : qst::posizioniDomande(m))
-                if (p.elemento == b && p.posizione == pos)
-                    qui << &p;
-            QCOMPARE(qui.size(), 1);
-            QCOMPARE(qui[0], qst::posizioneDomanda(m, qui[0]->gruppo));
-            if (qui[0]->scrittura != qst::Scrittura::NonScritta) {
-                QCOMPARE(qui[0]->numero, ++numero);
-                QCOMPARE(qui[0]->riquadro, trad ? b + 1 : 2 * b + 1);
-                file << qui[0]->gruppo;
-            }
-        }
-        QCOMPARE(file, schermo);
-    }
-}
 
 void TestSalvataggio::salvaModello_data()
 {

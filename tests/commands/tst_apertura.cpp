@@ -1,22 +1,19 @@
-// Opening questionnaire files: hand-written files of each model read field by field, refusals
-// with their messages, the state after every path of "Leggi", round trips through real windows,
-// damaged files, and the reader's pace.
+// Opening questionnaire files through "Leggi": refusals with their messages, the state after every
+// path of the command, round trips through real windows, damaged files.
 #include "core/error.h"
 #include "questionnaire/posizionixml.h"
-#include "schedafile/aprischeda.h"
+#include "commands/opencommand.h"
+#include "commands/savecommand.h"
 #include "schedafile/lettorexml.h"
-#include "schedafile/salvascheda.h"
 #include "schedafile/scrittorexml.h"
 #include "support.h"
 #include "windows/contenutofinestra.h"
 
 #include <QBuffer>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -32,54 +29,17 @@ namespace
 
 const char *const kSigle[] = {"trad", "dual", "mon"};
 
-QByteArray leggiDati(const QString &nome)
-{
-    QFile f(QStringLiteral(SCHEDA_DATI "/") + nome);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 QByteArray fixture(Modello m)
 {
-    return leggiDati(QStringLiteral("lettura_%1.xml").arg(QLatin1String(kSigle[int(m)])));
+    return testing::testData(QStringLiteral("lettura_%1.xml").arg(QLatin1String(kSigle[int(m)])));
 }
 
-// What the fixture of model m holds, as descrivi() lists it.
+// What the fixture of model m holds, as describe() lists it.
 QStringList atteso(Modello m)
 {
     return QString::fromUtf8(
-               leggiDati(QStringLiteral("lettura_%1.atteso").arg(QLatin1String(kSigle[int(m)]))))
+               testing::testData(QStringLiteral("lettura_%1.atteso").arg(QLatin1String(kSigle[int(m)]))))
         .split(u'\n', Qt::SkipEmptyParts);
-}
-
-// Every part of a content value that holds something, one sorted line each; line breaks shown
-// as \r and \n.
-QStringList descrivi(const Contenuto &c)
-{
-    QStringList out{QStringLiteral("righe %1").arg(c.membri.size())};
-    const auto add = [&out](const QString &chiave, QString v) {
-        if (!v.isEmpty())
-            out << chiave + QStringLiteral(": ") +
-                       v.replace(u'\r', QStringLiteral("\\r")).replace(u'\n', QStringLiteral("\\n"));
-    };
-    for (size_t i = 0; i < c.generale.size(); ++i)
-        add(QStringLiteral("campo %1").arg(i), c.generale[i]);
-    if (c.riunioniNA)
-        out << QStringLiteral("NA");
-    for (size_t r = 0; r < c.membri.size(); ++r)
-        for (int col = 0; col < c.membri[r].size(); ++col)
-            add(QStringLiteral("cella %1 %2").arg(r).arg(col), c.membri[r][col]);
-    const QStringList parole = {{}, QStringLiteral("SI"), QStringLiteral("NO"), QStringLiteral("NA")};
-    for (int k = 0; k < qst::kGroups; ++k) {
-        add(QStringLiteral("risposta %1").arg(k), parole[int(c.risposte[size_t(k)])]);
-        if (c.notaRossa[size_t(k)])
-            out << QStringLiteral("rossa %1").arg(k);
-        add(QStringLiteral("noteSi %1").arg(k), c.noteSi.at(k));
-        add(QStringLiteral("noteNo %1").arg(k), c.noteNo.at(k));
-    }
-    for (size_t i = 0; i < c.numeri.size(); ++i)
-        add(QStringLiteral("numero %1").arg(i), c.numeri[i]);
-    out.sort();
-    return out;
 }
 
 QString programma()
@@ -102,7 +62,7 @@ struct Banco : win::SchedaCommands {
     // What the user sees of the questionnaire: content, title, saved flag, "Leggi".
     QStringList stato()
     {
-        return descrivi(win::leggiContenuto(module))
+        return testing::describe(win::leggiContenuto(module))
                << w.windowTitle() << QStringLiteral("salvato %1").arg(module.state.salvato)
                << QStringLiteral("Leggi %1").arg(w.Command_Function[2]->isEnabled());
     }
@@ -111,8 +71,8 @@ struct Banco : win::SchedaCommands {
 
     testing::Scripted platform;
     win::ModelModule module;
-    sf::SalvaScheda salva;
-    sf::ApriScheda apri;
+    cmd::SaveCommand salva;
+    cmd::OpenCommand apri;
     win::QuestionnaireWindow &w = module.window();
 };
 
@@ -124,90 +84,20 @@ QString scrivi(const QTemporaryDir &dir, const QString &nome, const QByteArray &
     return f.fileName();
 }
 
-// A questionnaire with every field, answer and note filled, and `righe` member rows.
-Contenuto pieno(Modello m, int righe, int lunghezzaNote)
-{
-    Contenuto c(m);
-    const qst::ModelTable &t = c.tabella();
-    const QString lunga = QString(lunghezzaNote - 6, QChar(0xE0)) + QStringLiteral("\r\nfine");
-    const QString breve = QString::fromUtf8("Perché è già \"così\" <&> 'x'\r\nseconda riga");
-    for (int i : {0, 1, 5, 6, 7, 33})
-        c.generale[size_t(i)] = breve.left(29) + QString::number(i);
-    for (auto [i, v] : {std::pair{2, "31"}, {3, "12"}, {4, "2024"}, {34, "01"}, {35, "04"}, {36, "2021"}})
-        c.generale[size_t(i)] = QString::fromLatin1(v);
-    for (int i : t.meetingFields)
-        c.generale[size_t(i)] = QString::number(i);
-    c.riunioniNA = m == Modello::Tradizionale;
-    if (c.riunioniNA)
-        c.generale[65].clear();
-    c.membri.clear();
-    for (int r = 0; r < righe; ++r) {
-        QStringList riga = c.rigaVuota(r);
-        for (int col = 1; col < t.gridColumns; ++col)
-            riga[col] = QStringLiteral("%1.%2").arg(r).arg(col);
-        riga[3] = r % 2 ? QStringLiteral("NO") : QStringLiteral("SI");
-        riga[t.noteColumn()] = r % 5 ? breve : lunga;
-        riga[t.noteCell()] = QStringLiteral("SI");
-        c.membri.push_back(riga);
-    }
-    for (int k = 0; k < qst::kGroups; ++k) {
-        const qst::PosizioneDomanda *p = qst::posizioneDomanda(m, k);
-        const bool voce = k >= 79 && t.answerGroups.contains(k);
-        if (!voce && (!p || p->scrittura != qst::Scrittura::Completa || !t.noNaGroups.contains(k)))
-            continue;
-        const Risposta r =
-            voce ? (k == 80 && m == Modello::Tradizionale ? Risposta::No : Risposta::Si) : Risposta(k % 4);
-        c.risposte[size_t(k)] = r;
-        if ((r == Risposta::Si || (r == Risposta::No && k < 79)) && k % 7 != 3) {
-            (r == Risposta::Si ? c.noteSi : c.noteNo).set(k, k % 3 ? breve : lunga);
-            c.notaRossa[size_t(k)] = true;
-        }
-    }
-    if (t.hasNumberBoxes)
-        c.numeri = {QStringLiteral("5"), QString(), QStringLiteral("123")};
-    return c;
-}
-
 } // namespace
 
 class TestApertura : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void lettura_data();
-    void lettura();
     void apertura_data();
     void apertura();
     void andataRitorno_data();
     void andataRitorno();
     void robustezza();
-    void velocita();
 };
 
-void TestApertura::lettura_data()
-{
-    QTest::addColumn<Modello>("m");
-    QTest::addColumn<QByteArray>("codifica");
-    for (Modello m : qst::kModelli)
-        QTest::newRow(testing::modelName(m)) << m << QByteArray("UTF-8");
-    for (const char *codifica : {"UTF-16", "ISO-8859-1", "windows-1252"})
-        QTest::newRow(codifica) << Modello::Tradizionale << QByteArray(codifica);
-}
 
-// A file laid out by hand, with element names of its own, comments, a flag among other
-// attributes, words that are almost answers, notes beside answers that keep none, read whole.
-void TestApertura::lettura()
-{
-    QFETCH(Modello, m);
-    QFETCH(QByteArray, codifica);
-    QString testo = QString::fromUtf8(fixture(m));
-    testo.replace(QStringLiteral("encoding='UTF-8'"),
-                  QStringLiteral("encoding='%1'").arg(QLatin1String(codifica)));
-    QStringEncoder encoder(codifica.constData(), QStringEncoder::Flag::WriteBom);
-    const QByteArray dati = encoder.encode(testo);
-    QVERIFY(encoder.isValid() && !encoder.hasError());
-    QCOMPARE(descrivi(sf::FileScheda(dati).leggiXml(m)), atteso(m));
-}
 
 void TestApertura::apertura_data()
 {
@@ -288,7 +178,7 @@ void TestApertura::apertura()
                 throw core::SchedaError(QStringLiteral("riga illeggibile"));
             return importa == 1;
         });
-    win::applicaContenuto(b.module, pieno(m, 4, 50));
+    win::applicaContenuto(b.module, testing::full(m, 4, 50));
     b.module.state.salvato = true;
     if (domanda) {
         b.modifica();
@@ -301,14 +191,14 @@ void TestApertura::apertura()
         b.platform.chooseFile(path);
     if (!messaggio.isEmpty())
         b.platform.answer(Answer::Ok);
-    const QStringList prima = descrivi(win::leggiContenuto(b.module));
+    const QStringList prima = testing::describe(win::leggiContenuto(b.module));
     const QString titolo = b.w.windowTitle();
 
     b.w.MENU_LEGGI->trigger();
     QVERIFY(b.platform.allConsumed());
-    QCOMPARE(descrivi(win::leggiContenuto(b.module)), esito == QStringLiteral("letto") ? atteso(m)
+    QCOMPARE(testing::describe(win::leggiContenuto(b.module)), esito == QStringLiteral("letto") ? atteso(m)
                                                       : esito == QStringLiteral("vuoto")
-                                                          ? descrivi(Contenuto(m))
+                                                          ? testing::describe(Contenuto(m))
                                                           : prima);
     QTEST(b.module.state.salvato, "salvato");
     QTEST(b.w.Command_Function[2]->isEnabled(), "leggi");
@@ -336,19 +226,19 @@ void TestApertura::andataRitorno_data()
 void TestApertura::andataRitorno()
 {
     QFETCH(Modello, m);
-    const Contenuto c = pieno(m, 40, qst::kNoteLimit);
+    const Contenuto c = testing::full(m, 40, qst::kNoteLimit);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("scheda.xml"));
     Banco a(m);
     win::applicaContenuto(a.module, c);
-    QCOMPARE(descrivi(win::leggiContenuto(a.module)), descrivi(c));
+    QCOMPARE(testing::describe(win::leggiContenuto(a.module)), testing::describe(c));
     a.platform.chooseFile(path);
     a.w.Command_Function[1]->click();
 
     Banco b(m);
     b.platform.chooseFile(path);
     b.w.MENU_LEGGI->trigger();
-    QCOMPARE(b.stato(), descrivi(c) << b.w.titoloBase + QStringLiteral(" - ") + path
+    QCOMPARE(b.stato(), testing::describe(c) << b.w.titoloBase + QStringLiteral(" - ") + path
                                     << QStringLiteral("salvato 1") << QStringLiteral("Leggi 1"));
     QVERIFY(b.platform.messages.isEmpty() && !b.module.state.inCaricamento && !b.module.state.bloccaNota);
     const platform::FileDialogOptions d = b.platform.fileDialogs.value(0);
@@ -367,7 +257,7 @@ void TestApertura::robustezza()
     for (Modello m : qst::kModelli) {
         Banco b(m);
         const QByteArray base = fixture(m);
-        const Contenuto prima = pieno(m, 4, 100);
+        const Contenuto prima = testing::full(m, 4, 100);
         QRandomGenerator caso(1000 + uint(m));
         for (int n = 0; n < 110; ++n) {
             QByteArray dati = base;
@@ -405,28 +295,6 @@ void TestApertura::robustezza()
     }
 }
 
-// The largest questionnaire reads within twice the bare parse of its bytes.
-void TestApertura::velocita()
-{
-    const Contenuto c = pieno(Modello::Tradizionale, 300, qst::kNoteLimit);
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QVERIFY(sf::scriviXml(c, programma(), buffer));
-    const QByteArray dati = buffer.data();
-    qint64 analisi = std::numeric_limits<qint64>::max(), lettura = analisi;
-    for (int giro = 0; giro < 3; ++giro) {
-        QElapsedTimer t;
-        t.start();
-        QVERIFY(QDomDocument().setContent(dati));
-        analisi = std::min(analisi, t.nsecsElapsed());
-        t.restart();
-        const Contenuto letto = sf::FileScheda(dati).leggiXml(Modello::Tradizionale);
-        lettura = std::min(lettura, t.nsecsElapsed());
-        QCOMPARE(letto.membri.size(), c.membri.size());
-    }
-    qInfo("%lld bytes: parse %.1f ms, read %.1f ms", qint64(dati.size()), analisi / 1e6, lettura / 1e6);
-    QVERIFY2(lettura <= 2 * analisi, "reading takes more than twice the parse");
-}
 
 QTEST_MAIN(TestApertura)
 #include "tst_apertura.moc"

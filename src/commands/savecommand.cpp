@@ -1,7 +1,7 @@
-#include "salvascheda.h"
+#include "savecommand.h"
 
-#include "controllofinestra.h"
-#include "scrittorexml.h"
+#include "checkcommand.h"
+#include "schedafile/scrittorexml.h"
 #include "windows/contenutofinestra.h"
 #include "windows/modelmodule.h"
 #include "windows/questionnairewindow.h"
@@ -9,7 +9,7 @@
 #include <QFileInfo>
 #include <QPushButton>
 
-namespace sf
+namespace cmd
 {
 
 QString titoloConFile(const QString &titoloBase, const QString &nome)
@@ -19,18 +19,18 @@ QString titoloConFile(const QString &titoloBase, const QString &nome)
     return titoloBase + QStringLiteral(" - ") + escaped;
 }
 
-SalvaScheda::SalvaScheda(win::ModelModule &module, QString cartella)
+SaveCommand::SaveCommand(win::ModelModule &module, QString cartella)
     : module_(module), cartella_(std::move(cartella)),
-      controllaScheda_([&module] { return sf::controllaScheda(module); })
+      controllaScheda_([&module] { return cmd::controllaScheda(module); })
 {
 }
 
-void SalvaScheda::setControllaScheda(std::function<bool()> controllaScheda)
+void SaveCommand::setControllaScheda(std::function<bool()> controllaScheda)
 {
     controllaScheda_ = std::move(controllaScheda);
 }
 
-bool SalvaScheda::salvaScheda(bool genera)
+bool SaveCommand::salvaScheda(bool genera)
 {
     qst::ModelState &s = module_.state;
     bool scritto = false;
@@ -41,7 +41,7 @@ bool SalvaScheda::salvaScheda(bool genera)
             QStringLiteral("Salva file"), QStringLiteral("Xml File (*.xml)|*.xml|"), cartella_});
         if (s.nomeFile.isEmpty())
             return;
-        salvaXml(win::leggiContenuto(module_), cartella_, s.nomeFile);
+        sf::salvaXml(win::leggiContenuto(module_), cartella_, s.nomeFile);
         scritto = true;
 
         win::QuestionnaireWindow &w = module_.window();
@@ -57,4 +57,4 @@ bool SalvaScheda::salvaScheda(bool genera)
     return scritto;
 }
 
-} // namespace sf
+} // namespace cmd

@@ -10,7 +10,7 @@ namespace win
 class ModelModule;
 }
 
-namespace sf
+namespace cmd
 {
 
 // Brings the model's window back to an empty questionnaire: general data, the meeting count's
@@ -18,11 +18,11 @@ namespace sf
 // its three rows.
 void azzeraScheda(win::ModelModule &module);
 
-class ApriScheda
+class OpenCommand
 {
 public:
     // `cartella` is the program's folder, where the open dialog starts.
-    ApriScheda(win::ModelModule &module, QString cartella);
+    OpenCommand(win::ModelModule &module, QString cartella);
 
     // The version 1.1 import, to which the traditional window hands a file whose root is not
     // the questionnaire's: true when it imported the file and shows it, false when it did not
@@ -52,4 +52,4 @@ private:
     ImportaSchedaV11 importa_;
 };
 
-} // namespace sf
+} // namespace cmd

@@ -10,18 +10,18 @@ namespace win
 class ModelModule;
 }
 
-namespace sf
+namespace cmd
 {
 
 // The window title after a save or an open: the base title, " - " and the file's name, with
 // any "[*]" in the name kept as it stands (Qt reads "[*]" in a title as a marker).
 QString titoloConFile(const QString &titoloBase, const QString &nome);
 
-class SalvaScheda
+class SaveCommand
 {
 public:
     // `cartella` is the program's folder: where the templates are and where the dialog starts.
-    SalvaScheda(win::ModelModule &module, QString cartella);
+    SaveCommand(win::ModelModule &module, QString cartella);
 
     // The validation "Genera" runs first (`controllaScheda` unless replaced): true when the
     // questionnaire may be generated; false after it has shown the failed check.
@@ -40,4 +40,4 @@ private:
     std::function<bool()> controllaScheda_;
 };
 
-} // namespace sf
+} // namespace cmd

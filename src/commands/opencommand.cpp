@@ -1,15 +1,15 @@
-#include "aprischeda.h"
+#include "opencommand.h"
 
 #include "core/error.h"
-#include "lettorexml.h"
-#include "salvascheda.h"
+#include "schedafile/lettorexml.h"
+#include "savecommand.h"
 #include "windows/contenutofinestra.h"
 #include "windows/modelmodule.h"
 #include "windows/questionnairewindow.h"
 
 #include <QPushButton>
 
-namespace sf
+namespace cmd
 {
 
 void azzeraScheda(win::ModelModule &module)
@@ -17,17 +17,17 @@ void azzeraScheda(win::ModelModule &module)
     win::applicaContenuto(module, qst::Contenuto(module.modello()));
 }
 
-ApriScheda::ApriScheda(win::ModelModule &module, QString cartella)
+OpenCommand::OpenCommand(win::ModelModule &module, QString cartella)
     : module_(module), cartella_(std::move(cartella))
 {
 }
 
-void ApriScheda::setImportaSchedaV11(ImportaSchedaV11 importa)
+void OpenCommand::setImportaSchedaV11(ImportaSchedaV11 importa)
 {
     importa_ = std::move(importa);
 }
 
-void ApriScheda::apriScheda()
+void OpenCommand::apriScheda()
 {
     qst::ModelState &s = module_.state;
     win::QuestionnaireWindow &w = module_.window();
@@ -53,12 +53,12 @@ void ApriScheda::apriScheda()
     w.Command_Function[2]->setEnabled(true);
 }
 
-bool ApriScheda::leggiScheda(const QString &nomeFile)
+bool OpenCommand::leggiScheda(const QString &nomeFile)
 {
     const qst::Modello m = module_.modello();
     qst::Contenuto c(m);
     try {
-        const FileScheda file = FileScheda::carica(nomeFile);
+        const sf::FileScheda file = sf::FileScheda::carica(nomeFile);
         if (!file.radiceScheda() && m == qst::Modello::Tradizionale && importa_)
             return importaSchedaV11(nomeFile);
         c = file.leggiXml(m);
@@ -74,7 +74,7 @@ bool ApriScheda::leggiScheda(const QString &nomeFile)
     return true;
 }
 
-bool ApriScheda::importaSchedaV11(const QString &nomeFile)
+bool OpenCommand::importaSchedaV11(const QString &nomeFile)
 {
     bool importato = false;
     try {
@@ -82,7 +82,7 @@ bool ApriScheda::importaSchedaV11(const QString &nomeFile)
     } catch (const core::SchedaError &) {
         // The import may have hidden the window before it failed.
         module_.window().setVisible(true);
-        mostraErrore(erroreApertura());
+        mostraErrore(sf::erroreApertura());
         return false;
     }
     if (importato)
@@ -90,10 +90,10 @@ bool ApriScheda::importaSchedaV11(const QString &nomeFile)
     return importato;
 }
 
-void ApriScheda::mostraErrore(const QString &testo)
+void OpenCommand::mostraErrore(const QString &testo)
 {
     module_.platform.dialogs.message(platform::BoxRequest{
         testo, QStringLiteral("Errore"), platform::Buttons::Ok, platform::Icon::Critical, 0});
 }
 
-} // namespace sf
+} // namespace cmd

@@ -1,14 +1,13 @@
 #pragma once
 
-#include "controllo.h"
+#include "questionnaire/check.h"
 
 namespace win
 {
 class ModelModule;
-class QuestionnaireWindow;
 } // namespace win
 
-namespace sf
+namespace cmd
 {
 
 // The check a questionnaire passes before "Genera" writes its final file, on the module's
@@ -18,11 +17,8 @@ namespace sf
 // It traps no error: a SchedaError reaches the command that called it.
 bool controllaScheda(win::ModelModule &module);
 
-// Selects the tab page of answer group k.
-void mostraRiquadro(win::QuestionnaireWindow &window, int k);
-
 // Shows one finding on the window: restores it, then the message, the page and the focus in
 // the finding's order.
-void mostraRilievo(win::ModelModule &module, const Rilievo &rilievo);
+void showFinding(win::ModelModule &module, const qst::Finding &finding);
 
-} // namespace sf
+} // namespace cmd

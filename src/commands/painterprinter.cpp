@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QPrinter>
 
-namespace prn
+namespace cmd
 {
 
 QString printFace(const QString &name)
@@ -15,7 +15,7 @@ QString printFace(const QString &name)
     return name;
 }
 
-QFont printFont(const Printer::Font &font)
+QFont printFont(const prn::Printer::Font &font)
 {
     QFont f(printFace(font.name));
     f.setPointSizeF(font.size);
@@ -111,4 +111,4 @@ void PainterPrinter::deliver()
         throw core::SchedaError(QStringLiteral("Impossibile avviare la stampa."));
 }
 
-} // namespace prn
+} // namespace cmd
