@@ -1,10 +1,10 @@
 #include "notewindow.h"
 
+#include "controls.h"
 #include "core/error.h"
 #include "membersgrid.h"
 #include "modelmodule.h"
 #include "notelink.h"
-#include "questionnairewindow.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -58,7 +58,8 @@ bool tickedBox(const QCheckBox *box)
 
 } // namespace
 
-NoteWindow::NoteWindow(ModelModule &module, QWidget *parent) : QDialog(parent), m_(module)
+NoteWindow::NoteWindow(ModelModule &module, AnswerControls &answers, MembersGrid &grid, QWidget *parent)
+    : QDialog(parent), m_(module), answers_(answers), grid_(grid)
 {
     setObjectName(m_.table().noteWindowName);
     setWindowTitle(QStringLiteral("Nota allegata"));
@@ -181,10 +182,9 @@ void NoteWindow::trapping(const std::function<void()> &procedure, const QString 
 NoteLink &NoteWindow::linkMostrato()
 {
     const int k = m_.state.indiceNota;
-    QuestionnaireWindow &w = m_.window();
-    if (k < 0 || k >= qst::kGroups || !w.Label_NOTA[static_cast<size_t>(k)])
+    if (k < 0 || k >= qst::kGroups || !answers_.Label_NOTA[static_cast<size_t>(k)])
         throw core::outOfRange();
-    return *w.Label_NOTA[static_cast<size_t>(k)];
+    return *answers_.Label_NOTA[static_cast<size_t>(k)];
 }
 
 qst::NoteTable &NoteWindow::tabellaMostrata()
@@ -192,7 +192,7 @@ qst::NoteTable &NoteWindow::tabellaMostrata()
     const int k = m_.state.indiceNota;
     if (k < 0 || k >= qst::kGroups)
         throw core::outOfRange();
-    return tickedBox(m_.window().Check_SI[static_cast<size_t>(k)]) ? m_.state.noteSi : m_.state.noteNo;
+    return tickedBox(answers_.Check_SI[static_cast<size_t>(k)]) ? m_.state.noteSi : m_.state.noteNo;
 }
 
 void NoteWindow::showEvent(QShowEvent *event)
@@ -209,7 +209,7 @@ void NoteWindow::Form_Activate()
     testoDaMostrare_.clear();
     riga_ = -1;
     if (s.notaGriglia) {
-        MembersGrid &grid = *m_.window().MSHFlexGrid1;
+        MembersGrid &grid = grid_;
         const int r = grid.currentRow();
         if (r < 0 || r >= grid.rowCount())
             throw core::outOfRange();
@@ -241,7 +241,7 @@ void NoteWindow::End_Note_Click()
     }
 
     if (s.notaGriglia) {
-        MembersGrid &grid = *m_.window().MSHFlexGrid1;
+        MembersGrid &grid = grid_;
         if (riga_ < 0 || riga_ >= grid.rowCount())
             throw core::outOfRange();
         grid.setTextMatrix(riga_, m_.table().noteColumn(), text);
@@ -256,9 +256,8 @@ void NoteWindow::End_Note_Click()
             link.setForeColor(kColorButtonText);
             // A note the user emptied is gone, not kept behind an unticked answer.
             tabellaMostrata().set(k, QString());
-            QuestionnaireWindow &w = m_.window();
-            QCheckBox *si = w.Check_SI[static_cast<size_t>(k)];
-            QCheckBox *no = w.Check_NO[static_cast<size_t>(k)];
+            QCheckBox *si = answers_.Check_SI[static_cast<size_t>(k)];
+            QCheckBox *no = answers_.Check_NO[static_cast<size_t>(k)];
             QCheckBox *answer = tickedBox(si) ? si : tickedBox(no) ? no : nullptr;
             if (answer) {
                 // The box's own procedure runs inside the untick and only marks the edit.
@@ -366,7 +365,7 @@ void NoteWindow::chiudiSenzaFine()
     const bool membro = s.notaGriglia;
     s.notaGriglia = false;
     const int k = s.indiceNota;
-    if (membro || k < 0 || k >= qst::kGroups || !m_.window().Label_NOTA[static_cast<size_t>(k)])
+    if (membro || k < 0 || k >= qst::kGroups || !answers_.Label_NOTA[static_cast<size_t>(k)])
         return;
     // Nothing typed is kept; the link stays red only over a note that is still there.
     NoteLink &link = linkMostrato();

@@ -18,8 +18,10 @@ class NoteTable;
 namespace win
 {
 
+class MembersGrid;
 class ModelModule;
 class NoteLink;
+struct AnswerControls;
 
 // The note window of a model (Nota_Trad, Nota_Dual, Nota_Mon): a question's note, or a
 // member's professional-requirements note.
@@ -36,8 +38,9 @@ class NoteWindow : public QDialog
 {
     Q_OBJECT
 public:
-    // A dialog of `parent`, the model's questionnaire window, which owns it.
-    NoteWindow(ModelModule &module, QWidget *parent);
+    // A dialog of `parent`, the model's questionnaire window, which owns it; `answers` and `grid`
+    // are that window's.
+    NoteWindow(ModelModule &module, AnswerControls &answers, MembersGrid &grid, QWidget *parent);
 
     QGroupBox *Frame1 = nullptr;
     QGroupBox *Frame2 = nullptr;
@@ -87,6 +90,8 @@ private:
     NoteLink &linkMostrato();
 
     ModelModule &m_;
+    AnswerControls &answers_;
+    MembersGrid &grid_;
     // Set by a change that found the text over the limit, cleared by one that found it within.
     bool avvisoLunghezza_ = false;
     // The text Form_Activate prepares before it goes into TEXT_NOTE.

@@ -1,4 +1,5 @@
 #include "questionnairewindow.h"
+#include "controls.h"
 
 #include "answers.h"
 #include "appicon.h"
@@ -9,21 +10,29 @@
 #include "modelmodule.h"
 #include "notelink.h"
 #include "platform/trayicon.h"
+#include "questionnaire/catalogue.h"
+#include "questionnaire/check.h"
+#include "questionnaire/indices.h"
 
 #include <QAction>
 #include <QBoxLayout>
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTimer>
 
 namespace win
 {
 
-QuestionnaireWindow::QuestionnaireWindow(ModelModule &module) : module_(module)
+QuestionnaireWindow::QuestionnaireWindow(ModelModule &module)
+    : module_(module), controls_(std::make_unique<Controls>()), c_(*controls_)
 {
     const qst::ModelTable &t = module_.table();
     setObjectName(t.nome);
@@ -33,11 +42,11 @@ QuestionnaireWindow::QuestionnaireWindow(ModelModule &module) : module_(module)
     f.setPointSizeF(8.25);
     setFont(f);
     buildWindow();
-    answers_ = std::make_unique<AnswerRules>(*this, module_);
+    answers_ = std::make_unique<AnswerRules>(c_, module_);
     answers_->connectControls();
-    generalData_ = std::make_unique<GeneralDataRules>(*this, module_);
+    generalData_ = std::make_unique<GeneralDataRules>(c_, c_, module_);
     generalData_->connectControls();
-    focusRules_ = std::make_unique<FocusRules>(*this, module_);
+    focusRules_ = std::make_unique<FocusRules>(*this, c_, module_);
     focusRules_->connectControls();
 }
 
@@ -48,14 +57,14 @@ void QuestionnaireWindow::buildWindow()
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(3, 3, 3, 3);
     layout->setSpacing(4);
-    MySSTab = new QTabWidget(this);
-    MySSTab->setObjectName(QStringLiteral("MySSTab"));
-    MySSTab->setUsesScrollButtons(false);
+    c_.MySSTab = new QTabWidget(this);
+    c_.MySSTab->setObjectName(QStringLiteral("MySSTab"));
+    c_.MySSTab->setUsesScrollButtons(false);
     const QStringList &captions = qst::pageCaptions();
     for (int tab = 0; tab < captions.size(); ++tab) {
         auto *page = new QWidget;
         page->setObjectName(QStringLiteral("page%1").arg(tab));
-        MySSTab->addTab(page, captions[tab]);
+        c_.MySSTab->addTab(page, captions[tab]);
         if (tab == 0)
             buildGeneralPage(page);
         else if (tab == 3 && !module_.table().riquadroIIHasQuestions)
@@ -63,7 +72,7 @@ void QuestionnaireWindow::buildWindow()
         else
             buildQuestionPage(page, tab);
     }
-    layout->addWidget(MySSTab, 1);
+    layout->addWidget(c_.MySSTab, 1);
     buildButtonBar(layout);
     buildTrayMenu();
     // The form's client area, widened for the fonts of this desktop, within the screen.
@@ -76,22 +85,23 @@ void QuestionnaireWindow::buildWindow()
 
 void QuestionnaireWindow::buildButtonBar(QBoxLayout *layout)
 {
-    static const char *const captions[] = {"Stampa", "Salva temp.", "Leggi", "Genera", "Esci"};
+    static const char *const captions[qst::kCommandButtons] = {"Stampa", "Salva temp.", "Leggi", "Genera",
+                                                               "Esci"};
     auto *bar = new QHBoxLayout;
     bar->setSpacing(twips(150));
     QFont bold = font();
     bold.setPointSizeF(9.75);
     bold.setBold(true);
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < qst::kCommandButtons; ++i) {
         auto *b = new QPushButton(QString::fromLatin1(captions[i]), this);
         b->setObjectName(QStringLiteral("Command_Function_%1").arg(i));
         b->setFont(bold);
         b->setMinimumWidth(twips(2600) - 20);
         b->setAutoDefault(false);
-        Command_Function[static_cast<size_t>(i)] = b;
+        c_.Command_Function[static_cast<size_t>(i)] = b;
         connect(b, &QPushButton::clicked, this, [this, i] { Command_Function_Click(i); });
         bar->addWidget(b);
-        if (i == 3)
+        if (i == static_cast<int>(qst::CommandButton::Genera)) // "Esci" stands apart at the right
             bar->addStretch(1);
     }
     layout->addLayout(bar);
@@ -99,21 +109,26 @@ void QuestionnaireWindow::buildButtonBar(QBoxLayout *layout)
 
 void QuestionnaireWindow::buildTrayMenu()
 {
-    MENU_HIDE = new QMenu(QStringLiteral("HIDE"), this);
-    MENU_HIDE->setObjectName(QStringLiteral("MENU_HIDE"));
-    MENU_RIPRISTINA = MENU_HIDE->addAction(QStringLiteral("Ripristina"));
-    MENU_HIDE->addSeparator();
-    MENU_STAMPA = MENU_HIDE->addAction(QStringLiteral("Stampa"));
-    MENU_SALVA = MENU_HIDE->addAction(QStringLiteral("Salva Temp."));
-    MENU_LEGGI = MENU_HIDE->addAction(QStringLiteral("Leggi"));
-    MENU_GENERA = MENU_HIDE->addAction(QStringLiteral("Genera"));
-    MENU_ESCI = MENU_HIDE->addAction(QStringLiteral("Esci"));
-    connect(MENU_RIPRISTINA, &QAction::triggered, this, [this] { MENU_RIPRISTINA_Click(); });
+    c_.MENU_HIDE = new QMenu(QStringLiteral("HIDE"), this);
+    c_.MENU_HIDE->setObjectName(QStringLiteral("MENU_HIDE"));
+    c_.MENU_RIPRISTINA = c_.MENU_HIDE->addAction(QStringLiteral("Ripristina"));
+    c_.MENU_HIDE->addSeparator();
+    c_.MENU_STAMPA = c_.MENU_HIDE->addAction(QStringLiteral("Stampa"));
+    c_.MENU_SALVA = c_.MENU_HIDE->addAction(QStringLiteral("Salva Temp."));
+    c_.MENU_LEGGI = c_.MENU_HIDE->addAction(QStringLiteral("Leggi"));
+    c_.MENU_GENERA = c_.MENU_HIDE->addAction(QStringLiteral("Genera"));
+    c_.MENU_ESCI = c_.MENU_HIDE->addAction(QStringLiteral("Esci"));
+    connect(c_.MENU_RIPRISTINA, &QAction::triggered, this, [this] { MENU_RIPRISTINA_Click(); });
     // The menu repeats the commands of the button bar.
-    const std::pair<QAction *, int> commands[] = {
-        {MENU_STAMPA, 0}, {MENU_SALVA, 1}, {MENU_LEGGI, 2}, {MENU_GENERA, 3}, {MENU_ESCI, 4}};
-    for (const auto &[action, index] : commands)
-        connect(action, &QAction::triggered, this, [this, index = index] { Command_Function_Click(index); });
+    using B = qst::CommandButton;
+    const std::pair<QAction *, B> commands[] = {{c_.MENU_STAMPA, B::Stampa},
+                                                {c_.MENU_SALVA, B::SalvaTemp},
+                                                {c_.MENU_LEGGI, B::Leggi},
+                                                {c_.MENU_GENERA, B::Genera},
+                                                {c_.MENU_ESCI, B::Esci}};
+    for (const auto &[action, button] : commands)
+        connect(action, &QAction::triggered, this,
+                [this, index = static_cast<int>(button)] { Command_Function_Click(index); });
 }
 
 void QuestionnaireWindow::Form_Load()
@@ -126,21 +141,119 @@ void QuestionnaireWindow::Form_Load()
                 &QuestionnaireWindow::showTrayMenu);
         s.ultimoTabIndex.reset();
         s.salvato = true;
-        module_.impostaDomande();
-        titoloBase = windowTitle();
+        impostaDomande();
+        titoloBase_ = windowTitle();
         s.bloccaNota = false;
         setGriglia();
-        MySSTab->setCurrentIndex(0);
+        c_.MySSTab->setCurrentIndex(0);
         if (!module_.table().riquadroIIHasQuestions)
-            MySSTab->setTabEnabled(3, false);
+            c_.MySSTab->setTabEnabled(3, false);
         focusRules_->focusFirst();
     });
 }
 
+void QuestionnaireWindow::impostaDomande()
+{
+    for (int q = 0; q < qst::kLabels; ++q) {
+        QLabel *label = c_.LABEL_RIQUADRO[static_cast<size_t>(q)];
+        if (!label)
+            continue;
+        if (const auto text = qst::testoDomanda(module_.modello(), q))
+            label->setText(*text);
+    }
+}
+
 void QuestionnaireWindow::setGriglia()
 {
-    righeGriglia = 3;
-    MSHFlexGrid1->build(righeGriglia);
+    c_.righeGriglia = 3;
+    c_.MSHFlexGrid1->build(c_.righeGriglia);
+}
+
+int QuestionnaireWindow::righeGriglia() const
+{
+    return c_.righeGriglia;
+}
+
+void QuestionnaireWindow::setLeggiEnabled(bool enabled)
+{
+    c_.Command_Function[static_cast<size_t>(qst::CommandButton::Leggi)]->setEnabled(enabled);
+}
+
+void QuestionnaireWindow::showFileInTitle(const QString &name)
+{
+    // Qt reads "[*]" in a title as the modified marker; "[*][*]" shows one "[*]".
+    QString escaped = name;
+    escaped.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    setWindowTitle(titoloBase_ + QStringLiteral(" - ") + escaped);
+}
+
+void QuestionnaireWindow::restore()
+{
+    MENU_RIPRISTINA_Click();
+}
+
+void QuestionnaireWindow::showPage(int page)
+{
+    c_.MySSTab->setCurrentIndex(page);
+}
+
+namespace
+{
+
+template <typename Array> QWidget *element(const Array &controls, int i)
+{
+    if (i < 0 || static_cast<size_t>(i) >= controls.size() || !controls[static_cast<size_t>(i)])
+        throw core::outOfRange();
+    return controls[static_cast<size_t>(i)];
+}
+
+// Scrolls the page that holds a control until the control shows.
+void scrollIntoView(QWidget *control)
+{
+    for (QWidget *p = control->parentWidget(); p; p = p->parentWidget())
+        if (auto *area = qobject_cast<QScrollArea *>(p)) {
+            area->ensureWidgetVisible(control);
+            return;
+        }
+}
+
+} // namespace
+
+void QuestionnaireWindow::focusTarget(const qst::FocusTarget &target)
+{
+    using Kind = qst::FocusTarget::Kind;
+    QWidget *control = nullptr;
+    switch (target.kind) {
+    case Kind::Field:
+        control = element(c_.TEXT_GENERALE, target.index);
+        break;
+    case Kind::Grid:
+        control = c_.MSHFlexGrid1;
+        if (target.row >= 0)
+            c_.MSHFlexGrid1->setCurrentCell(target.row, target.column);
+        break;
+    case Kind::Answer:
+        control = element(c_.Check_SI, target.index);
+        break;
+    case Kind::NumberBox:
+        control = element(c_.TEXT, target.index);
+        break;
+    case Kind::None:
+        return;
+    }
+    control->setFocus(Qt::OtherFocusReason);
+    // Leaving a one-digit day or month completes it and moves on to the next date box: the
+    // focus still goes where the finding points.
+    if (focusWidget() != control)
+        control->setFocus(Qt::OtherFocusReason);
+    scrollIntoView(control);
+}
+
+void QuestionnaireWindow::retickSi(int k)
+{
+    auto *box = static_cast<QCheckBox *>(element(c_.Check_SI, k));
+    box->setChecked(false);
+    box->setChecked(true);
 }
 
 bool QuestionnaireWindow::busy() const
@@ -158,23 +271,21 @@ void QuestionnaireWindow::runCommand(const std::function<void()> &command)
 
 void QuestionnaireWindow::Command_Function_Click(int index)
 {
-    switch (index) {
-    case 0:
+    switch (static_cast<qst::CommandButton>(index)) {
+    case qst::CommandButton::Stampa:
         runCommand([this] { module_.stampaScheda(); });
         break;
-    case 1:
+    case qst::CommandButton::SalvaTemp:
         runCommand([this] { module_.salvaScheda(false); });
         break;
-    case 2:
+    case qst::CommandButton::Leggi:
         runCommand([this] { module_.apriScheda(); });
         break;
-    case 3:
+    case qst::CommandButton::Genera:
         runCommand([this] { module_.salvaScheda(true); });
         break;
-    case 4:
+    case qst::CommandButton::Esci:
         runCommand([this] { module_.esciProgramma(); });
-        break;
-    default:
         break;
     }
 }
@@ -190,7 +301,7 @@ void QuestionnaireWindow::MENU_RIPRISTINA_Click()
 void QuestionnaireWindow::showTrayMenu(const QPoint &globalPos)
 {
     activateWindow();
-    MENU_HIDE->popup(globalPos);
+    c_.MENU_HIDE->popup(globalPos);
 }
 
 bool QuestionnaireWindow::Form_Unload()
@@ -232,6 +343,26 @@ void QuestionnaireWindow::changeEvent(QEvent *event)
             if (isMinimized() && !module_.platform.dialogs.busy())
                 hide();
         });
+}
+
+Controls &controls(QuestionnaireWindow &window)
+{
+    return window.c_;
+}
+
+const Controls &controls(const QuestionnaireWindow &window)
+{
+    return window.c_;
+}
+
+AnswerRules &answerRules(QuestionnaireWindow &window)
+{
+    return *window.answers_;
+}
+
+FocusRules &focusRules(QuestionnaireWindow &window)
+{
+    return *window.focusRules_;
 }
 
 } // namespace win

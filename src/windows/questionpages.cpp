@@ -1,4 +1,5 @@
 // The five question pages and the "Riquadro II" picture, built from the model's row tables.
+#include "controls.h"
 #include "membersgrid.h"
 #include "modelmodule.h"
 #include "notelink.h"
@@ -72,23 +73,23 @@ QWidget *QuestionnaireWindow::buildAnswerRow(int k, bool naVisible)
     frame->setObjectName(QStringLiteral("FRAME_RIQUADRO_1_1_%1").arg(k));
     frame->setFixedSize(twips(2550), twips(400) + 4);
     const bool adequacy = (k == 7);
-    Check_SI[i] = answerBox(adequacy ? QStringLiteral("Adeguata") : QStringLiteral("Si"),
-                            QStringLiteral("Check_SI"), k, frame);
-    Check_NO[i] = answerBox(adequacy ? QStringLiteral("Inadeguata") : QStringLiteral("No"),
-                            QStringLiteral("Check_NO"), k, frame);
-    Check_NA[i] = answerBox(QStringLiteral("N/A"), QStringLiteral("Check_NA"), k, frame);
+    c_.Check_SI[i] = answerBox(adequacy ? QStringLiteral("Adeguata") : QStringLiteral("Si"),
+                               QStringLiteral("Check_SI"), k, frame);
+    c_.Check_NO[i] = answerBox(adequacy ? QStringLiteral("Inadeguata") : QStringLiteral("No"),
+                               QStringLiteral("Check_NO"), k, frame);
+    c_.Check_NA[i] = answerBox(QStringLiteral("N/A"), QStringLiteral("Check_NA"), k, frame);
     // The form's positions, moved right where this desktop's font needs more room.
     const int top = 4;
     const int gap = 6;
-    Check_SI[i]->move(twips(150), top);
-    const int noX =
-        std::max(twips(adequacy ? 1200 : 950), Check_SI[i]->x() + Check_SI[i]->sizeHint().width() + gap);
-    Check_NO[i]->move(noX, top);
-    const int naX = std::max(twips(1750), noX + Check_NO[i]->sizeHint().width() + gap);
-    Check_NA[i]->move(naX, top);
-    frame->setFixedWidth(std::max(frame->width(), naX + Check_NA[i]->sizeHint().width() + gap));
-    Check_NA[i]->setVisible(naVisible);
-    FRAME_RIQUADRO_1_1[i] = frame;
+    c_.Check_SI[i]->move(twips(150), top);
+    const int noX = std::max(twips(adequacy ? 1200 : 950),
+                             c_.Check_SI[i]->x() + c_.Check_SI[i]->sizeHint().width() + gap);
+    c_.Check_NO[i]->move(noX, top);
+    const int naX = std::max(twips(1750), noX + c_.Check_NO[i]->sizeHint().width() + gap);
+    c_.Check_NA[i]->move(naX, top);
+    frame->setFixedWidth(std::max(frame->width(), naX + c_.Check_NA[i]->sizeHint().width() + gap));
+    c_.Check_NA[i]->setVisible(naVisible);
+    c_.FRAME_RIQUADRO_1_1[i] = frame;
     return frame;
 }
 
@@ -141,7 +142,7 @@ void QuestionnaireWindow::buildQuestionPage(QWidget *page, int tab)
             pal.setColor(QPalette::WindowText, QColor(0x40, 0, 0));
             label->setPalette(pal);
         }
-        LABEL_RIQUADRO[static_cast<size_t>(r.q)] = label;
+        c_.LABEL_RIQUADRO[static_cast<size_t>(r.q)] = label;
         grid->addWidget(label, row, 0, Qt::AlignVCenter);
         label->setVisible(!r.labelHidden);
 
@@ -157,7 +158,7 @@ void QuestionnaireWindow::buildQuestionPage(QWidget *page, int tab)
                 number->setObjectName(QStringLiteral("TEXT_%1").arg(box));
                 number->setFixedWidth(twips(480) + 10);
                 number->setFont(plain);
-                TEXT[static_cast<size_t>(box)] = number;
+                c_.TEXT[static_cast<size_t>(box)] = number;
                 auto *holder = new QWidget(frame);
                 auto *h = new QHBoxLayout(holder);
                 h->setContentsMargins(twips(120), 0, 0, 0);
@@ -172,7 +173,7 @@ void QuestionnaireWindow::buildQuestionPage(QWidget *page, int tab)
             link->setObjectName(QStringLiteral("Label_NOTA_%1").arg(r.k));
             link->setFont(plain);
             link->setVisible(r.linkVisible);
-            Label_NOTA[i] = link;
+            c_.Label_NOTA[i] = link;
             grid->addWidget(link, row, 2, Qt::AlignLeft | Qt::AlignVCenter);
         }
         ++row;
@@ -194,12 +195,12 @@ void QuestionnaireWindow::buildPicturePage(QWidget *page)
         p.setPen(Qt::black);
         p.drawText(pm.rect(), Qt::AlignCenter, QStringLiteral("N O N   A P P L I C A B I L E"));
     }
-    picture = new QLabel(page);
-    picture->setObjectName(QStringLiteral("Picture1"));
-    picture->setPixmap(pm);
-    picture->setAlignment(Qt::AlignCenter);
-    picture->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-    layout->addWidget(picture);
+    c_.picture = new QLabel(page);
+    c_.picture->setObjectName(QStringLiteral("Picture1"));
+    c_.picture->setPixmap(pm);
+    c_.picture->setAlignment(Qt::AlignCenter);
+    c_.picture->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    layout->addWidget(c_.picture);
 }
 
 } // namespace win

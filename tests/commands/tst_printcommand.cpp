@@ -101,7 +101,7 @@ void TestPrintCommand::command()
     const QString pdf = dir.filePath(QStringLiteral("scheda.pdf"));
     testing::Fixture f(Modello::Monistico);
     win::QuestionnaireWindow &w = f.window();
-    w.TEXT_GENERALE[0]->setText(QStringLiteral("Beta S.p.A."));
+    win::controls(w).TEXT_GENERALE[0]->setText(QStringLiteral("Beta S.p.A."));
     f.state().ultimoTabIndex = 7;
     f.platform.choosePrinter(accept, toFile ? pdf : QString());
     if (!message.isEmpty())

@@ -5,6 +5,7 @@
 #include "contents.h"
 #include "platform/scriptedplatform.h"
 #include "windows/commands.h"
+#include "windows/controls.h"
 #include "windows/modelmodule.h"
 #include "windows/questionnairewindow.h"
 
