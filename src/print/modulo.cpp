@@ -5,6 +5,7 @@
 #include "pagina.h"
 #include "printer.h"
 #include "questionnaire/catalogue.h"
+#include "questionnaire/indices.h"
 #include "questionnaire/stampa.h"
 
 namespace prn
@@ -97,15 +98,18 @@ void stampaDatiGenerali(Pagina &pg, const Contenuto &c, QString &testoAppoggio)
     pg.stato.titoloSezione = kDatiGenerali;
 
     const qst::Modello m = c.modello;
-    pg.stampaVoce(etichettaGenerale(m, 0), c.campo(0));
-    pg.stampaVoce(etichettaGenerale(m, 1), c.campo(1));
-    pg.stampaVoce(etichettaGenerale(m, 2), data(c, 2));
-    pg.stampaVoce(etichettaGenerale(m, 3), c.campo(5));
-    pg.stampaVoce(etichettaGenerale(m, 4), c.campo(6));
-    pg.stampaVoce(etichettaGenerale(m, 5), c.campo(7));
-    pg.stampaVoce(prefisso(c, 79) + g.label6.value(5), rispostaDomanda(c, 79));
+    using namespace qst::field;
+    pg.stampaVoce(etichettaGenerale(m, 0), c.campo(CompanyName));
+    pg.stampaVoce(etichettaGenerale(m, 1), c.campo(CompanyTaxCode));
+    pg.stampaVoce(etichettaGenerale(m, 2), data(c, ClosingDay));
+    pg.stampaVoce(etichettaGenerale(m, 3), c.campo(ContactAddress));
+    pg.stampaVoce(etichettaGenerale(m, 4), c.campo(ContactPhone));
+    pg.stampaVoce(etichettaGenerale(m, 5), c.campo(ContactEmail));
+    pg.stampaVoce(prefisso(c, qst::kFirstItemGroup) + g.label6.value(5),
+                  rispostaDomanda(c, qst::kFirstItemGroup));
     if (tab.voceSette.isEmpty()) {
-        pg.stampaVoce(prefisso(c, 80) + g.label6.value(6), rispostaDomanda(c, 80));
+        pg.stampaVoce(prefisso(c, qst::kSecondItemGroup) + g.label6.value(6),
+                      rispostaDomanda(c, qst::kSecondItemGroup));
     } else {
         // Fixed lines, the leader and the answer on the last one.
         p.setFontBold(true);
@@ -119,7 +123,7 @@ void stampaDatiGenerali(Pagina &pg, const Contenuto &c, QString &testoAppoggio)
         testoAppoggio = tab.voceSette.last();
         p.Print(testoAppoggio);
         p.setCurrentX(p.TextWidth(testoAppoggio) + 1);
-        pg.stampaPuntini(rispostaDomanda(c, 80));
+        pg.stampaPuntini(rispostaDomanda(c, qst::kSecondItemGroup));
     }
     const std::vector<int> &meetings = c.tabella().meetingFields;
     for (size_t j = 0; j < meetings.size(); ++j)
@@ -129,11 +133,11 @@ void stampaDatiGenerali(Pagina &pg, const Contenuto &c, QString &testoAppoggio)
 
     // The lines after the members may fall at the foot of a page: each is page-checked.
     pg.controllaPagina();
-    pg.stampaVoce(g.labelGenerale.value(12), c.campo(33));
+    pg.stampaVoce(g.labelGenerale.value(12), c.campo(qst::field::MaxOffices));
     pg.controllaPagina();
-    pg.stampaVoce(g.labelGenerale.value(13), data(c, 34));
+    pg.stampaVoce(g.labelGenerale.value(13), data(c, qst::field::OfficeStartDay));
     pg.controllaPagina();
-    pg.stampaVoce(prefisso(c, 81), rispostaDomanda(c, 81));
+    pg.stampaVoce(prefisso(c, qst::kOfficesItemGroup), rispostaDomanda(c, qst::kOfficesItemGroup));
 }
 
 // Every question of the boxes in screen order, each box on a new page under its heading.
@@ -190,19 +194,8 @@ QString rispostaDomanda(const Contenuto &c, int k)
         return QString();
     const qst::Risposta r = c.risposte[static_cast<size_t>(k)];
     if (qst::tabellaStampa(c.modello).gruppiDueVie.contains(k))
-        return r == qst::Risposta::Si ? QStringLiteral("Si") : QStringLiteral("No");
-    const bool adequacy = k == 7;
-    switch (r) {
-    case qst::Risposta::Si:
-        return adequacy ? QStringLiteral("Adeguata") : QStringLiteral("Si");
-    case qst::Risposta::No:
-        return adequacy ? QStringLiteral("Inadeguata") : QStringLiteral("No");
-    case qst::Risposta::NA:
-        return QStringLiteral("N/A");
-    case qst::Risposta::Nessuna:
-        break;
-    }
-    return QString();
+        return qst::captionWord(r == qst::Risposta::Si ? r : qst::Risposta::No, k);
+    return qst::captionWord(r, k);
 }
 
 QString rispostaRiga(const Contenuto &c, int k)

@@ -3,6 +3,7 @@
 #include "core/error.h"
 #include "nodixml.h"
 #include "questionnaire/catalogue.h"
+#include "questionnaire/indices.h"
 #include "questionnaire/posizionixml.h"
 
 #include <QDir>
@@ -159,18 +160,19 @@ void scriviRequisito(const Risposta &r, const qst::Contenuto &c, int k)
 
 void scriviGenerale(const NodiModello &n, const qst::Contenuto &c)
 {
-    scriviTesto(n.denominazione, c.campo(0));
-    scriviTesto(n.codiceFiscale, c.campo(1));
-    scriviTesto(n.dataChiusura, dataXml(c.campo(2), c.campo(3), c.campo(4)));
+    using namespace qst::field;
+    scriviTesto(n.denominazione, c.campo(CompanyName));
+    scriviTesto(n.codiceFiscale, c.campo(CompanyTaxCode));
+    scriviTesto(n.dataChiusura, dataXml(c.campo(ClosingDay), c.campo(ClosingMonth), c.campo(ClosingYear)));
     for (size_t i = 0; i < n.referente.size(); ++i)
-        scriviTesto(n.referente[i], c.campo(5 + static_cast<int>(i)));
+        scriviTesto(n.referente[i], c.campo(ContactAddress + static_cast<int>(i)));
     const std::array<int, 2> ordine = qst::ordineRequisiti(c.modello);
     for (size_t i = 0; i < ordine.size(); ++i)
         scriviRequisito(n.requisiti[i], c, ordine[i]);
     const qst::ModelTable &t = c.tabella();
     for (size_t i = 0; i < t.meetingFields.size(); ++i) {
         const int campo = t.meetingFields[i];
-        if (campo == 65 && t.hasRiunioniNA) {
+        if (campo == qst::field::ExecutiveCommitteeMeetings && t.hasRiunioniNA) {
             // The executive committee's count: "0" and "true" when it does not apply.
             scriviTesto(n.riunioni[i], c.riunioniNA ? QStringLiteral("0") : c.campo(campo));
             scriviAttributo(n.riunioni[i], c.riunioniNA ? QStringLiteral("true") : QStringLiteral("false"));
@@ -182,7 +184,7 @@ void scriviGenerale(const NodiModello &n, const qst::Contenuto &c)
 
 void scriviMembri(QDomDocument &doc, NodiModello &n, const qst::Contenuto &c)
 {
-    scriviRequisito(n.voce81, c, 81);
+    scriviRequisito(n.voce81, c, qst::kOfficesItemGroup);
     scriviMembro(n.primoMembro, c, 0);
     // Further filled rows in grid order, between the first member and the trailing nodes.
     for (int r = 1; r < static_cast<int>(c.membri.size()); ++r) {
@@ -295,25 +297,12 @@ QString dataXml(const QString &giorno, const QString &mese, const QString &anno)
 
 QString notaXml(const QString &nota)
 {
-    if (!nota.contains(QLatin1Char('\r')))
-        return nota;
-    QString senzaCR = nota;
-    return senzaCR.remove(QLatin1Char('\r'));
+    return qst::withLineBreaks(nota, u"\n");
 }
 
 QString rispostaXml(qst::Risposta r, int k)
 {
-    switch (r) {
-    case qst::Risposta::Si:
-        return k == 7 ? QStringLiteral("Adeguata") : QStringLiteral("SI");
-    case qst::Risposta::No:
-        return k == 7 ? QStringLiteral("Inadeguata") : QStringLiteral("NO");
-    case qst::Risposta::NA:
-        return QStringLiteral("NA");
-    case qst::Risposta::Nessuna:
-        break;
-    }
-    return QString();
+    return qst::fileWord(r, k);
 }
 
 } // namespace sf

@@ -5,6 +5,7 @@
 #include "modelmodule.h"
 #include "notelink.h"
 #include "questionnaire/catalogue.h"
+#include "questionnaire/indices.h"
 #include "questionnairewindow.h"
 
 #include <QCheckBox>
@@ -96,6 +97,7 @@ QGroupBox *untitledFrame(const QString &name, QWidget *parent)
 
 void QuestionnaireWindow::buildGeneralPage(QWidget *page)
 {
+    using namespace qst::field;
     const qst::ModelTable &t = module_.table();
     const qst::GeneralLabels &texts = qst::etichetteGenerali(t.modello);
 
@@ -157,17 +159,17 @@ void QuestionnaireWindow::buildGeneralPage(QWidget *page)
     left->setVerticalSpacing(twips(120));
     left->setHorizontalSpacing(twips(120));
     left->addWidget(c_.LABEL_GENERALE[0], 0, 0);
-    left->addWidget(field(0, 4700), 0, 1);
+    left->addWidget(field(CompanyName, 4700), 0, 1);
     left->addWidget(c_.LABEL_GENERALE[1], 1, 0);
-    left->addLayout(rightAligned(field(1, 1150)), 1, 1);
+    left->addLayout(rightAligned(field(CompanyTaxCode, 1150)), 1, 1);
     left->addWidget(c_.LABEL_GENERALE[2], 2, 0);
-    left->addLayout(dateRow(2, QStringLiteral("Label4"), QStringLiteral("Label5")), 2, 1);
+    left->addLayout(dateRow(ClosingDay, QStringLiteral("Label4"), QStringLiteral("Label5")), 2, 1);
     left->addWidget(c_.LABEL_GENERALE[3], 3, 0);
-    left->addWidget(field(5, 4700), 3, 1);
+    left->addWidget(field(ContactAddress, 4700), 3, 1);
     left->addWidget(c_.LABEL_GENERALE[4], 4, 0);
-    left->addWidget(field(6, 4700), 4, 1);
+    left->addWidget(field(ContactPhone, 4700), 4, 1);
     left->addWidget(c_.LABEL_GENERALE[5], 5, 0);
-    left->addWidget(field(7, 4700), 5, 1);
+    left->addWidget(field(ContactEmail, 4700), 5, 1);
     left->setRowStretch(6, 1);
     top->addLayout(left);
     top->addSpacing(twips(300));
@@ -188,11 +190,11 @@ void QuestionnaireWindow::buildGeneralPage(QWidget *page)
         c_.Check_SI[i] = new QCheckBox(frame1);
         c_.Check_SI[i]->setObjectName(QStringLiteral("Check_SI_%1").arg(k));
         boxes->addWidget(c_.Check_SI[i]);
-        if (k == 80 && t.noNaGroups.contains(80)) {
-            c_.Check_SI[i]->setText(QStringLiteral("Si"));
-            c_.Check_NO[i] = new QCheckBox(QStringLiteral("No"), frame1);
+        if (t.noNaGroups.contains(k)) { // traditional item 80
+            c_.Check_SI[i]->setText(qst::captionWord(qst::Risposta::Si, k));
+            c_.Check_NO[i] = new QCheckBox(qst::captionWord(qst::Risposta::No, k), frame1);
             c_.Check_NO[i]->setObjectName(QStringLiteral("Check_NO_%1").arg(k));
-            c_.Check_NA[i] = new QCheckBox(QStringLiteral("N/A"), frame1);
+            c_.Check_NA[i] = new QCheckBox(qst::captionWord(qst::Risposta::NA, k), frame1);
             c_.Check_NA[i]->setObjectName(QStringLiteral("Check_NA_%1").arg(k));
             c_.Check_NA[i]->hide();
             boxes->addWidget(c_.Check_NO[i]);
@@ -203,17 +205,17 @@ void QuestionnaireWindow::buildGeneralPage(QWidget *page)
         c_.Label_NOTA[i] = link;
         right->addWidget(link, row, 2);
     };
-    item(1, 5, 79);
-    item(2, 6, 80);
+    item(1, 5, qst::kFirstItemGroup);
+    item(2, 6, qst::kSecondItemGroup);
     c_.Label6[7]->setFont(underlined);
     right->addWidget(c_.Label6[7], 3, 0, 1, 3);
     int row = 4;
     for (int index : t.meetingFields) {
-        QLabel *caption = c_.Label6[static_cast<size_t>(index - 62 + 8)];
+        QLabel *caption = c_.Label6[static_cast<size_t>(index - BodyMeetings + 8)];
         right->addWidget(caption, row, 0);
         right->addWidget(field(index, 400), row, 1);
-        if (index == 65 && t.hasRiunioniNA) {
-            c_.chk_RiunioniNA = new QCheckBox(QStringLiteral("N/A"), frame1);
+        if (index == ExecutiveCommitteeMeetings && t.hasRiunioniNA) {
+            c_.chk_RiunioniNA = new QCheckBox(qst::captionWord(qst::Risposta::NA, index), frame1);
             c_.chk_RiunioniNA->setObjectName(QStringLiteral("chk_RiunioniNA"));
             right->addWidget(c_.chk_RiunioniNA, row, 2);
         }
@@ -259,17 +261,20 @@ void QuestionnaireWindow::buildGeneralPage(QWidget *page)
     QGroupBox *frame9 = untitledFrame(QStringLiteral("Frame9"), frame1);
     auto *bottom = new QHBoxLayout(frame9);
     bottom->addWidget(c_.LABEL_GENERALE[12]);
-    bottom->addWidget(field(33, 420));
-    c_.Check_SI[81] = new QCheckBox(frame1);
-    c_.Check_SI[81]->setObjectName(QStringLiteral("Check_SI_81"));
+    bottom->addWidget(field(MaxOffices, 420));
+    const int offices = qst::kOfficesItemGroup;
+    auto *officesBox = new QCheckBox(frame1);
+    officesBox->setObjectName(QStringLiteral("Check_SI_%1").arg(offices));
+    c_.Check_SI[offices] = officesBox;
     bottom->addSpacing(twips(240));
-    bottom->addWidget(c_.Check_SI[81]);
-    c_.Label_NOTA[81] = new NoteLink(qst::didascaliaNota(t.modello, 81), frame1);
-    c_.Label_NOTA[81]->setObjectName(QStringLiteral("Label_NOTA_81"));
-    bottom->addWidget(c_.Label_NOTA[81]);
+    bottom->addWidget(officesBox);
+    auto *officesLink = new NoteLink(qst::didascaliaNota(t.modello, offices), frame1);
+    officesLink->setObjectName(QStringLiteral("Label_NOTA_%1").arg(offices));
+    c_.Label_NOTA[offices] = officesLink;
+    bottom->addWidget(officesLink);
     bottom->addStretch(1);
     bottom->addWidget(c_.LABEL_GENERALE[13]);
-    bottom->addLayout(dateRow(34, QStringLiteral("Label2"), QStringLiteral("Label3")));
+    bottom->addLayout(dateRow(OfficeStartDay, QStringLiteral("Label2"), QStringLiteral("Label3")));
     v->addWidget(frame9);
     v->addStretch(1);
 }

@@ -166,14 +166,6 @@ qsizetype NoteWindow::lunghezza() const
     return raw.size() + raw.count(QChar(kParagraph));
 }
 
-QString NoteWindow::normalizzaTesto(const QString &testo)
-{
-    QString out = testo;
-    out.remove(QLatin1Char('\r'));
-    out.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return out;
-}
-
 void NoteWindow::trapping(const std::function<void()> &procedure, const QString &prefix)
 {
     platform::trapErrors(m_.platform.dialogs, procedure, prefix);
@@ -214,7 +206,7 @@ void NoteWindow::Form_Activate()
         if (r < 0 || r >= grid.rowCount())
             throw core::outOfRange();
         riga_ = r;
-        testoDaMostrare_ = normalizzaTesto(grid.textMatrix(r, m_.table().noteColumn()));
+        testoDaMostrare_ = qst::withLineBreaks(grid.textMatrix(r, m_.table().noteColumn()), u"\r\n");
         const QString label = grid.textMatrix(r, 0);
         if (label == QStringLiteral("Pres."))
             setWindowTitle(QStringLiteral("Requisiti professionalità del PRESIDENTE - Testo associato"));
@@ -224,7 +216,7 @@ void NoteWindow::Form_Activate()
     } else {
         setWindowTitle(linkMostrato().text() + QStringLiteral(" - Testo associato"));
         setTesto(QString());
-        testoDaMostrare_ = normalizzaTesto(tabellaMostrata().at(s.indiceNota));
+        testoDaMostrare_ = qst::withLineBreaks(tabellaMostrata().at(s.indiceNota), u"\r\n");
     }
     setTesto(testoDaMostrare_);
     TEXT_NOTE->setFocus();

@@ -56,9 +56,6 @@ public:
     // The length of the text as the limit counts it.
     qsizetype lunghezza() const;
 
-    // Every carriage return removed, then every line feed made CR LF.
-    static QString normalizzaTesto(const QString &testo);
-
     // The explanation shown above the text box.
     static QString testoIstruzioni();
 

@@ -4,6 +4,7 @@
 #include "modelmodule.h"
 #include "notelink.h"
 #include "questionnaire/catalogue.h"
+#include "questionnaire/indices.h"
 #include "questionnairewindow.h"
 
 #include <QCheckBox>
@@ -72,12 +73,10 @@ QWidget *QuestionnaireWindow::buildAnswerRow(int k, bool naVisible)
     auto *frame = new QFrame;
     frame->setObjectName(QStringLiteral("FRAME_RIQUADRO_1_1_%1").arg(k));
     frame->setFixedSize(twips(2550), twips(400) + 4);
-    const bool adequacy = (k == 7);
-    c_.Check_SI[i] = answerBox(adequacy ? QStringLiteral("Adeguata") : QStringLiteral("Si"),
-                               QStringLiteral("Check_SI"), k, frame);
-    c_.Check_NO[i] = answerBox(adequacy ? QStringLiteral("Inadeguata") : QStringLiteral("No"),
-                               QStringLiteral("Check_NO"), k, frame);
-    c_.Check_NA[i] = answerBox(QStringLiteral("N/A"), QStringLiteral("Check_NA"), k, frame);
+    const bool adequacy = (k == qst::kAdequacyGroup);
+    c_.Check_SI[i] = answerBox(qst::captionWord(qst::Risposta::Si, k), QStringLiteral("Check_SI"), k, frame);
+    c_.Check_NO[i] = answerBox(qst::captionWord(qst::Risposta::No, k), QStringLiteral("Check_NO"), k, frame);
+    c_.Check_NA[i] = answerBox(qst::captionWord(qst::Risposta::NA, k), QStringLiteral("Check_NA"), k, frame);
     // The form's positions, moved right where this desktop's font needs more room.
     const int top = 4;
     const int gap = 6;

@@ -289,7 +289,7 @@ void TestSalvataggio::noteOstili_data()
                                           QStringLiteral("y") + QChar(0xDC00) + emoji
                                    << QStringLiteral("xy") + emoji;
     QTest::newRow("ritorni") << QStringLiteral("uno\r\ndue\rtre\n\rquattro")
-                             << QStringLiteral("uno\nduetre\nquattro");
+                             << QStringLiteral("uno\ndue\ntre\n\nquattro");
     QTest::newRow("65000") << lunga << lunga;
 }
 

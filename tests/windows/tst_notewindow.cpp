@@ -212,7 +212,7 @@ void TestNoteWindow::blankTest()
                 left = d.testo();
             },
             which);
-        const QString stored = blank ? QString() : NoteWindow::normalizzaTesto(text);
+        const QString stored = blank ? QString() : qst::withLineBreaks(text, u"\r\n");
         QCOMPARE(left, stored);
         // Filed under SI when SI is ticked, else under NO; an emptied note is gone, its link no
         // longer red, its answer unticked with no new window.
@@ -366,8 +366,8 @@ void TestNoteWindow::lineBreaks_data()
     QTest::addColumn<QString>("shown");
     QTest::newRow("CR LF") << QStringLiteral("a\r\nb") << QStringLiteral("a\r\nb");
     QTest::newRow("LF") << QStringLiteral("a\nb\n") << QStringLiteral("a\r\nb\r\n");
-    QTest::newRow("LF CR") << QStringLiteral("a\n\rb") << QStringLiteral("a\r\nb");
-    QTest::newRow("lone CR") << QStringLiteral("a\rb") << QStringLiteral("ab");
+    QTest::newRow("LF CR") << QStringLiteral("a\n\rb") << QStringLiteral("a\r\n\r\nb");
+    QTest::newRow("lone CR") << QStringLiteral("a\rb") << QStringLiteral("a\r\nb");
     QTest::newRow("no-break spaces") << QStringLiteral("a\u00a0b\u00a0\u00a0\nc")
                                      << QStringLiteral("a\u00a0b\u00a0\u00a0\r\nc");
     QTest::newRow("tabs and Unicode")
