@@ -1,9 +1,9 @@
 #include "application.h"
 
-#include "platform/qtplatform.h"
 #include "commands/opencommand.h"
 #include "commands/printcommand.h"
 #include "commands/savecommand.h"
+#include "platform/qtplatform.h"
 #include "windows/modelmodule.h"
 #include "windows/questionnairewindow.h"
 #include "windows/startwindow.h"

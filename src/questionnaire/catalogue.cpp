@@ -1,5 +1,7 @@
 #include "catalogue.h"
 
+#include "indices.h"
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -719,8 +721,9 @@ const QString &didascaliaNota(Modello m, int k)
                 for (const PageRow &row : righePagina(mod, page))
                     if (row.k >= 0)
                         d[static_cast<size_t>(row.k)] = row.link;
-            for (int k = 79; k < kGroups; ++k)
-                d[static_cast<size_t>(k)] = QStringLiteral("Nota 1.0.") + QChar(u'a' + (k - 79));
+            for (int item = kFirstItemGroup; item < kGroups; ++item)
+                d[static_cast<size_t>(item)] =
+                    QStringLiteral("Nota 1.0.") + QChar(u'a' + (item - kFirstItemGroup));
         }
         return out;
     }();

@@ -19,14 +19,14 @@ namespace
 const QString kRadice = QStringLiteral("SchedaOrganoControllo");
 
 // The answer and note nodes of an answer element.
-struct Risposta {
+struct AnswerNodes {
     QDomElement valore;
     QDomElement nota;
 };
 
 struct Domanda {
     QDomElement testo;
-    Risposta risposta;
+    AnswerNodes risposta;
     QDomElement riquadro;
     QDomElement numero;
 };
@@ -37,21 +37,21 @@ struct NodiModello {
     QDomElement codiceFiscale;
     QDomElement dataChiusura;
     std::array<QDomElement, 3> referente;
-    std::array<Risposta, 2> requisiti; // in the order of ordineRequisiti()
-    std::vector<QDomElement> riunioni; // the model's meeting counts
+    std::array<AnswerNodes, 2> requisiti; // in the order of ordineRequisiti()
+    std::vector<QDomElement> riunioni;    // the model's meeting counts
     QDomElement membri;
     std::vector<QDomElement> primoMembro; // the children of campiMembro(), in that order
     QDomElement massimoIncarichi;
     QDomElement inizioIncarico;
-    Risposta voce81;
+    AnswerNodes voce81;
     std::array<Domanda, qst::kGroups> domande; // where posizioneDomanda() has an entry
 };
 
-Risposta trovaRisposta(const QDomNode &padre, bool conAttributo)
+AnswerNodes findAnswerNodes(const QDomNode &padre, bool conAttributo)
 {
     const QDomElement risposta = elemento(padre, qst::voce::kRisposta);
     richiediFigli(risposta, 2);
-    Risposta r{elemento(risposta, qst::voce::kValore), elemento(risposta, qst::voce::kNota)};
+    AnswerNodes r{elemento(risposta, qst::voce::kValore), elemento(risposta, qst::voce::kNota)};
     if (conAttributo)
         attributoUnico(r.nota);
     return r;
@@ -106,7 +106,7 @@ NodiModello trovaNodi(const QDomDocument &doc, qst::Modello m)
         n.referente[static_cast<size_t>(i)] = elemento(referente, i);
     const QDomElement requisiti = elemento(generale, g::kRequisiti);
     for (int i = 0; i < 2; ++i)
-        n.requisiti[static_cast<size_t>(i)] = trovaRisposta(elemento(elemento(requisiti, i), 0), false);
+        n.requisiti[static_cast<size_t>(i)] = findAnswerNodes(elemento(elemento(requisiti, i), 0), false);
     const QDomElement riunioni = elemento(generale, g::kRiunioni);
     for (size_t i = 0; i < t.meetingFields.size(); ++i)
         n.riunioni.push_back(elemento(riunioni, static_cast<int>(i)));
@@ -118,14 +118,14 @@ NodiModello trovaNodi(const QDomDocument &doc, qst::Modello m)
     n.primoMembro = trovaMembro(elemento(elemento(n.membri, 0), 0), m);
     n.massimoIncarichi = elemento(n.membri, 1);
     n.inizioIncarico = elemento(n.membri, 2);
-    n.voce81 = trovaRisposta(elemento(n.membri, 3), false);
+    n.voce81 = findAnswerNodes(elemento(n.membri, 3), false);
 
     const QDomElement domande = elemento(modello, qst::kSezioneDomande);
     for (const qst::PosizioneDomanda &p : qst::posizioniDomande(m)) {
         const QDomElement q = elemento(elemento(domande, p.elemento), p.posizione);
         Domanda &d = n.domande[static_cast<size_t>(p.gruppo)];
         d.testo = elemento(q, qst::voce::kTesto);
-        d.risposta = trovaRisposta(q, true);
+        d.risposta = findAnswerNodes(q, true);
         d.riquadro = elemento(q, qst::voce::kNumeroRiquadro);
         d.numero = elemento(q, qst::voce::kNumeroDomanda);
     }
@@ -147,7 +147,7 @@ void scriviMembro(const std::vector<QDomElement> &campi, const qst::Contenuto &c
 
 // Item 79, 80 or 81: "SI" with the note of the SI answer (empty or not); the "No" of
 // traditional item 80 writes "NO" and leaves the note node alone.
-void scriviRequisito(const Risposta &r, const qst::Contenuto &c, int k)
+void scriviRequisito(const AnswerNodes &r, const qst::Contenuto &c, int k)
 {
     const qst::Risposta risposta = c.risposte[static_cast<size_t>(k)];
     if (risposta == qst::Risposta::Si) {
@@ -200,7 +200,7 @@ void scriviMembri(QDomDocument &doc, NodiModello &n, const qst::Contenuto &c)
 
 // The note attribute takes the caption of the group's note link; the note node the note of the
 // ticked answer, when there is one.
-void scriviNota(const Risposta &r, const qst::Contenuto &c, int k)
+void scriviNota(const AnswerNodes &r, const qst::Contenuto &c, int k)
 {
     scriviAttributo(r.nota, qst::didascaliaNota(c.modello, k));
     const QString nota = c.notaScritta(k);

@@ -18,8 +18,6 @@ Q_DECLARE_METATYPE(qst::Risposta)
 namespace
 {
 
-
-
 // The printed lines: the items of one page and one Y joined, a run of dots or rule shown as
 // "..." or "___"; the number, heading and rule at the top of a continuation page left out.
 QStringList lines(const prn::RecordingPrinter &p)
@@ -54,10 +52,6 @@ std::unique_ptr<Printed> print(const qst::Contenuto &c)
     return out;
 }
 
-
-
-
-
 } // namespace
 
 class TestPrintForm : public QObject
@@ -76,7 +70,6 @@ private Q_SLOTS:
     void boxes();
     void measuringGrowsWithTheNotes();
 };
-
 
 void TestPrintForm::generalData_data()
 {
@@ -309,11 +302,6 @@ void TestPrintForm::boxes()
             links += row.linkVisible ? 1 : 0;
     QCOMPARE(titles.size(), 1 + 2 + links - 1);
 }
-
-
-
-
-
 
 void TestPrintForm::measuringGrowsWithTheNotes()
 {

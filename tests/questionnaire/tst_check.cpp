@@ -24,10 +24,6 @@ const QString kDomanda81 = QStringLiteral(
     "E' necessario compilare la nota 1.0.c.\nSi desidera compilare tale nota adesso?");
 const QString kData = QStringLiteral("Si è inserita una data non corretta!");
 
-
-
-
-
 QStringList descrivi(const std::vector<Finding> &rilievi)
 {
     QStringList out;
@@ -47,7 +43,8 @@ QStringList descrivi(const std::vector<Finding> &rilievi)
     return out;
 }
 
-Finding rilievo(T tipo, const char *titolo, const QString &testo, qst::FocusTarget fuoco, int pagina, bool prima)
+Finding rilievo(T tipo, const char *titolo, const QString &testo, qst::FocusTarget fuoco, int pagina,
+                bool prima)
 {
     return Finding{.kind = tipo,
                    .text = testo,

@@ -87,13 +87,17 @@ void TestFile::lettura()
 {
     QFETCH(Modello, m);
     QFETCH(QByteArray, codifica);
-    QString testo = QString::fromUtf8(testing::testData(QStringLiteral("lettura_%1.xml").arg(QLatin1String(kSigle[int(m)]))));
+    QString testo = QString::fromUtf8(
+        testing::testData(QStringLiteral("lettura_%1.xml").arg(QLatin1String(kSigle[int(m)]))));
     testo.replace(QStringLiteral("encoding='UTF-8'"),
                   QStringLiteral("encoding='%1'").arg(QLatin1String(codifica)));
     QStringEncoder encoder(codifica.constData(), QStringEncoder::Flag::WriteBom);
     const QByteArray dati = encoder.encode(testo);
     QVERIFY(encoder.isValid() && !encoder.hasError());
-    QCOMPARE(testing::describe(sf::FileScheda(dati).leggiXml(m)), QString::fromUtf8(testing::testData(QStringLiteral("lettura_%1.atteso").arg(QLatin1String(kSigle[int(m)])))).split(u'\n', Qt::SkipEmptyParts));
+    QCOMPARE(testing::describe(sf::FileScheda(dati).leggiXml(m)),
+             QString::fromUtf8(
+                 testing::testData(QStringLiteral("lettura_%1.atteso").arg(QLatin1String(kSigle[int(m)]))))
+                 .split(u'\n', Qt::SkipEmptyParts));
 }
 
 QTEST_MAIN(TestFile)
