@@ -207,6 +207,14 @@ void GridRules::leaveToGrid()
         txtEdit_LostFocus();
 }
 
+bool GridRules::endEditing()
+{
+    if (row_ < 0 || w_.txtEdit->isHidden())
+        return true;
+    leaveToGrid();
+    return w_.txtEdit->isHidden();
+}
+
 void GridRules::txtEdit_Change()
 {
     if (opening_ || row_ < 0)

@@ -30,6 +30,10 @@ public:
     void txtEdit_KeyPress(int &keyAscii);
     void txtEdit_LostFocus();
 
+    // Ends an open editor through its leaving rule, as leaving it for the grid does. False when
+    // the rule refused the text: the editor then stays open on its emptied cell.
+    bool endEditing();
+
     // The cell the editor was last opened on; -1 before the first opening.
     int editRow() const { return row_; }
     int editColumn() const { return column_; }

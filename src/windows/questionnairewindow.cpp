@@ -6,6 +6,7 @@
 #include "core/error.h"
 #include "focusrules.h"
 #include "generaldata.h"
+#include "gridrules.h"
 #include "membersgrid.h"
 #include "modelmodule.h"
 #include "notelink.h"
@@ -264,6 +265,12 @@ bool QuestionnaireWindow::busy() const
 void QuestionnaireWindow::runCommand(const std::function<void()> &command)
 {
     if (busy())
+        return;
+    // A cell still being edited is left first, through its leaving rule: a text the rule refuses
+    // never reaches a command, and the command does not run.
+    bool edited = false;
+    platform::trapErrors(module_.platform.dialogs, [&] { edited = generalData_->grid().endEditing(); });
+    if (!edited)
         return;
     const QScopedValueRollback running(commandRunning_, true);
     platform::trapErrors(module_.platform.dialogs, command);

@@ -100,7 +100,8 @@ private:
     void buildPicturePage(QWidget *page);
     void buildButtonBar(QBoxLayout *layout);
     void buildTrayMenu();
-    // Runs a command unless another is running; shows an escaped error's description.
+    // Runs a command unless another is running or an open grid cell refuses its text; shows an
+    // escaped error's description.
     void runCommand(const std::function<void()> &command);
 
     ModelModule &module_;
