@@ -69,7 +69,8 @@ std::vector<Riga> esaminaRighe(const Contenuto &c)
         for (int col = 1; col <= ultima; ++col) {
             const QString text = c.membri[r].value(col);
             riga.toccata = riga.toccata || !text.isEmpty();
-            if (haTesto(text))
+            // A minority cell holds "SI" or "NO"; any other text is a field still missing.
+            if (haTesto(text) && (col != kMinorityColumn || isSiOrNo(text)))
                 ++riga.piene;
             else if (riga.primaVuota < 0)
                 riga.primaVuota = col;

@@ -90,4 +90,10 @@ const RegoleControllo &regoleControllo(Modello m)
     return regole[static_cast<size_t>(m)];
 }
 
+bool isSiOrNo(const QString &text)
+{
+    const QString upper = text.toUpper();
+    return upper == QLatin1String("SI") || upper == QLatin1String("NO");
+}
+
 } // namespace qst

@@ -36,5 +36,10 @@ const RegoleControllo &regoleControllo(Modello m);
 // Member grid columns the checks name: the tax code and the offices in listed companies.
 inline constexpr int kColonnaCodiceFiscale = 2;
 inline constexpr int kColonnaIncarichiQuotate = 5;
+// The column of "Eletto dalle minor.", which takes "SI", "NO" or nothing.
+inline constexpr int kMinorityColumn = 3;
+
+// A text the minority column takes as an answer: "SI" or "NO" once upper-cased.
+bool isSiOrNo(const QString &text);
 
 } // namespace qst

@@ -9,6 +9,7 @@
 #include "notewindow.h"
 #include "questionnaire/contenuto.h"
 #include "questionnaire/indices.h"
+#include "questionnaire/regolecontrollo.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -23,7 +24,6 @@ namespace
 {
 
 constexpr int kTaxCodeColumn = 2;
-constexpr int kMinorityColumn = 3; // elected by the minority: "SI", "NO" or empty
 constexpr int kFirstCountColumn = 4;
 constexpr int kCountLength = 3;
 
@@ -259,11 +259,10 @@ void GridRules::txtEdit_LostFocus()
         return;
     QScopedValueRollback<bool> busy(leaving_, true);
     ++leaveCount_;
-    if (column_ == kMinorityColumn) {
+    if (column_ == qst::kMinorityColumn) {
         // The cell's own text: after Escape it is the text the cell held when it was opened.
         const QString text = grid_.textMatrix(row_, column_);
-        const QString upper = text.toUpper();
-        if (!text.isEmpty() && upper != QStringLiteral("SI") && upper != QStringLiteral("NO")) {
+        if (!text.isEmpty() && !qst::isSiOrNo(text)) {
             m_.platform.dialogs.message(platform::BoxRequest{
                 QStringLiteral("E' possibile inserire soltanto SI o NO"), QStringLiteral("Attenzione"),
                 platform::Buttons::Ok, platform::Icon::None, 0});
@@ -274,7 +273,7 @@ void GridRules::txtEdit_LostFocus()
             openCell(row_, column_);
             return;
         }
-        grid_.setTextMatrix(row_, column_, upper);
+        grid_.setTextMatrix(row_, column_, text.toUpper());
     }
     editor->hide();
 }
