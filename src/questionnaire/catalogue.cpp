@@ -710,6 +710,21 @@ const std::vector<PageRow> &righePagina(Modello m, int page)
     return rows[indexOf(m)][static_cast<size_t>(page - 1)];
 }
 
+bool naShown(Modello m, int k)
+{
+    using Shown = std::array<bool, kGroups>;
+    static const std::array<Shown, kModelCount> shown = [] {
+        std::array<Shown, kModelCount> out{};
+        for (Modello mod : kModelli)
+            for (int page = 1; page <= kPages; ++page)
+                for (const PageRow &row : righePagina(mod, page))
+                    if (row.k >= 0 && row.naVisible)
+                        out[indexOf(mod)][static_cast<size_t>(row.k)] = true;
+        return out;
+    }();
+    return k >= 0 && k < kGroups && shown[indexOf(m)][static_cast<size_t>(k)];
+}
+
 const QString &didascaliaNota(Modello m, int k)
 {
     using Didascalie = std::array<QString, kGroups>;

@@ -30,6 +30,9 @@ struct PageRow {
 // has no rows.
 const std::vector<PageRow> &righePagina(Modello m, int page);
 
+// The "N/A" box of group k is shown on its page in model m.
+bool naShown(Modello m, int k);
+
 // The caption of note link Label_NOTA(k) of model m: "Nota 1.a", "Nota 1.0.a" for the items of
 // "Dati Generali", "NO" for a group without a note, the empty text for a group the model lacks.
 const QString &didascaliaNota(Modello m, int k);

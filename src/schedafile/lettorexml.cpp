@@ -2,6 +2,7 @@
 
 #include "core/error.h"
 #include "nodixml.h"
+#include "questionnaire/catalogue.h"
 #include "questionnaire/indices.h"
 #include "questionnaire/posizionixml.h"
 
@@ -32,7 +33,9 @@ template <typename F> void leggendo(F &&passo)
 
 // The answer an answer word gives group k: "SI", "NO", "NA" below the items ("Adeguata" and
 // "Inadeguata" for SI and NO in groups 0-22); only "SI" for the items, and "NO" for the
-// traditional item 80. Any other text, however close, is no answer.
+// traditional item 80. "NA" answers only a question whose "N/A" box the window shows: where the
+// box is hidden it is no answer, as the screen shows it. Any other text, however close, is no
+// answer.
 Risposta rispostaLetta(qst::Modello m, int k, const QString &parola)
 {
     using qst::fileWord;
@@ -45,7 +48,7 @@ Risposta rispostaLetta(qst::Modello m, int k, const QString &parola)
     if (!qst::isItemGroup(k) ? no || (adeguata && parola == fileWord(Risposta::No, qst::kAdequacyGroup))
                              : no && k == qst::kSecondItemGroup && m == qst::Modello::Tradizionale)
         return Risposta::No;
-    if (!qst::isItemGroup(k) && parola == fileWord(Risposta::NA, qualunque))
+    if (!qst::isItemGroup(k) && parola == fileWord(Risposta::NA, qualunque) && qst::naShown(m, k))
         return Risposta::NA;
     return Risposta::Nessuna;
 }

@@ -109,8 +109,10 @@ Contenuto full(Modello m, int rows, int noteLength)
         const bool voce = k >= 79 && t.answerGroups.contains(k);
         if (!voce && (!p || p->scrittura != qst::Scrittura::Completa || !t.noNaGroups.contains(k)))
             continue;
-        const Risposta r =
+        Risposta r =
             voce ? (k == 80 && m == Modello::Tradizionale ? Risposta::No : Risposta::Si) : Risposta(k % 4);
+        if (r == Risposta::NA && !qst::naShown(m, k)) // no box to tick
+            r = Risposta::Si;
         c.risposte[size_t(k)] = r;
         if ((r == Risposta::Si || (r == Risposta::No && k < 79)) && k % 7 != 3) {
             (r == Risposta::Si ? c.noteSi : c.noteNo).set(k, k % 3 ? breve : lunga);
