@@ -16,6 +16,7 @@
 #include <QShowEvent>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace win
@@ -195,6 +196,22 @@ void NoteWindow::showEvent(QShowEvent *event)
         trapping([this] { Form_Activate(); });
 }
 
+void NoteWindow::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || !isMinimized())
+        return;
+    QTimer::singleShot(0, this, [this] {
+        if (!isVisible())
+            return;
+        if (QWidget *owner = parentWidget(); owner && owner->isMinimized())
+            owner->setWindowState(owner->windowState() & ~Qt::WindowMinimized);
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+        raise();
+        activateWindow();
+    });
+}
+
 void NoteWindow::Form_Activate()
 {
     qst::ModelState &s = m_.state;
@@ -347,6 +364,14 @@ void NoteWindow::keyPressEvent(QKeyEvent *event)
 
 void NoteWindow::reject()
 {
+    // Closed by its close box: a text in the box is kept as "Fine" keeps it, so nothing typed
+    // is lost; an empty or blank one stores nothing.
+    if (qst::haTesto(testo())) {
+        trapping([this] { End_Note_Click(); });
+        if (isVisible())
+            QDialog::reject();
+        return;
+    }
     trapping([this] { chiudiSenzaFine(); });
     QDialog::reject();
 }

@@ -69,8 +69,11 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    // The window has no minimise button, yet some window managers minimise it all the same, and
+    // the questionnaire window with it, leaving nothing to bring back: both come back at once.
+    void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
-    // The close box.
+    // The close box: keeps a typed note as "Fine" does; an empty or blank text stores nothing.
     void reject() override;
     // Escape does nothing: the window has no cancel button, and the typed note must not go.
     void keyPressEvent(QKeyEvent *event) override;
@@ -78,7 +81,7 @@ protected:
 private:
     // Runs an event procedure, showing any error it raises with its own description.
     void trapping(const std::function<void()> &procedure, const QString &prefix = QString());
-    // Closing without "Fine": nothing of the text box is kept.
+    // Closing with an empty or blank text without "Fine": nothing of the text box is kept.
     void chiudiSenzaFine();
     // The note table the window works on in question mode: noteSi when the group's SI box is
     // ticked, noteNo otherwise.

@@ -62,6 +62,9 @@ void TestLifecycle::startWindow()
     QCOMPARE(start.btnTradzionale->text(), QStringLiteral("Modello Tradizionale"));
     QCOMPARE(start.btnMonistico->text(), QStringLiteral("Modello  Monistico"));
     QCOMPARE(start.btnDualistico->text(), QStringLiteral("Modello  Dualistico"));
+    // A fixed single border: a fixed size and no maximise button.
+    QCOMPARE(start.minimumSize(), start.maximumSize());
+    QVERIFY(!(start.windowFlags() & Qt::WindowMaximizeButtonHint));
     start.show();
     QVERIFY(QTest::qWaitForWindowExposed(&start));
     // Top to bottom: traditional, monistic, dualistic.

@@ -77,6 +77,9 @@ private Q_SLOTS:
     void lineBreaks_data();
     void lineBreaks();
     void escapeKeepsTheNote();
+    void closeBox_data();
+    void closeBox();
+    void minimisedComesBack();
 };
 
 void TestNoteWindow::layout()
@@ -106,8 +109,7 @@ void TestNoteWindow::layout()
                 focus << d.focusWidget()->objectName();
                 QTest::keyClick(d.focusWidget(), Qt::Key_Tab);
             }
-            QTest::keyClicks(d.TEXT_NOTE, QStringLiteral("perso"));
-            d.close(); // the close box keeps nothing typed
+            d.End_Note->click();
         });
         QCOMPARE(focus, (QStringList{QStringLiteral("TEXT_NOTE"), QStringLiteral("End_Note"),
                                      QStringLiteral("Delete_Note")}));
@@ -137,7 +139,9 @@ void TestNoteWindow::memberMode_data()
         QTest::newRow(n + " emptied")
             << m << 1 << QStringLiteral("\n") << true << member2 << QString() << QString();
         QTest::newRow(n + " closed") << m << 1 << QStringLiteral("x") << false << member2
-                                     << QStringLiteral("uno\ndue") << QStringLiteral("old");
+                                     << QStringLiteral("xuno\r\ndue") << QStringLiteral("SI");
+        QTest::newRow(n + " closed blank") << m << 1 << QStringLiteral("\n") << false << member2
+                                           << QStringLiteral("uno\ndue") << QStringLiteral("old");
     }
 }
 
@@ -413,6 +417,64 @@ void TestNoteWindow::escapeKeepsTheNote()
     QCOMPARE(f.state().noteSi.at(0), QStringLiteral("prima e dopo"));
     QCOMPARE(f.module->noteWindow().parentWidget(), &f.window());
     QVERIFY(f.module->noteWindow().isWindow());
+}
+
+void TestNoteWindow::closeBox_data()
+{
+    QTest::addColumn<char>("which"); // the answer of group 0
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("text"); // the box's text when the close box is pressed
+    QTest::addColumn<QString>("kept"); // the note of the answer afterwards; the link is red over one
+    QTest::newRow("new note, SI") << 'S' << QString() << QStringLiteral("nuova") << QStringLiteral("nuova");
+    QTest::newRow("edited note, NO") << 'N' << QStringLiteral("vecchia") << QStringLiteral("vecchia\ne nuova")
+                                     << QStringLiteral("vecchia\r\ne nuova");
+    QTest::newRow("blank new note") << 'S' << QString() << QStringLiteral(" \n ") << QString();
+    QTest::newRow("old note emptied")
+        << 'N' << QStringLiteral("vecchia") << QString() << QStringLiteral("vecchia");
+}
+
+// The close box keeps what was typed as "Fine" does; an empty or blank text stores nothing and
+// leaves the answer ticked.
+void TestNoteWindow::closeBox()
+{
+    QFETCH(char, which);
+    QFETCH(QString, stored);
+    QFETCH(QString, text);
+    QFETCH(QString, kept);
+    Fixture f(Modello::Dualistico);
+    openNote(
+        f, stored,
+        [&](NoteWindow &d) {
+            d.TEXT_NOTE->selectAll();
+            d.TEXT_NOTE->insertPlainText(text);
+            d.close();
+        },
+        which);
+    QCOMPARE((which == 'S' ? f.state().noteSi : f.state().noteNo).at(0), kept);
+    QCOMPARE(link(f, 0)->isRed(), !kept.isEmpty());
+    QVERIFY((which == 'S' ? si(f, 0) : win::controls(f.window()).Check_NO[0])->isChecked());
+    QVERIFY(!f.module->noteWindow().isVisible());
+    VERIFY_NO_FAILURES(f);
+}
+
+// Drawn without minimise and maximise buttons; minimised all the same, it comes back with the
+// questionnaire window.
+void TestNoteWindow::minimisedComesBack()
+{
+    Fixture f(Modello::Tradizionale);
+    win::QuestionnaireWindow &w = f.window();
+    QVERIFY(testing::activate(w));
+    bool back = false;
+    openNote(f, QStringLiteral("nota"), [&](NoteWindow &d) {
+        QVERIFY(!(d.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        w.setWindowState(Qt::WindowMinimized);
+        d.setWindowState(Qt::WindowMinimized);
+        QTRY_VERIFY(!d.isMinimized() && !w.isMinimized());
+        back = d.isVisible() && w.isVisible();
+        d.End_Note->click();
+    });
+    QVERIFY(back);
+    VERIFY_NO_FAILURES(f);
 }
 
 QTEST_MAIN(TestNoteWindow)
