@@ -133,11 +133,12 @@ void GeneralDataRules::connectControls()
         const int index = static_cast<int>(i);
         senzaLimite(*field);
         field->installEventFilter(this);
-        if (ruleOf(index) != FieldRule::Free)
-            new InputGuard(*field, InputGuard::isDigit, [this, index](int code) {
-                trapped([&] { TEXT_GENERALE_KeyPress(index, code); });
-                return code;
-            });
+        const bool free = ruleOf(index) == FieldRule::Free;
+        new InputGuard(*field, free ? InputGuard::anyCharacter : InputGuard::isDigit,
+                       [this, index](int code) {
+                           trapped([&] { TEXT_GENERALE_KeyPress(index, code); });
+                           return code;
+                       });
         connect(field, &QLineEdit::textChanged, this,
                 [this, index] { trapped([&] { TEXT_GENERALE_Change(index); }); });
     }

@@ -36,17 +36,25 @@ void InputGuard::edited()
     qsizetype tail = 0;
     while (tail < shorter - head && before_.at(before_.size() - 1 - tail) == text.at(text.size() - 1 - tail))
         ++tail;
-    const QString inserted = text.mid(head, text.size() - head - tail);
+    const QList<uint> inserted = text.mid(head, text.size() - head - tail).toUcs4();
     QString kept;
     kept.reserve(inserted.size());
-    bool dropped = false;
-    for (const char32_t c : inserted.toUcs4()) {
+    bool changed = false;
+    for (qsizetype i = 0; i < inserted.size(); ++i) {
+        char32_t c = inserted[i];
+        // The box holds one line: a line break (CR LF, CR or LF) becomes one blank.
+        if (c == U'\r' || c == U'\n') {
+            if (c == U'\r' && i + 1 < inserted.size() && inserted[i + 1] == U'\n')
+                ++i;
+            c = U' ';
+            changed = true;
+        }
         if (kind_(c))
             kept.append(QString::fromUcs4(&c, 1));
         else
-            dropped = true;
+            changed = true;
     }
-    if (!dropped)
+    if (!changed)
         return;
     edit_.setText(text.left(head) + kept + text.right(tail));
     edit_.setCursorPosition(static_cast<int>(head + kept.size()));

@@ -18,8 +18,10 @@ void senzaLimite(QLineEdit &edit);
 //
 // Pasted or dropped text (shortcut, context menu, middle click, drag and drop) loses only the
 // characters of a kind that the box's key rule refuses; it is not cut to a length and makes no
-// sound. Text committed by an input method counts as typing: each character goes through the
-// key rule, limits and beeps included. Text set by the program is never looked at.
+// sound. The box holds a single line: each line break in it (CR LF, CR or LF) becomes one blank,
+// which the kind rule then takes or refuses like any blank. Text committed by an input method counts as
+// typing: each character goes through the key rule, limits and beeps included. Text set by the program is
+// never looked at.
 class InputGuard : public QObject
 {
     Q_OBJECT
@@ -32,6 +34,7 @@ public:
     InputGuard(QLineEdit &edit, Kind kind, KeyRule keyRule);
 
     static bool isDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
+    static bool anyCharacter(char32_t) { return true; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
