@@ -41,8 +41,9 @@ void OpenCommand::apriScheda()
             return;
         }
     }
-    s.nomeFile = module_.platform.dialogs.openFileName(platform::FileDialogOptions{
-        QStringLiteral("Apri file"), QStringLiteral("Xml File (*.xml)|*.xml|"), cartella_});
+    s.nomeFile = module_.platform.dialogs.openFileName(
+        platform::FileDialogOptions{QStringLiteral("Apri file"), QStringLiteral("Xml File (*.xml)|*.xml|"),
+                                    platform::dialogFolder(cartella_)});
     if (s.nomeFile.isEmpty())
         return;
     if (leggiScheda(s.nomeFile))

@@ -21,7 +21,8 @@ void azzeraScheda(win::ModelModule &module);
 class OpenCommand
 {
 public:
-    // `cartella` is the program's folder, where the open dialog starts.
+    // `cartella` is the program's folder, where the open dialog starts when the user can write
+    // there (else in the documents folder).
     OpenCommand(win::ModelModule &module, QString cartella);
 
     // The version 1.1 import, to which the traditional window hands a file whose root is not

@@ -30,7 +30,8 @@ bool SaveCommand::salvaScheda(bool genera)
         if (genera && !s.uscitaRichiesta && !controllaScheda_())
             return;
         s.nomeFile = module_.platform.dialogs.saveFileName(platform::FileDialogOptions{
-            QStringLiteral("Salva file"), QStringLiteral("Xml File (*.xml)|*.xml|"), cartella_});
+            QStringLiteral("Salva file"), QStringLiteral("Xml File (*.xml)|*.xml|"),
+            platform::dialogFolder(cartella_)});
         if (s.nomeFile.isEmpty())
             return;
         sf::salvaXml(win::leggiContenuto(module_), cartella_, s.nomeFile);

@@ -16,7 +16,8 @@ namespace cmd
 class SaveCommand
 {
 public:
-    // `cartella` is the program's folder: where the templates are and where the dialog starts.
+    // `cartella` is the program's folder: where the templates are, and where the dialog starts when
+    // the user can write there (else in the documents folder).
     SaveCommand(win::ModelModule &module, QString cartella);
 
     // The validation "Genera" runs first (`controllaScheda` unless replaced): true when the

@@ -2,6 +2,10 @@
 
 #include "core/error.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
 namespace platform
 {
 
@@ -22,7 +26,18 @@ Answer Dialogs::message(const BoxRequest &request)
 
 QString Dialogs::saveFileName(const FileDialogOptions &options)
 {
-    return whileOpen([&] { return askSaveFileName(options); });
+    FileDialogOptions asked = options;
+    for (;;) {
+        const QString path = whileOpen([&] { return askSaveFileName(asked); });
+        const QFileInfo chosen(path);
+        if (path.isEmpty() || chosen.absoluteDir().exists())
+            return path;
+        message(BoxRequest{QStringLiteral("La cartella ") + QDir::toNativeSeparators(chosen.absolutePath()) +
+                               QStringLiteral(" non esiste.\nVerificare il percorso indicato."),
+                           options.title, Buttons::Ok, Icon::Exclamation, 0});
+        // Asked again where the dialog started, with the name the user typed.
+        asked.folder = QDir(options.folder).filePath(chosen.fileName());
+    }
 }
 
 QString Dialogs::openFileName(const FileDialogOptions &options)
@@ -43,6 +58,14 @@ void Dialogs::execModal(QDialog &dialog)
 void Dialogs::showError(const QString &description, Icon icon)
 {
     message(BoxRequest{description, QString(), Buttons::Ok, icon, 0});
+}
+
+QString dialogFolder(const QString &programFolder)
+{
+    if (QFileInfo(programFolder).isDir() && QFileInfo(programFolder).isWritable())
+        return programFolder;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 bool trapErrors(Dialogs &dialogs, const std::function<void()> &procedure, const QString &prefix, Icon icon)

@@ -31,6 +31,10 @@ struct FileDialogOptions {
     QString folder; // where the dialog starts
 };
 
+// Where the file dialogs start: the program's folder when the user can write there, else the
+// user's documents folder (the home folder when there is none).
+QString dialogFolder(const QString &programFolder);
+
 // The title of a box that has none of its own.
 inline const QString kFallbackTitle = QStringLiteral("Scheda riepilogativa");
 
@@ -41,7 +45,8 @@ class Dialogs
 public:
     virtual ~Dialogs() = default;
     Answer message(const BoxRequest &request);
-    // The chosen path, or the empty text when the user cancelled.
+    // The chosen path, or the empty text when the user cancelled. A name in a folder that does
+    // not exist is not taken: the user is told so and asked again.
     QString saveFileName(const FileDialogOptions &options);
     QString openFileName(const FileDialogOptions &options);
     // False when the user cancelled the printer dialog.

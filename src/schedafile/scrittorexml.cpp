@@ -1,5 +1,7 @@
 #include "scrittorexml.h"
 
+#include <cerrno>
+
 #include "core/error.h"
 #include "nodixml.h"
 #include "questionnaire/catalogue.h"
@@ -8,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace sf
@@ -260,6 +263,30 @@ QString percorsoModello(qst::Modello m, const QString &cartella)
     return QDir(cartella).filePath(qst::modelTable(m).templateFile);
 }
 
+QString saveFailureCause(QFileDevice::FileError error, int systemError)
+{
+    switch (systemError) {
+    case ENOENT:
+    case ENOTDIR:
+        return QStringLiteral("La cartella non esiste.");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("Permesso negato: non si può scrivere in questa cartella o su questo file.");
+    case EROFS:
+        return QStringLiteral("Il disco è di sola lettura.");
+    case ENOSPC:
+    case EDQUOT:
+        return QStringLiteral("Il disco è pieno.");
+    case ENAMETOOLONG:
+        return QStringLiteral("Il nome del file è troppo lungo.");
+    default:
+        break;
+    }
+    const QString what = error == QFileDevice::OpenError ? QStringLiteral("Il file non può essere creato.")
+                                                         : QStringLiteral("Errore di scrittura del file.");
+    return systemError == 0 ? what : what + QStringLiteral(" (errore di sistema %1)").arg(systemError);
+}
+
 bool scriviXml(const qst::Contenuto &c, const QString &cartella, QIODevice &out)
 {
     const QString percorso = percorsoModello(c.modello, cartella);
@@ -283,9 +310,25 @@ bool scriviXml(const qst::Contenuto &c, const QString &cartella, QIODevice &out)
 
 void salvaXml(const qst::Contenuto &c, const QString &cartella, const QString &percorso)
 {
+    const QString target = QFileInfo(percorso).canonicalFilePath();
+    for (qst::Modello m : qst::kModelli)
+        if (!target.isEmpty() && QFileInfo(percorsoModello(m, cartella)).canonicalFilePath() == target)
+            throw core::SchedaError(
+                erroreSalvataggio(percorso, QStringLiteral("Il file è un modello del programma.")));
+    if (QFileInfo(percorso).isDir())
+        throw core::SchedaError(erroreSalvataggio(percorso, QStringLiteral("Il nome indica una cartella.")));
     QSaveFile file(percorso);
-    if (!file.open(QIODevice::WriteOnly) || !scriviXml(c, cartella, file) || !file.commit())
-        throw core::SchedaError(erroreSalvataggio(percorso, file.errorString()));
+    // The system's error number of a failing step, read right after it.
+    int systemError = 0;
+    const auto step = [&systemError](const auto &run) {
+        errno = 0;
+        const bool ok = run();
+        systemError = errno;
+        return ok;
+    };
+    if (!step([&] { return file.open(QIODevice::WriteOnly); }) ||
+        !step([&] { return scriviXml(c, cartella, file); }) || !step([&] { return file.commit(); }))
+        throw core::SchedaError(erroreSalvataggio(percorso, saveFailureCause(file.error(), systemError)));
 }
 
 QString dataXml(const QString &giorno, const QString &mese, const QString &anno)

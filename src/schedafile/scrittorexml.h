@@ -6,17 +6,19 @@
 // questionnaire/posizionixml.h.
 #include "questionnaire/contenuto.h"
 
+#include <QFileDevice>
 #include <QString>
-
-class QIODevice;
 
 namespace sf
 {
 
 // The message of a template that is missing, unreadable or lacks a node the writer fills.
 QString erroreModello(const QString &percorso);
-// The message of a file that could not be written, with the system's description.
+// The message of a file that could not be written, with the cause.
 QString erroreSalvataggio(const QString &percorso, const QString &descrizione);
+// The cause of a failed save in the user's words, from the file's error and the system's error
+// number (0 when none is known): a missing folder, no permission, a read-only or full disk...
+QString saveFailureCause(QFileDevice::FileError error, int systemError);
 
 // The path of the template of model m in the program's folder.
 QString percorsoModello(qst::Modello m, const QString &cartella);
@@ -28,7 +30,9 @@ QString percorsoModello(qst::Modello m, const QString &cartella);
 bool scriviXml(const qst::Contenuto &c, const QString &cartella, QIODevice &out);
 
 // Saves the questionnaire `c` under `percorso`, atomically: a save that fails leaves any
-// earlier file of that name as it was. Throws core::SchedaError with the message to show.
+// earlier file of that name as it was. Throws core::SchedaError with the message to show; a path
+// that names one of the templates in `cartella`, or a folder, is refused before anything is
+// written.
 void salvaXml(const qst::Contenuto &c, const QString &cartella, const QString &percorso);
 
 // A date of three boxes as the file keeps it, DDMMYYYY: a one-digit day or month gets its
