@@ -198,7 +198,6 @@ void TestCheck::findings_data()
         add("fourth row empty", quarta(""), {});
         add("minority forse", membro(1, 3, "forse"), {griglia(mancano.arg(2), 1, 3)});
         add("minority si", membro(1, 3, "si"), {});
-        add("minority of blanks", membro(2, 3, "  "), {griglia(mancano.arg(3), 2, 3)});
 
         add("nothing answered", [](Contenuto &c) { c.risposte.fill(Risposta::Nessuna), c.numeri.fill({}); },
             {domanda(r1,

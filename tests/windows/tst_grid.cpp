@@ -72,8 +72,6 @@ private Q_SLOTS:
     void siNoColumn_data();
     void siNoColumn();
     void siNoKeepsItsCell();
-    void editorEndsBeforeACommand_data();
-    void editorEndsBeforeACommand();
     void enterOnTheGrid();
     void scrollingHidesTheEditor();
     void clearingHidesTheEditor();
@@ -332,6 +330,11 @@ void TestGrid::siNoColumn_data()
     QTest::newRow("empty") << QString() << Qt::Key_Return << QString() << false;
     QTest::newRow("x by Enter") << QStringLiteral("x") << Qt::Key_Return << QString() << true;
     QTest::newRow("sii by Tab") << QStringLiteral("sii") << Qt::Key_Tab << QString() << true;
+    // The close box and the tray menu leave the cell through its rule first; a refused text stops them.
+    QTest::newRow("x by the close box") << QStringLiteral("x") << Qt::Key_Close << QString() << true;
+    QTest::newRow("x by the tray menu") << QStringLiteral("x") << Qt::Key_Save << QString() << true;
+    QTest::newRow("si by the tray menu")
+        << QStringLiteral("si") << Qt::Key_Save << QStringLiteral("SI") << false;
 }
 
 void TestGrid::siNoColumn()
@@ -351,9 +354,15 @@ void TestGrid::siNoColumn()
     type(typed);
     if (refused)
         f.platform.answer(platform::Answer::Ok, kSiNo);
-    key(leave);
+    if (leave == Qt::Key_Close)
+        QVERIFY(!w.close());
+    else if (leave == Qt::Key_Save)
+        win::controls(w).MENU_SALVA->trigger();
+    else
+        key(leave);
 
     QCOMPARE(g->textMatrix(2, 3), cell);
+    QCOMPARE(f.commands->saves.size(), leave == Qt::Key_Save && !refused ? 1 : 0);
     QCOMPARE(f.platform.messages.size(), refused ? 1 : 0);
     if (refused) {
         const platform::BoxRequest &m = f.platform.messages.first();
@@ -416,50 +425,6 @@ void TestGrid::siNoKeepsItsCell()
     QCOMPARE(g->textMatrix(0, 3), QStringLiteral("NO"));
     QVERIFY(f.platform.allConsumed());
     QVERIFY2(f.platform.failures.isEmpty(), qPrintable(f.platform.failures.join(u'\n')));
-}
-
-void TestGrid::editorEndsBeforeACommand_data()
-{
-    QTest::addColumn<QString>("way");
-    QTest::addColumn<QString>("typed");
-    for (const char *way : {"close box", "Salva Temp.", "Genera", "Esci"})
-        for (const char *typed : {"x", "si"})
-            QTest::addRow("%s, %s", way, typed) << QString::fromLatin1(way) << QString::fromLatin1(typed);
-}
-
-// The close box and the tray menu leave the cell through its rule before anything else runs; a
-// refused text stops them.
-void TestGrid::editorEndsBeforeACommand()
-{
-    QFETCH(QString, way);
-    QFETCH(QString, typed);
-    const bool refused = typed == QStringLiteral("x");
-    const bool asks = way == QStringLiteral("close box") || way == QStringLiteral("Esci");
-    Fixture f(Modello::Tradizionale);
-    win::QuestionnaireWindow &w = f.window();
-    QVERIFY(activate(w));
-    const win::Controls &c = win::controls(w);
-    win::MembersGrid *g = c.MSHFlexGrid1;
-    clickCell(g, 0, 3);
-    type(typed);
-    if (refused)
-        f.platform.answer(platform::Answer::Ok, kSiNo);
-    else if (asks) // the typed cell is an unsaved edit: Cancel keeps the window
-        f.platform.answer(platform::Answer::Cancel, QStringLiteral("si desidera salvarle"));
-    if (way == QStringLiteral("close box"))
-        QVERIFY(!w.close());
-    else
-        (way == QStringLiteral("Esci")     ? c.MENU_ESCI
-         : way == QStringLiteral("Genera") ? c.MENU_GENERA
-                                           : c.MENU_SALVA)
-            ->trigger();
-
-    QCOMPARE(g->textMatrix(0, 3), refused ? QString() : QStringLiteral("SI"));
-    QCOMPARE(c.txtEdit->isVisible(), refused);
-    QCOMPARE(f.commands->saves.size(), refused || asks ? 0 : 1);
-    QVERIFY(w.isVisible() && !f.platform.ended());
-    QVERIFY(f.platform.allConsumed());
-    VERIFY_NO_FAILURES(f);
 }
 
 void TestGrid::enterOnTheGrid()

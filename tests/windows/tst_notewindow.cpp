@@ -77,9 +77,6 @@ private Q_SLOTS:
     void lineBreaks_data();
     void lineBreaks();
     void escapeKeepsTheNote();
-    void closeBox_data();
-    void closeBox();
-    void minimisedComesBack();
 };
 
 void TestNoteWindow::layout()
@@ -109,12 +106,13 @@ void TestNoteWindow::layout()
                 focus << d.focusWidget()->objectName();
                 QTest::keyClick(d.focusWidget(), Qt::Key_Tab);
             }
-            d.End_Note->click();
+            QTest::keyClicks(d.TEXT_NOTE, QStringLiteral("perso"));
+            d.close(); // the close box keeps what was typed, as "Fine" does
         });
         QCOMPARE(focus, (QStringList{QStringLiteral("TEXT_NOTE"), QStringLiteral("End_Note"),
                                      QStringLiteral("Delete_Note")}));
         QVERIFY(!nw.isVisible());
-        QCOMPARE(f.state().noteSi.at(0), QStringLiteral("testo"));
+        QCOMPARE(f.state().noteSi.at(0), QStringLiteral("persotesto"));
         QVERIFY(link(f, 0)->isRed());
         VERIFY_NO_FAILURES(f);
     }
@@ -395,8 +393,8 @@ void TestNoteWindow::lineBreaks()
     }
 }
 
-// The window has no cancel button: Escape must not close it and throw the typed note away. It is
-// the questionnaire window's dialog, kept in front of it.
+// The window has no cancel button: Escape must not close it and throw the typed note away, nor
+// may a minimise hide it. It is the questionnaire window's dialog, kept in front of it.
 void TestNoteWindow::escapeKeepsTheNote()
 {
     Fixture f(Modello::Monistico);
@@ -408,6 +406,11 @@ void TestNoteWindow::escapeKeepsTheNote()
         QTest::keyClicks(d.TEXT_NOTE, QStringLiteral(" e dopo"));
         QTest::keyClick(d.TEXT_NOTE, Qt::Key_Escape);
         QTest::keyClick(&d, Qt::Key_Escape);
+        // Drawn without a minimise button, yet minimised by a window manager: it comes back, with
+        // the questionnaire window it took along.
+        f.window().setWindowState(Qt::WindowMinimized);
+        d.setWindowState(Qt::WindowMinimized);
+        QTRY_VERIFY(!d.isMinimized() && !f.window().isMinimized());
         openAfterEscape = d.isVisible();
         textAfterEscape = d.testo();
         d.End_Note->click();
@@ -417,64 +420,6 @@ void TestNoteWindow::escapeKeepsTheNote()
     QCOMPARE(f.state().noteSi.at(0), QStringLiteral("prima e dopo"));
     QCOMPARE(f.module->noteWindow().parentWidget(), &f.window());
     QVERIFY(f.module->noteWindow().isWindow());
-}
-
-void TestNoteWindow::closeBox_data()
-{
-    QTest::addColumn<char>("which"); // the answer of group 0
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<QString>("text"); // the box's text when the close box is pressed
-    QTest::addColumn<QString>("kept"); // the note of the answer afterwards; the link is red over one
-    QTest::newRow("new note, SI") << 'S' << QString() << QStringLiteral("nuova") << QStringLiteral("nuova");
-    QTest::newRow("edited note, NO") << 'N' << QStringLiteral("vecchia") << QStringLiteral("vecchia\ne nuova")
-                                     << QStringLiteral("vecchia\r\ne nuova");
-    QTest::newRow("blank new note") << 'S' << QString() << QStringLiteral(" \n ") << QString();
-    QTest::newRow("old note emptied")
-        << 'N' << QStringLiteral("vecchia") << QString() << QStringLiteral("vecchia");
-}
-
-// The close box keeps what was typed as "Fine" does; an empty or blank text stores nothing and
-// leaves the answer ticked.
-void TestNoteWindow::closeBox()
-{
-    QFETCH(char, which);
-    QFETCH(QString, stored);
-    QFETCH(QString, text);
-    QFETCH(QString, kept);
-    Fixture f(Modello::Dualistico);
-    openNote(
-        f, stored,
-        [&](NoteWindow &d) {
-            d.TEXT_NOTE->selectAll();
-            d.TEXT_NOTE->insertPlainText(text);
-            d.close();
-        },
-        which);
-    QCOMPARE((which == 'S' ? f.state().noteSi : f.state().noteNo).at(0), kept);
-    QCOMPARE(link(f, 0)->isRed(), !kept.isEmpty());
-    QVERIFY((which == 'S' ? si(f, 0) : win::controls(f.window()).Check_NO[0])->isChecked());
-    QVERIFY(!f.module->noteWindow().isVisible());
-    VERIFY_NO_FAILURES(f);
-}
-
-// Drawn without minimise and maximise buttons; minimised all the same, it comes back with the
-// questionnaire window.
-void TestNoteWindow::minimisedComesBack()
-{
-    Fixture f(Modello::Tradizionale);
-    win::QuestionnaireWindow &w = f.window();
-    QVERIFY(testing::activate(w));
-    bool back = false;
-    openNote(f, QStringLiteral("nota"), [&](NoteWindow &d) {
-        QVERIFY(!(d.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-        w.setWindowState(Qt::WindowMinimized);
-        d.setWindowState(Qt::WindowMinimized);
-        QTRY_VERIFY(!d.isMinimized() && !w.isMinimized());
-        back = d.isVisible() && w.isVisible();
-        d.End_Note->click();
-    });
-    QVERIFY(back);
-    VERIFY_NO_FAILURES(f);
 }
 
 QTEST_MAIN(TestNoteWindow)
