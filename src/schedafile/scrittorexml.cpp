@@ -1,7 +1,5 @@
 #include "scrittorexml.h"
 
-#include <cerrno>
-
 #include "core/error.h"
 #include "nodixml.h"
 #include "questionnaire/catalogue.h"
@@ -12,6 +10,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <cerrno>
 
 namespace sf
 {
