@@ -295,6 +295,13 @@ void TestPageLayer::notes_data()
     // Line breaks met while gathering end the line, two in a row leave an empty line.
     QTest::newRow("line breaks") << QStringLiteral("breve\r\n\r\n") + sentence.repeated(4)
                                  << QList<double>{17.7, 27.1};
+    // The last word before a line break ends past the line (27 words, 182.25, and 18 more):
+    // the line stops at the blank before it, and the word goes with the break onto the next,
+    // where the rest fits and prints line by line.
+    QTest::newRow("last word past the margin before a line break")
+        << words(QStringLiteral("aaaa"), 27) + QLatin1Char(' ') + QString(12, QLatin1Char('b')) +
+               QStringLiteral("\r\n") + sentence
+        << QList<double>{17.7, 22.4, 26.4};
     QTest::newRow("word wider than a line")
         << sentence + QString(300, QLatin1Char('x')) + sentence << QList<double>{17.7, 22.4, 27.1};
 }
@@ -308,6 +315,7 @@ void TestPageLayer::notes()
 
     const std::vector<Item> &items = l.items();
     QVERIFY(items[0].text == QStringLiteral("Nota 1.a") && items[0].font.bold && items[0].x == 5);
+    QVERIFY(items.size() > static_cast<size_t>(ys.size()));
     for (int i = 0; i < ys.size(); ++i)
         QCOMPARE(items[static_cast<size_t>(i) + 1].y, ys[i]);
     // The whole text comes back in order, not bold, and nothing leaves the page.
