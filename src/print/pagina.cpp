@@ -10,7 +10,7 @@ namespace prn
 namespace
 {
 
-// A line may start at most this far above the page height.
+// A line may start at most this far above the page height, or its own height if that is more.
 constexpr double kPiede = 5;
 // Space added below a line of general data.
 constexpr double kInterlinea = 2;
@@ -36,7 +36,9 @@ Pagina::Pagina(Printer &p, const Impaginazione &layout) : printer(p), layout_(la
 
 bool Pagina::controllaPagina()
 {
-    if (!layout_.controllaPagina || stato.rigaStampa + kPiede <= printer.ScaleHeight())
+    // A line taller than the foot (on small paper) needs its own height.
+    const double foot = std::max(kPiede, printer.TextHeight());
+    if (!layout_.controllaPagina || stato.rigaStampa + foot <= printer.ScaleHeight())
         return false;
     paginaSeguente(stato.titoloSezione);
     return true;

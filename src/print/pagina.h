@@ -39,8 +39,9 @@ public:
     Printer &printer;
     StatoStampa stato;
 
-    // A line would start below the foot of the page (rigaStampa + 5 > ScaleHeight): a new page
-    // with the next number and the section heading. True when it began one.
+    // A line would start below the foot of the page (rigaStampa + 5 > ScaleHeight, or the
+    // current line height in place of 5 when it is taller): a new page with the next number and
+    // the section heading. True when it began one.
     bool controllaPagina();
     // The next page of the document under `titolo`: contaPagine + 1, nuovaPagina, stampaTitolo.
     void paginaSeguente(const QString &titolo);

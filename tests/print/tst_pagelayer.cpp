@@ -58,11 +58,15 @@ void TestPageLayer::pageCheck_data()
 {
     QTest::addColumn<double>("riga");
     QTest::addColumn<QString>("heading");
-    QTest::addColumn<double>("firstLine"); // where the line goes; 292: it stays
-    QTest::newRow("292 stays") << 292.0 << QStringLiteral("DATI GENERALI") << 292.0;
-    QTest::newRow("292.5 breaks") << 292.5 << QStringLiteral("DATI GENERALI") << 13.0;
+    QTest::addColumn<double>("firstLine"); // where the line goes; riga: it stays
+    QTest::addColumn<double>("size");      // of the current font; its line is 0.4 a point high
+    QTest::newRow("292 stays") << 292.0 << QStringLiteral("DATI GENERALI") << 292.0 << 10.0;
+    QTest::newRow("292.5 breaks") << 292.5 << QStringLiteral("DATI GENERALI") << 13.0 << 10.0;
     QTest::newRow("box III starts higher")
-        << 300.0 << QStringLiteral("Riquadro III - Relazione per l'assemblea") << 11.0;
+        << 300.0 << QStringLiteral("Riquadro III - Relazione per l'assemblea") << 11.0 << 10.0;
+    // A line 5.6 high (as on small paper) needs 5.6 below it.
+    QTest::newRow("tall line 291 stays") << 291.0 << QStringLiteral("DATI GENERALI") << 291.0 << 14.0;
+    QTest::newRow("tall line 291.5 breaks") << 291.5 << QStringLiteral("DATI GENERALI") << 13.0 << 14.0;
 }
 
 void TestPageLayer::pageCheck()
@@ -70,7 +74,9 @@ void TestPageLayer::pageCheck()
     QFETCH(double, riga);
     QFETCH(QString, heading);
     QFETCH(double, firstLine);
+    QFETCH(double, size);
     Layer l(riga, heading);
+    l.p.setFontSize(size);
     l.pg.stato.contaPagine = 4;
     QCOMPARE(l.pg.controllaPagina(), firstLine != riga);
     QCOMPARE(l.pg.stato.rigaStampa, firstLine);
