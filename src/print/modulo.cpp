@@ -96,26 +96,38 @@ void stampaDatiGenerali(Pagina &pg, const Contenuto &c, QString &testoAppoggio)
     pg.stato.rigaStampa = 25;
     pg.stato.titoloSezione = kDatiGenerali;
 
-    const qst::Modello m = c.modello;
-    pg.stampaVoce(etichettaGenerale(m, 0), c.campo(0));
-    pg.stampaVoce(etichettaGenerale(m, 1), c.campo(1));
-    pg.stampaVoce(etichettaGenerale(m, 2), data(c, 2));
-    pg.stampaVoce(etichettaGenerale(m, 3), c.campo(5));
-    pg.stampaVoce(etichettaGenerale(m, 4), c.campo(6));
-    pg.stampaVoce(etichettaGenerale(m, 5), c.campo(7));
-    pg.stampaVoce(prefisso(c, 79) + g.label6.value(5), rispostaDomanda(c, 79));
-    if (tab.voceSette.isEmpty()) {
-        pg.stampaVoce(prefisso(c, 80) + g.label6.value(6), rispostaDomanda(c, 80));
-    } else {
-        // Fixed lines, the leader and the answer on the last one.
+    // Values are not limited in length and a long one takes lines of its own, so every item
+    // may fall at the foot of a page: each is page-checked.
+    const auto item = [&pg](const QString &etichetta, const QString &valore) {
+        pg.controllaPagina();
+        pg.stampaVoce(etichetta, valore);
+    };
+    // The start of a fixed line of bold text, page-checked.
+    const auto fixedLine = [&pg, &p] {
+        pg.controllaPagina();
         p.setFontBold(true);
         p.setCurrentX(0);
         p.setCurrentY(pg.stato.rigaStampa);
+    };
+    const qst::Modello m = c.modello;
+    item(etichettaGenerale(m, 0), c.campo(0));
+    item(etichettaGenerale(m, 1), c.campo(1));
+    item(etichettaGenerale(m, 2), data(c, 2));
+    item(etichettaGenerale(m, 3), c.campo(5));
+    item(etichettaGenerale(m, 4), c.campo(6));
+    item(etichettaGenerale(m, 5), c.campo(7));
+    item(prefisso(c, 79) + g.label6.value(5), rispostaDomanda(c, 79));
+    if (tab.voceSette.isEmpty()) {
+        item(prefisso(c, 80) + g.label6.value(6), rispostaDomanda(c, 80));
+    } else {
+        // Fixed lines, the leader and the answer on the last one.
         for (qsizetype i = 0; i + 1 < tab.voceSette.size(); ++i) {
+            fixedLine();
             p.Print(tab.voceSette.at(i));
             p.setCurrentY(p.CurrentY() + 2);
             pg.stato.rigaStampa = p.CurrentY();
         }
+        fixedLine();
         testoAppoggio = tab.voceSette.last();
         p.Print(testoAppoggio);
         p.setCurrentX(p.TextWidth(testoAppoggio) + 1);
@@ -123,17 +135,13 @@ void stampaDatiGenerali(Pagina &pg, const Contenuto &c, QString &testoAppoggio)
     }
     const std::vector<int> &meetings = c.tabella().meetingFields;
     for (size_t j = 0; j < meetings.size(); ++j)
-        pg.stampaVoce(g.label6.value(8 + static_cast<int>(j)), c.campo(meetings[j]));
+        item(g.label6.value(8 + static_cast<int>(j)), c.campo(meetings[j]));
 
     stampaMembri(pg, c);
 
-    // The lines after the members may fall at the foot of a page: each is page-checked.
-    pg.controllaPagina();
-    pg.stampaVoce(g.labelGenerale.value(12), c.campo(33));
-    pg.controllaPagina();
-    pg.stampaVoce(g.labelGenerale.value(13), data(c, 34));
-    pg.controllaPagina();
-    pg.stampaVoce(prefisso(c, 81), rispostaDomanda(c, 81));
+    item(g.labelGenerale.value(12), c.campo(33));
+    item(g.labelGenerale.value(13), data(c, 34));
+    item(prefisso(c, 81), rispostaDomanda(c, 81));
 }
 
 // Every question of the boxes in screen order, each box on a new page under its heading.

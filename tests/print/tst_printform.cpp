@@ -18,8 +18,6 @@ Q_DECLARE_METATYPE(qst::Risposta)
 namespace
 {
 
-
-
 // The printed lines: the items of one page and one Y joined, a run of dots or rule shown as
 // "..." or "___"; the number, heading and rule at the top of a continuation page left out.
 QStringList lines(const prn::RecordingPrinter &p)
@@ -54,10 +52,6 @@ std::unique_ptr<Printed> print(const qst::Contenuto &c)
     return out;
 }
 
-
-
-
-
 } // namespace
 
 class TestPrintForm : public QObject
@@ -74,9 +68,10 @@ private Q_SLOTS:
     void answers();
     void boxes_data();
     void boxes();
+    void longValueOnPageOne_data();
+    void longValueOnPageOne();
     void measuringGrowsWithTheNotes();
 };
-
 
 void TestPrintForm::generalData_data()
 {
@@ -310,10 +305,28 @@ void TestPrintForm::boxes()
     QCOMPARE(titles.size(), 1 + 2 + links - 1);
 }
 
+void TestPrintForm::longValueOnPageOne_data()
+{
+    QTest::addColumn<Modello>("model");
+    for (Modello m : qst::kModelli)
+        QTest::addRow("%s", testing::modelName(m)) << m;
+}
 
-
-
-
+void TestPrintForm::longValueOnPageOne()
+{
+    // A company name of 36 to 46 lines of 29 words ends anywhere in the lower part of page 1:
+    // the items after it go on to page 2 under "DATI GENERALI", none below the foot.
+    QFETCH(Modello, model);
+    for (int lines = 36; lines <= 46; ++lines) {
+        qst::Contenuto c = testing::printable(model, 3);
+        c.generale[0] = QStringList(29 * lines, QStringLiteral("abcd")).join(QLatin1Char(' '));
+        const auto out = print(c);
+        const prn::RecordingPrinter &p = out->printer;
+        QVERIFY2(p.offPageItems().empty(), qPrintable(QString::number(lines)));
+        QCOMPARE(p.textsOnPage(1).mid(0, 2),
+                 (QStringList{QStringLiteral("Pagina 2"), QStringLiteral("DATI GENERALI")}));
+    }
+}
 
 void TestPrintForm::measuringGrowsWithTheNotes()
 {
