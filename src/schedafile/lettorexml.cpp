@@ -5,7 +5,6 @@
 #include "questionnaire/posizionixml.h"
 
 #include <QFile>
-#include <QXmlStreamReader>
 
 namespace sf
 {
@@ -63,27 +62,11 @@ void leggiRisposta(const QDomNode &blocco, qst::Contenuto &c, int k)
     c.notaRossa[i] = !nota.isEmpty();
 }
 
-// The value of the first attribute of `nodo` in document order. QDomNamedNodeMap keeps its
-// attributes in no fixed order, so where there are several the start tag is read again from
-// the bytes, found by the position the parser recorded for the element.
-QString primoAttributo(const QDomNode &nodo, const QByteArray &dati)
+// The value of the first attribute of `nodo` in document order.
+QString primoAttributo(const QDomNode &nodo, const XmlTree &tree)
 {
-    const QDomNamedNodeMap attributi = nodo.attributes();
-    if (attributi.count() == 1)
-        return attributi.item(0).nodeValue();
-    if (attributi.count() > 1) {
-        QXmlStreamReader r(dati);
-        r.setNamespaceProcessing(false); // as the document was parsed
-        while (!r.atEnd() && r.lineNumber() <= nodo.lineNumber()) {
-            if (r.readNext() == QXmlStreamReader::StartElement && r.lineNumber() == nodo.lineNumber() &&
-                r.columnNumber() == nodo.columnNumber()) {
-                const QXmlStreamAttributes a = r.attributes();
-                if (!a.isEmpty())
-                    return a.first().value().toString();
-                break;
-            }
-        }
-    }
+    if (std::optional<QString> valore = tree.firstAttribute(nodo))
+        return *valore;
     throw core::outOfRange();
 }
 
@@ -94,7 +77,7 @@ void leggiData(const QString &data, qst::Contenuto &c, int primoCampo)
         c.generale[static_cast<size_t>(primoCampo) + i] = parti[i];
 }
 
-void leggiGenerale(const QDomNode &generale, qst::Contenuto &c, const QByteArray &dati)
+void leggiGenerale(const QDomNode &generale, qst::Contenuto &c, const XmlTree &tree)
 {
     namespace g = qst::generale;
     const Nodi f = figli(generale);
@@ -117,7 +100,7 @@ void leggiGenerale(const QDomNode &generale, qst::Contenuto &c, const QByteArray
         const QDomNode &n = figlio(riunioni, static_cast<int>(i));
         const int campo = t.meetingFields[i];
         // The executive committee's count: its flag says whether it applies.
-        if (campo == 65 && t.hasRiunioniNA && primoAttributo(n, dati) == QLatin1String("true"))
+        if (campo == 65 && t.hasRiunioniNA && primoAttributo(n, tree) == QLatin1String("true"))
             c.riunioniNA = true;
         else
             c.generale[static_cast<size_t>(campo)] = testo(n);
@@ -195,10 +178,21 @@ QString erroreAltroModello(qst::Modello m)
            qst::modelTable(m).nome.toUpper() + QStringLiteral(".\nOperazione annullata.");
 }
 
-FileScheda::FileScheda(QByteArray dati) : dati_(std::move(dati))
+namespace
 {
-    if (!doc_.setContent(dati_))
+
+XmlTree parsedTree(const QByteArray &dati)
+{
+    std::optional<XmlTree> t = XmlTree::parse(dati);
+    if (!t)
         throw core::SchedaError(erroreApertura());
+    return std::move(*t);
+}
+
+} // namespace
+
+FileScheda::FileScheda(const QByteArray &dati) : tree_(parsedTree(dati))
+{
 }
 
 FileScheda FileScheda::carica(const QString &percorso)
@@ -206,15 +200,15 @@ FileScheda FileScheda::carica(const QString &percorso)
     QFile file(percorso);
     if (!file.open(QIODevice::ReadOnly))
         throw core::SchedaError(erroreApertura());
-    QByteArray dati = file.readAll();
+    const QByteArray dati = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw core::SchedaError(erroreApertura());
-    return FileScheda(std::move(dati));
+    return FileScheda(dati);
 }
 
 bool FileScheda::radiceScheda() const
 {
-    const QDomNode radice = doc_.lastChild();
+    const QDomNode radice = tree_.document().lastChild();
     return radice.isElement() && radice.nodeName() == kRadice;
 }
 
@@ -224,14 +218,14 @@ qst::Contenuto FileScheda::leggiXml(qst::Modello m) const
     leggendo([&] {
         if (!radiceScheda())
             throw core::outOfRange();
-        modello = figlio(figlio(doc_.lastChild(), 0), 0);
+        modello = figlio(figlio(tree_.document().lastChild(), 0), 0);
     });
     if (modello.nodeName() != qst::modelTable(m).modelElement)
         throw core::SchedaError(erroreAltroModello(m));
     qst::Contenuto c(m);
     leggendo([&] {
         const Nodi sezioni = figli(modello);
-        leggiGenerale(figlio(sezioni, qst::kSezioneGenerale), c, dati_);
+        leggiGenerale(figlio(sezioni, qst::kSezioneGenerale), c, tree_);
         leggiMembri(figlio(sezioni, qst::kSezioneMembri), c);
         leggiDomande(figlio(sezioni, qst::kSezioneDomande), c);
     });

@@ -1,6 +1,7 @@
 // The questionnaire file without a window: where each model's file keeps its questions, and
 // hand-written files of each model, in several encodings, read field by field.
 #include "contents.h"
+#include "core/error.h"
 #include "questionnaire/catalogue.h"
 #include "questionnaire/posizionixml.h"
 #include "schedafile/lettorexml.h"
@@ -17,6 +18,21 @@ namespace
 
 const char *const kSigle[] = {"trad", "dual", "mon"};
 
+// `depth` nested elements, the innermost holding `inner`.
+QString nested(int depth, const QString &inner = QString())
+{
+    return QStringLiteral("<a>").repeated(depth) + inner + QStringLiteral("</a>").repeated(depth);
+}
+
+// An element with `count` attributes.
+QString attributes(int count)
+{
+    QString s = QStringLiteral("<a");
+    for (int i = 0; i < count; ++i)
+        s += QStringLiteral(" x%1='%1'").arg(i);
+    return s + QStringLiteral("/>");
+}
+
 } // namespace
 
 class TestFile : public QObject
@@ -27,6 +43,8 @@ private Q_SLOTS:
     void tabellaPosizioni();
     void lettura_data();
     void lettura();
+    void limiti_data();
+    void limiti();
 };
 
 void TestFile::tabellaPosizioni_data()
@@ -87,13 +105,75 @@ void TestFile::lettura()
 {
     QFETCH(Modello, m);
     QFETCH(QByteArray, codifica);
-    QString testo = QString::fromUtf8(testing::testData(QStringLiteral("lettura_%1.xml").arg(QLatin1String(kSigle[int(m)]))));
+    QString testo = QString::fromUtf8(
+        testing::testData(QStringLiteral("lettura_%1.xml").arg(QLatin1String(kSigle[int(m)]))));
     testo.replace(QStringLiteral("encoding='UTF-8'"),
                   QStringLiteral("encoding='%1'").arg(QLatin1String(codifica)));
     QStringEncoder encoder(codifica.constData(), QStringEncoder::Flag::WriteBom);
     const QByteArray dati = encoder.encode(testo);
     QVERIFY(encoder.isValid() && !encoder.hasError());
-    QCOMPARE(testing::describe(sf::FileScheda(dati).leggiXml(m)), QString::fromUtf8(testing::testData(QStringLiteral("lettura_%1.atteso").arg(QLatin1String(kSigle[int(m)])))).split(u'\n', Qt::SkipEmptyParts));
+    QCOMPARE(testing::describe(sf::FileScheda(dati).leggiXml(m)),
+             QString::fromUtf8(
+                 testing::testData(QStringLiteral("lettura_%1.atteso").arg(QLatin1String(kSigle[int(m)]))))
+                 .split(u'\n', Qt::SkipEmptyParts));
+}
+
+void TestFile::limiti_data()
+{
+    QTest::addColumn<QString>("testo");
+    QTest::addColumn<QByteArray>("codifica");
+    QTest::addColumn<bool>("letto");
+    const QByteArray utf8("UTF-8"), utf16("UTF-16"), utf16be("UTF-16BE"), utf32("UTF-32");
+    QTest::newRow("64 livelli") << nested(64) << utf8 << true;
+    QTest::newRow("65 livelli") << nested(65) << utf8 << false;
+    QTest::newRow("700 KB di livelli") << nested(100000) << utf8 << false;
+    QTest::newRow("65 livelli, vuoti") << nested(64, QStringLiteral("<a/>")) << utf8 << false;
+    QTest::newRow("64 livelli, vuoti") << nested(63, QStringLiteral("<a/><a/>")) << utf8 << true;
+    QTest::newRow("65 livelli in UTF-16") << nested(65) << utf16 << false;
+    QTest::newRow("64 livelli in UTF-16") << nested(64) << utf16 << true;
+    QTest::newRow("65 livelli in UTF-16BE senza BOM") << nested(65) << utf16be << false;
+    QTest::newRow("65 livelli in UTF-32") << nested(65) << utf32 << false;
+    QTest::newRow("256 attributi") << attributes(256) << utf8 << true;
+    QTest::newRow("257 attributi") << attributes(257) << utf8 << false;
+    QTest::newRow("40000 attributi") << attributes(40000) << utf8 << false;
+    // Markup inside comments, CDATA sections, processing instructions and attribute values is
+    // not counted.
+    const QString quoted = QStringLiteral("<!-- %1 --><![CDATA[%1]]><?p %1?><b v='%2'/>")
+                               .arg(nested(100), QStringLiteral("=>").repeated(300));
+    QTest::newRow("markup non contato") << nested(63, quoted) << utf8 << true;
+    // A document type: its default attributes count; parameter entities cannot be counted.
+    QString lista = QStringLiteral("<!DOCTYPE a [<!ATTLIST a");
+    for (int i = 0; i < 257; ++i)
+        lista += QStringLiteral(" d%1 CDATA '%1'").arg(i);
+    QTest::newRow("257 attributi dichiarati") << lista + QStringLiteral(">]><a/>") << utf8 << false;
+    QTest::newRow("attributi dichiarati")
+        << QStringLiteral("<!DOCTYPE a [<!-- ' --><!ATTLIST a d CDATA #IMPLIED e (x|y) 'x'>]><a/>") << utf8
+        << true;
+    QTest::newRow("entita parametro")
+        << QStringLiteral("<!DOCTYPE a [<!ENTITY % d '<!ATTLIST a d CDATA \"x\">'> %d;]><a/>") << utf8
+        << false;
+}
+
+// Files deeper than 64 levels, or with an element of more than 256 attributes, are refused at
+// once with the reader's message, whatever their encoding.
+void TestFile::limiti()
+{
+    QFETCH(QString, testo);
+    QFETCH(QByteArray, codifica);
+    QFETCH(bool, letto);
+    const bool bom = codifica != "UTF-16BE";
+    QStringEncoder encoder(codifica.constData(),
+                           bom ? QStringEncoder::Flag::WriteBom : QStringEncoder::Flag::Default);
+    const QByteArray dati = encoder.encode(testo);
+    QVERIFY(encoder.isValid() && !encoder.hasError());
+    QString messaggio;
+    try {
+        sf::FileScheda file(dati);
+        QVERIFY(!file.radiceScheda());
+    } catch (const core::SchedaError &e) {
+        messaggio = e.description();
+    }
+    QCOMPARE(messaggio, letto ? QString() : sf::erroreApertura());
 }
 
 QTEST_MAIN(TestFile)

@@ -113,6 +113,16 @@ Contenuto full(Modello m, int rows, int noteLength)
     }
     if (t.hasNumberBoxes)
         c.numeri = {QStringLiteral("5"), QString(), QStringLiteral("123")};
+    // Values made only of spaces that XML does not count as white space.
+    c.generale[0] = QString(QChar(0x00A0));
+    if (rows > 1)
+        c.membri[1][1] = QString(QChar(0x3000));
+    for (int k = 0; k < qst::kGroups; ++k) {
+        if (c.notaRossa[size_t(k)]) {
+            (c.risposte[size_t(k)] == Risposta::Si ? c.noteSi : c.noteNo).set(k, QString(QChar(0x00A0)));
+            break;
+        }
+    }
     return c;
 }
 

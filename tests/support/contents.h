@@ -24,7 +24,8 @@ void fillMember(qst::Contenuto &c, int r);
 qst::Contenuto complete(qst::Modello m);
 
 // A questionnaire with every field, answer and note filled, and `rows` member rows whose notes
-// are `noteLength` characters long where they are long.
+// are `noteLength` characters long where they are long. The company name and the first note
+// are a non-breaking space, the second member's name an ideographic space.
 qst::Contenuto full(qst::Modello m, int rows, int noteLength);
 
 // A note of `length` characters (one sentence for 0) that names `title`.
