@@ -45,19 +45,20 @@ Risposta rispostaLetta(qst::Modello m, int k, const QString &parola)
     return Risposta::Nessuna;
 }
 
-// An answer element of group k: the answer node at its first position, the note node after it.
-// A SI or NO answer takes the note into its own table; a note that is not empty makes the link
-// red. A block with the answer only has no note; the "No" of item 80 reads none.
+// An answer element of group k: the answer node first, the note node last (the writer writes
+// them at 0 and 1). A SI or NO answer takes the note into its own table; a note that is not
+// empty makes the link red. A block with the answer only has no note; the "No" of item 80 reads
+// none.
 void leggiRisposta(const QDomNode &blocco, qst::Contenuto &c, int k)
 {
     const Nodi f = figli(blocco);
-    const Risposta r = rispostaLetta(c.modello, k, testo(figlio(f, qst::voce::kValore)));
+    const Risposta r = rispostaLetta(c.modello, k, testo(figlio(f, 0)));
     const size_t i = static_cast<size_t>(k);
     c.risposte[i] = r;
     const bool conNota = r == Risposta::Si || (r == Risposta::No && k < 79);
-    if (!conNota || f.size() <= static_cast<size_t>(qst::voce::kNota))
+    if (!conNota || f.size() < 2)
         return;
-    const QString nota = notaFinestra(testo(f[qst::voce::kNota]));
+    const QString nota = notaFinestra(testo(f.back()));
     (r == Risposta::Si ? c.noteSi : c.noteNo).set(k, nota);
     c.notaRossa[i] = !nota.isEmpty();
 }
@@ -89,10 +90,12 @@ void leggiGenerale(const QDomNode &generale, qst::Contenuto &c, const XmlTree &t
     const Nodi referente = figli(f[g::kReferente]);
     for (int i = 0; i < 3; ++i)
         c.generale[static_cast<size_t>(5 + i)] = testo(figlio(referente, i));
+    // The requirement items: the holder's first and last child.
     const Nodi requisiti = figli(f[g::kRequisiti]);
+    const std::array<QDomNode, 2> items = {figlio(requisiti, 0), requisiti.back()};
     const std::array<int, 2> ordine = qst::ordineRequisiti(c.modello);
-    for (int i = 0; i < 2; ++i)
-        leggiRisposta(figlio(figlio(figlio(requisiti, i), 0), qst::voce::kRisposta), c, ordine[i]);
+    for (size_t i = 0; i < items.size(); ++i)
+        leggiRisposta(figlio(figlio(items[i], 0), qst::voce::kRisposta), c, ordine[i]);
 
     const qst::ModelTable &t = c.tabella();
     const Nodi riunioni = figli(f[g::kRiunioni]);

@@ -18,6 +18,19 @@ namespace
 
 const char *const kSigle[] = {"trad", "dual", "mon"};
 
+QString fixture(Modello m)
+{
+    return QString::fromUtf8(
+        testing::testData(QStringLiteral("lettura_%1.xml").arg(QLatin1String(kSigle[int(m)]))));
+}
+
+QStringList expected(Modello m)
+{
+    return QString::fromUtf8(
+               testing::testData(QStringLiteral("lettura_%1.atteso").arg(QLatin1String(kSigle[int(m)]))))
+        .split(u'\n', Qt::SkipEmptyParts);
+}
+
 // `depth` nested elements, the innermost holding `inner`.
 QString nested(int depth, const QString &inner = QString())
 {
@@ -43,8 +56,10 @@ private Q_SLOTS:
     void tabellaPosizioni();
     void lettura_data();
     void lettura();
-    void limiti_data();
-    void limiti();
+    void firstAndLast_data();
+    void firstAndLast();
+    void limits_data();
+    void limits();
 };
 
 void TestFile::tabellaPosizioni_data()
@@ -118,62 +133,91 @@ void TestFile::lettura()
                  .split(u'\n', Qt::SkipEmptyParts));
 }
 
-void TestFile::limiti_data()
+void TestFile::firstAndLast_data()
 {
-    QTest::addColumn<QString>("testo");
-    QTest::addColumn<QByteArray>("codifica");
-    QTest::addColumn<bool>("letto");
+    QTest::addColumn<Modello>("m");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("comment between the requirement items")
+        << Modello::Monistico << QStringLiteral("</X>\n     <X>")
+        << QStringLiteral("</X><!-- voce -->\n     <X>");
+    QTest::newRow("comment between answer and note")
+        << Modello::Tradizionale << QStringLiteral("<V>SI</V><N ref=\"Nota x\">g72</N>")
+        << QStringLiteral("<V>SI</V><!-- nota --><N ref=\"Nota x\">g72</N>");
+    QTest::newRow("processing instruction between answer and note")
+        << Modello::Dualistico << QStringLiteral("<V>SI</V><N ref=\"Nota x\">g72</N>")
+        << QStringLiteral("<V>SI</V><?nota x?><N ref=\"Nota x\">g72</N>");
+}
+
+// The requirement items are the first and last child of their holder, the answer and the note
+// the first and last child of the answer block: nodes between them change nothing.
+void TestFile::firstAndLast()
+{
+    QFETCH(Modello, m);
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    QString text = fixture(m);
+    QVERIFY(text.contains(before));
+    text.replace(before, after);
+    QCOMPARE(testing::describe(sf::FileScheda(text.toUtf8()).leggiXml(m)), expected(m));
+}
+
+void TestFile::limits_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("encoding");
+    QTest::addColumn<bool>("accepted");
     const QByteArray utf8("UTF-8"), utf16("UTF-16"), utf16be("UTF-16BE"), utf32("UTF-32");
-    QTest::newRow("64 livelli") << nested(64) << utf8 << true;
-    QTest::newRow("65 livelli") << nested(65) << utf8 << false;
-    QTest::newRow("700 KB di livelli") << nested(100000) << utf8 << false;
-    QTest::newRow("65 livelli, vuoti") << nested(64, QStringLiteral("<a/>")) << utf8 << false;
-    QTest::newRow("64 livelli, vuoti") << nested(63, QStringLiteral("<a/><a/>")) << utf8 << true;
-    QTest::newRow("65 livelli in UTF-16") << nested(65) << utf16 << false;
-    QTest::newRow("64 livelli in UTF-16") << nested(64) << utf16 << true;
-    QTest::newRow("65 livelli in UTF-16BE senza BOM") << nested(65) << utf16be << false;
-    QTest::newRow("65 livelli in UTF-32") << nested(65) << utf32 << false;
-    QTest::newRow("256 attributi") << attributes(256) << utf8 << true;
-    QTest::newRow("257 attributi") << attributes(257) << utf8 << false;
-    QTest::newRow("40000 attributi") << attributes(40000) << utf8 << false;
+    QTest::newRow("64 levels") << nested(64) << utf8 << true;
+    QTest::newRow("65 levels") << nested(65) << utf8 << false;
+    QTest::newRow("100000 levels, 700 KB") << nested(100000) << utf8 << false;
+    QTest::newRow("65 levels, empty elements") << nested(64, QStringLiteral("<a/>")) << utf8 << false;
+    QTest::newRow("64 levels, empty elements") << nested(63, QStringLiteral("<a/><a/>")) << utf8 << true;
+    QTest::newRow("65 levels in UTF-16") << nested(65) << utf16 << false;
+    QTest::newRow("64 levels in UTF-16") << nested(64) << utf16 << true;
+    QTest::newRow("65 levels in UTF-16BE without BOM") << nested(65) << utf16be << false;
+    QTest::newRow("65 levels in UTF-32") << nested(65) << utf32 << false;
+    QTest::newRow("256 attributes") << attributes(256) << utf8 << true;
+    QTest::newRow("257 attributes") << attributes(257) << utf8 << false;
+    QTest::newRow("40000 attributes") << attributes(40000) << utf8 << false;
     // Markup inside comments, CDATA sections, processing instructions and attribute values is
     // not counted.
     const QString quoted = QStringLiteral("<!-- %1 --><![CDATA[%1]]><?p %1?><b v='%2'/>")
                                .arg(nested(100), QStringLiteral("=>").repeated(300));
-    QTest::newRow("markup non contato") << nested(63, quoted) << utf8 << true;
+    QTest::newRow("markup not counted") << nested(63, quoted) << utf8 << true;
     // A document type: its default attributes count; parameter entities cannot be counted.
-    QString lista = QStringLiteral("<!DOCTYPE a [<!ATTLIST a");
+    QString list = QStringLiteral("<!DOCTYPE a [<!ATTLIST a");
     for (int i = 0; i < 257; ++i)
-        lista += QStringLiteral(" d%1 CDATA '%1'").arg(i);
-    QTest::newRow("257 attributi dichiarati") << lista + QStringLiteral(">]><a/>") << utf8 << false;
-    QTest::newRow("attributi dichiarati")
+        list += QStringLiteral(" d%1 CDATA '%1'").arg(i);
+    QTest::newRow("257 declared attributes") << list + QStringLiteral(">]><a/>") << utf8 << false;
+    QTest::newRow("declared attributes")
         << QStringLiteral("<!DOCTYPE a [<!-- ' --><!ATTLIST a d CDATA #IMPLIED e (x|y) 'x'>]><a/>") << utf8
         << true;
-    QTest::newRow("entita parametro")
+    QTest::newRow("parameter entity")
         << QStringLiteral("<!DOCTYPE a [<!ENTITY % d '<!ATTLIST a d CDATA \"x\">'> %d;]><a/>") << utf8
         << false;
 }
 
 // Files deeper than 64 levels, or with an element of more than 256 attributes, are refused at
 // once with the reader's message, whatever their encoding.
-void TestFile::limiti()
+void TestFile::limits()
 {
-    QFETCH(QString, testo);
-    QFETCH(QByteArray, codifica);
-    QFETCH(bool, letto);
-    const bool bom = codifica != "UTF-16BE";
-    QStringEncoder encoder(codifica.constData(),
+    QFETCH(QString, text);
+    QFETCH(QByteArray, encoding);
+    QFETCH(bool, accepted);
+    const bool bom = encoding != "UTF-16BE";
+    QStringEncoder encoder(encoding.constData(),
                            bom ? QStringEncoder::Flag::WriteBom : QStringEncoder::Flag::Default);
-    const QByteArray dati = encoder.encode(testo);
+    const QByteArray data = encoder.encode(text);
     QVERIFY(encoder.isValid() && !encoder.hasError());
-    QString messaggio;
+    QString message;
     try {
-        sf::FileScheda file(dati);
+        sf::FileScheda file(data);
         QVERIFY(!file.radiceScheda());
     } catch (const core::SchedaError &e) {
-        messaggio = e.description();
+        message = e.description();
     }
-    QCOMPARE(messaggio, letto ? QString() : sf::erroreApertura());
+    QCOMPARE(message, accepted ? QString() : sf::erroreApertura());
 }
 
 QTEST_MAIN(TestFile)
