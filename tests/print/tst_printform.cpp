@@ -68,8 +68,6 @@ private Q_SLOTS:
     void answers();
     void boxes_data();
     void boxes();
-    void longValueOnPageOne_data();
-    void longValueOnPageOne();
     void measuringGrowsWithTheNotes();
 };
 
@@ -153,16 +151,22 @@ void TestPrintForm::sectionsAndPages_data()
 {
     QTest::addColumn<Modello>("model");
     QTest::addColumn<int>("members");
-    for (Modello m : qst::kModelli)
+    QTest::addColumn<int>("nameLines"); // a company name of as many lines, ending low on page 1
+    for (Modello m : qst::kModelli) {
         for (int n : {3, 40})
-            QTest::addRow("%s %d", testing::modelName(m), n) << m << n;
+            QTest::addRow("%s %d", testing::modelName(m), n) << m << n << 0;
+        QTest::addRow("%s long name", testing::modelName(m)) << m << 3 << 44;
+    }
 }
 
 void TestPrintForm::sectionsAndPages()
 {
     QFETCH(Modello, model);
     QFETCH(int, members);
-    const qst::Contenuto c = testing::printable(model, members);
+    QFETCH(int, nameLines);
+    qst::Contenuto c = testing::printable(model, members);
+    if (nameLines > 0) // 29 words a line
+        c.generale[0] = QStringList(29 * nameLines, QStringLiteral("abcd")).join(QLatin1Char(' '));
     const auto out = print(c);
     const prn::RecordingPrinter &p = out->printer;
     QVERIFY(p.offPageItems().empty());
@@ -303,29 +307,6 @@ void TestPrintForm::boxes()
         for (const qst::PageRow &row : qst::righePagina(model, page))
             links += row.linkVisible ? 1 : 0;
     QCOMPARE(titles.size(), 1 + 2 + links - 1);
-}
-
-void TestPrintForm::longValueOnPageOne_data()
-{
-    QTest::addColumn<Modello>("model");
-    for (Modello m : qst::kModelli)
-        QTest::addRow("%s", testing::modelName(m)) << m;
-}
-
-void TestPrintForm::longValueOnPageOne()
-{
-    // A company name of 36 to 46 lines of 29 words ends anywhere in the lower part of page 1:
-    // the items after it go on to page 2 under "DATI GENERALI", none below the foot.
-    QFETCH(Modello, model);
-    for (int lines = 36; lines <= 46; ++lines) {
-        qst::Contenuto c = testing::printable(model, 3);
-        c.generale[0] = QStringList(29 * lines, QStringLiteral("abcd")).join(QLatin1Char(' '));
-        const auto out = print(c);
-        const prn::RecordingPrinter &p = out->printer;
-        QVERIFY2(p.offPageItems().empty(), qPrintable(QString::number(lines)));
-        QCOMPARE(p.textsOnPage(1).mid(0, 2),
-                 (QStringList{QStringLiteral("Pagina 2"), QStringLiteral("DATI GENERALI")}));
-    }
 }
 
 void TestPrintForm::measuringGrowsWithTheNotes()
