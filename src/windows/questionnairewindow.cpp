@@ -9,6 +9,7 @@
 #include "membersgrid.h"
 #include "modelmodule.h"
 #include "notelink.h"
+#include "pagebuilders.h"
 #include "platform/trayicon.h"
 #include "questionnaire/catalogue.h"
 #include "questionnaire/check.h"
@@ -32,7 +33,7 @@ namespace win
 {
 
 QuestionnaireWindow::QuestionnaireWindow(ModelModule &module)
-    : module_(module), controls_(std::make_unique<Controls>()), c_(*controls_)
+    : CommandWindow(module.platform), module_(module), controls_(std::make_unique<Controls>()), c_(*controls_)
 {
     const qst::ModelTable &t = module_.table();
     setObjectName(t.nome);
@@ -60,6 +61,7 @@ void QuestionnaireWindow::buildWindow()
     c_.MySSTab = new QTabWidget(this);
     c_.MySSTab->setObjectName(QStringLiteral("MySSTab"));
     c_.MySSTab->setUsesScrollButtons(false);
+    const qst::Modello m = module_.modello();
     const QStringList &captions = qst::pageCaptions();
     for (int tab = 0; tab < captions.size(); ++tab) {
         auto *page = new QWidget;
@@ -70,11 +72,13 @@ void QuestionnaireWindow::buildWindow()
         else if (tab == 3 && !module_.table().riquadroIIHasQuestions)
             buildPicturePage(page);
         else
-            buildQuestionPage(page, tab);
+            buildQuestionPage(
+                page, tab, qst::righePagina(m, tab),
+                QuestionPageControls{c_, c_.TEXT, [m](int k) { return qst::numberBoxOfGroup(m, k); }});
     }
     layout->addWidget(c_.MySSTab, 1);
     buildButtonBar(layout);
-    buildTrayMenu();
+    buildTrayMenu(c_, true);
     // The form's client area, widened for the fonts of this desktop, within the screen.
     QSize size(twips(14535) + 150, twips(9105) + 100);
     if (const QScreen *s = screen())
@@ -89,56 +93,19 @@ void QuestionnaireWindow::buildButtonBar(QBoxLayout *layout)
                                                                "Esci"};
     auto *bar = new QHBoxLayout;
     bar->setSpacing(twips(150));
-    QFont bold = font();
-    bold.setPointSizeF(9.75);
-    bold.setBold(true);
     for (int i = 0; i < qst::kCommandButtons; ++i) {
-        auto *b = new QPushButton(QString::fromLatin1(captions[i]), this);
-        b->setObjectName(QStringLiteral("Command_Function_%1").arg(i));
-        b->setFont(bold);
-        b->setMinimumWidth(twips(2600) - 20);
-        b->setAutoDefault(false);
-        c_.Command_Function[static_cast<size_t>(i)] = b;
-        connect(b, &QPushButton::clicked, this, [this, i] { Command_Function_Click(i); });
-        bar->addWidget(b);
+        addCommandButton(c_, *bar, i, QString::fromLatin1(captions[i]), 2600);
         if (i == static_cast<int>(qst::CommandButton::Genera)) // "Esci" stands apart at the right
             bar->addStretch(1);
     }
     layout->addLayout(bar);
 }
 
-void QuestionnaireWindow::buildTrayMenu()
-{
-    c_.MENU_HIDE = new QMenu(QStringLiteral("HIDE"), this);
-    c_.MENU_HIDE->setObjectName(QStringLiteral("MENU_HIDE"));
-    c_.MENU_RIPRISTINA = c_.MENU_HIDE->addAction(QStringLiteral("Ripristina"));
-    c_.MENU_HIDE->addSeparator();
-    c_.MENU_STAMPA = c_.MENU_HIDE->addAction(QStringLiteral("Stampa"));
-    c_.MENU_SALVA = c_.MENU_HIDE->addAction(QStringLiteral("Salva Temp."));
-    c_.MENU_LEGGI = c_.MENU_HIDE->addAction(QStringLiteral("Leggi"));
-    c_.MENU_GENERA = c_.MENU_HIDE->addAction(QStringLiteral("Genera"));
-    c_.MENU_ESCI = c_.MENU_HIDE->addAction(QStringLiteral("Esci"));
-    connect(c_.MENU_RIPRISTINA, &QAction::triggered, this, [this] { MENU_RIPRISTINA_Click(); });
-    // The menu repeats the commands of the button bar.
-    using B = qst::CommandButton;
-    const std::pair<QAction *, B> commands[] = {{c_.MENU_STAMPA, B::Stampa},
-                                                {c_.MENU_SALVA, B::SalvaTemp},
-                                                {c_.MENU_LEGGI, B::Leggi},
-                                                {c_.MENU_GENERA, B::Genera},
-                                                {c_.MENU_ESCI, B::Esci}};
-    for (const auto &[action, button] : commands)
-        connect(action, &QAction::triggered, this,
-                [this, index = static_cast<int>(button)] { Command_Function_Click(index); });
-}
-
 void QuestionnaireWindow::Form_Load()
 {
     qst::ModelState &s = module_.state;
     platform::trapErrors(module_.platform.dialogs, [&] {
-        tray_ = module_.platform.system.createTrayIcon();
-        tray_->add(windowIcon(), qst::trayTip(module_.table().caption));
-        connect(tray_.get(), &platform::TrayIcon::leftButtonReleased, this,
-                &QuestionnaireWindow::showTrayMenu);
+        addTrayIcon(qst::trayTip(module_.table().caption));
         s.ultimoTabIndex.reset();
         s.salvato = true;
         impostaDomande();
@@ -185,11 +152,6 @@ void QuestionnaireWindow::showFileInTitle(const QString &name)
     QString escaped = name;
     escaped.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
     setWindowTitle(titoloBase_ + QStringLiteral(" - ") + escaped);
-}
-
-void QuestionnaireWindow::restore()
-{
-    MENU_RIPRISTINA_Click();
 }
 
 void QuestionnaireWindow::showPage(int page)
@@ -256,19 +218,6 @@ void QuestionnaireWindow::retickSi(int k)
     box->setChecked(true);
 }
 
-bool QuestionnaireWindow::busy() const
-{
-    return commandRunning_ || module_.platform.dialogs.busy();
-}
-
-void QuestionnaireWindow::runCommand(const std::function<void()> &command)
-{
-    if (busy())
-        return;
-    const QScopedValueRollback running(commandRunning_, true);
-    platform::trapErrors(module_.platform.dialogs, command);
-}
-
 void QuestionnaireWindow::Command_Function_Click(int index)
 {
     switch (static_cast<qst::CommandButton>(index)) {
@@ -288,20 +237,6 @@ void QuestionnaireWindow::Command_Function_Click(int index)
         runCommand([this] { module_.esciProgramma(); });
         break;
     }
-}
-
-void QuestionnaireWindow::MENU_RIPRISTINA_Click()
-{
-    setWindowState(windowState() & ~Qt::WindowMinimized);
-    show();
-    raise();
-    activateWindow();
-}
-
-void QuestionnaireWindow::showTrayMenu(const QPoint &globalPos)
-{
-    activateWindow();
-    c_.MENU_HIDE->popup(globalPos);
 }
 
 bool QuestionnaireWindow::Form_Unload()
@@ -329,20 +264,6 @@ void QuestionnaireWindow::closeEvent(QCloseEvent *event)
     bool close = false;
     runCommand([&] { close = Form_Unload(); });
     event->setAccepted(close);
-}
-
-void QuestionnaireWindow::changeEvent(QEvent *event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange || !isMinimized())
-        return;
-    // Hide only where the tray icon can bring the window back, and never under an open box:
-    // it would be hidden with the window and nothing of the program could be reached.
-    if (tray_ && tray_->available() && tray_->isShown() && !module_.platform.dialogs.busy())
-        QTimer::singleShot(0, this, [this] {
-            if (isMinimized() && !module_.platform.dialogs.busy())
-                hide();
-        });
 }
 
 Controls &controls(QuestionnaireWindow &window)
