@@ -1,4 +1,5 @@
 #include "questionnaire/catalogue.h"
+#include "questionnaire/v11content.h"
 
 #include <QTest>
 
@@ -77,6 +78,10 @@ private Q_SLOTS:
     void rowOrder();
     void generalLabels_data() { addModelRows(); }
     void generalLabels();
+    void v11Texts();
+    void v11Rows_data();
+    void v11Rows();
+    void v11GeneralLabels();
 };
 
 // Presence, counts, body names, closing punctuation and item indentation of every text.
@@ -392,6 +397,99 @@ void TestCatalogue::generalLabels()
     QCOMPARE(g.label6Tips.at(4).isEmpty(), dual);
     QCOMPARE(g.label6Tips.at(dual ? 3 : 4), professionalita);
     QCOMPARE(g.label6.at(3) == professionalita, dual);
+}
+
+// The version 1.1 labels are the traditional ones but eight, worded as the earlier form had them.
+void TestCatalogue::v11Texts()
+{
+    const std::map<int, const char *> own = {
+        {9,
+         "rispetto a quanto previsto dalle Comunicazioni Varzen in materia di controlli societari risulta:"},
+        {17, "alla società di revisione e valutati i relativi costi?"},
+        {18, "(cfr. Com. Varzen 3558 - 18.4.96)"},
+        {43, "Il Cda vigila"},
+        {47, "al Cda delle"},
+        {55, "così come indicato nelle Comunicazioni Varzen in materia di controlli societari?"},
+        {61, "alla società di revisione ed i relativi costi?"},
+        {62, "da rapporti continuativi ed i relativi costi?"}};
+    for (int q = -1; q <= kV11Labels; ++q) {
+        const auto t = v11QuestionText(q);
+        QCOMPARE(t.has_value(), q >= 0 && q < kV11Labels);
+        if (!t)
+            continue;
+        if (auto o = own.find(q); o != own.end())
+            QVERIFY2(*t != testoDomanda(T, q) && t->contains(QString::fromUtf8(o->second)), qPrintable(*t));
+        else
+            QCOMPARE(*t, *testoDomanda(T, q));
+    }
+    for (int q : {43, 47})
+        QCOMPARE(v11QuestionText(q)->replace(QStringLiteral("Cda"), QStringLiteral("CdA")),
+                 testoDomanda(T, q));
+}
+
+void TestCatalogue::v11Rows_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("labels");
+    QTest::addColumn<QString>("na"); // groups whose "N/A" box shows
+    QTest::newRow("Riquadro I [1/2]") << 1 << "0-16"
+                                      << "6, 8-10, 12, 14";
+    QTest::newRow("Riquadro I [2/2]") << 2 << "17-33"
+                                      << "15, 16, 20-22, 24, 26, 28";
+    QTest::newRow("Riquadro II") << 3 << "34-49"
+                                 << "36, 44-46";
+    QTest::newRow("Riquadro III [1/2]") << 4 << "50-63"
+                                        << "";
+    QTest::newRow("Riquadro III [2/2]") << 5 << "64-73"
+                                        << "71";
+}
+
+// Rows, "N/A" boxes, number-box rows and note links of the version 1.1 pages.
+void TestCatalogue::v11Rows()
+{
+    QFETCH(int, page);
+    QFETCH(QString, labels);
+    QFETCH(QString, na);
+    struct Run {
+        int k, step, n;
+        const char *prefix;
+        char letter;
+    };
+    const Run runs[] = {{0, 1, 4, "1.", 'a'},  {6, 1, 1, "1.", 'e'},    {7, 1, 1, "2.", 'a'},
+                        {11, 1, 2, "3.", 'a'}, {13, 1, 2, "4.", 'a'},   {15, 1, 1, "5.", 'a'},
+                        {16, 1, 1, "6.", 'a'}, {18, 1, 1, "7.", 'a'},   {20, 2, 6, "8.", 'a'},
+                        {43, 1, 1, "9.", 'a'}, {48, 1, 18, "10.", 'a'}, {66, 1, 5, "10.", 't'}};
+    std::map<int, QString> links;
+    for (const Run &r : runs)
+        for (int i = 0; i < r.n; ++i)
+            links[r.k + i * r.step] =
+                QStringLiteral("Nota %1%2").arg(QLatin1String(r.prefix)).arg(QChar(r.letter + i));
+    const IndexSet naGroups(na.toStdString());
+    std::vector<int> got;
+    for (const PageRow &r : v11PageRows(page)) {
+        got.push_back(r.q);
+        QCOMPARE(r.k, groupOfLabel(r.q));
+        const QString link = links.count(r.k) ? links[r.k] : QStringLiteral("NO");
+        QCOMPARE(r.k < 0 ? QStringLiteral("NO") : v11NoteCaption(r.k), link);
+        QVERIFY(r.k < 0 || r.link == link);
+        QCOMPARE(r.linkVisible, links.count(r.k) == 1);
+        QCOMPARE(r.naVisible, naGroups.contains(r.k));
+        QCOMPARE(r.frameHidden, r.k == 34 || r.k == 38 || r.k == 40);
+        QVERIFY(!r.labelHidden);
+    }
+    QCOMPARE(got, IndexSet(labels.toStdString()).toVector());
+}
+
+void TestCatalogue::v11GeneralLabels()
+{
+    QCOMPARE(qst::v11GeneralLabels().join(u'|'),
+             QString::fromUtf8(
+                 "Denominazione della società|Codice Fiscale della società|Data di chiusura del "
+                 "bilancio (gg/mm/aaaa)|Indirizzo Referente|Telefono Referente|E-mail Referente|Membri "
+                 "effettivi del collegio sindacale|Pres.|||Numero massimo di incarichi previsti dallo "
+                 "statuto|Data inizio incarico (gg/mm/aaaa)|Codice Fiscale|Eletto dalle "
+                 "minoranze|Numero di incarichi ricoperti in società del gruppo|Numero di incarichi "
+                 "ricoperti in società quotate|Numero di incarichi ricoperti in altre società"));
 }
 
 QTEST_APPLESS_MAIN(TestCatalogue)
