@@ -124,12 +124,12 @@ std::optional<char32_t> reference(QStringView name)
         return std::nullopt;
     const bool hex = name[1] == u'x';
     const QStringView digits = name.sliced(hex ? 2 : 1);
-    if (digits.isEmpty() || digits.size() > 8)
+    if (digits.isEmpty())
         return std::nullopt;
     char32_t value = 0;
     for (QChar c : digits) {
         const int d = digitValue(c, hex);
-        if (d < 0)
+        if (d < 0 || value > 0x10FFFF)
             return std::nullopt;
         value = value * (hex ? 16 : 10) + static_cast<char32_t>(d);
     }
@@ -142,7 +142,7 @@ std::optional<char32_t> reference(QStringView name)
 // A reference that names no character stays as written.
 void appendDecoded(QString &out, QStringView raw)
 {
-    constexpr qsizetype kLongestReference = 10; // "&#x10FFFF;"
+    constexpr qsizetype kLongestReference = 32; // "&#x10FFFF;" with leading zeros
     bool afterCr = false;
     qsizetype i = 0;
     while (i < raw.size()) {
