@@ -61,10 +61,9 @@ V11Reading readV11File(const QString &path);
 QString convertiAccenti(QString &testo);
 
 // Applies the answer line of group `domanda` to `c`: "Si" and "Adeguata" tick SI, "No" and
-// "Inadeguata" tick NO, "N/A" ticks N/A, any other word ticks nothing. A note that is not empty
-// paints the link red and is kept in noteSiPre under a SI answer, in noteNoPre under any other.
-// A later line of the same group replaces what an earlier one set. Throws core::outOfRange()
-// for a group outside 0..71, leaving `c` unchanged.
+// "Inadeguata" tick NO, "N/A" ticks N/A, any other word ticks nothing; no box is unticked. A note
+// that is not empty paints the link red and is kept in noteSiPre under a SI answer, in noteNoPre
+// under any other. Throws core::outOfRange() for a group outside 0..71, leaving `c` unchanged.
 void impostaRispostaV11(qst::V11Content &c, int domanda, const QString &risposta, const QString &nota);
 
 } // namespace sf
