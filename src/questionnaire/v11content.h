@@ -20,6 +20,9 @@ inline constexpr int kV11MemberRows = 5;
 inline constexpr int kV11Groups = 72;
 inline constexpr int kV11Labels = 74;
 
+// The caption of the version 1.1 window, before the imported file's path.
+inline const QString kTitoloV11 = QStringLiteral("Varzen - Scheda riepilogativa dell'Quadrivex v. 1.1");
+
 // A CHECK_MINORANZE box as the file gives it: the digit 0, 1 or 2.
 enum class BoxState : unsigned char { Unticked = 0, Ticked = 1, Partly = 2 };
 
