@@ -82,32 +82,15 @@ int tabIndexPre(int i)
 
 LegacyWindow::LegacyWindow(LegacyModule &module) : CommandWindow(module.platform), module_(module)
 {
-    setObjectName(QStringLiteral("Main"));
-    setWindowTitle(qst::kTitoloV11);
-    setWindowIcon(win::appIcon());
-    QFont f = font();
-    f.setPointSizeF(8.25);
-    setFont(f);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(3, 3, 3, 3);
-    layout->setSpacing(4);
-    c_.MySSTab = new QTabWidget(this);
-    c_.MySSTab->setObjectName(QStringLiteral("MySSTab"));
-    c_.MySSTab->setUsesScrollButtons(false);
-    const QStringList &captions = qst::pageCaptions();
     const auto numberBox = [](int k) { return qst::numberBoxOfGroup(qst::Modello::Tradizionale, k); };
-    for (int tab = 0; tab < captions.size(); ++tab) {
-        auto *page = new QWidget;
-        page->setObjectName(QStringLiteral("page%1").arg(tab));
-        c_.MySSTab->addTab(page, captions[tab]);
-        if (tab == 0)
-            buildGeneralPage(page);
-        else
-            win::buildQuestionPage(page, tab, qst::v11PageRows(tab),
-                                   win::QuestionPageControls{c_, c_.TEXT, numberBox}, 7995);
-    }
-    layout->addWidget(c_.MySSTab, 1);
+    QVBoxLayout *layout =
+        buildFrame(QStringLiteral("Main"), qst::kTitoloV11, c_.MySSTab, [&](QWidget *page, int tab) {
+            if (tab == 0)
+                buildGeneralPage(page);
+            else
+                win::buildQuestionPage(page, tab, qst::v11PageRows(tab),
+                                       win::QuestionPageControls{c_, c_.TEXT, numberBox}, 7995);
+        });
 
     // A viewer: the answers cannot be changed, the number boxes are locked.
     for (int k = 0; k < qst::kV11Groups; ++k) {
@@ -135,11 +118,7 @@ LegacyWindow::LegacyWindow(LegacyModule &module) : CommandWindow(module.platform
     buildTrayMenu(c_, false);
     buildTabOrder();
 
-    QSize size(win::twips(11880) + 150, win::twips(8595) + 100);
-    if (const QScreen *s = screen())
-        size = size.boundedTo(s->availableGeometry().size());
-    resize(size);
-    win::centerOnScreen(*this);
+    placeOnScreen(11880, 8595);
 }
 
 LegacyWindow::~LegacyWindow() = default;

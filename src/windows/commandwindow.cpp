@@ -1,9 +1,11 @@
 #include "commandwindow.h"
 
+#include "appicon.h"
 #include "controlgroups.h"
 #include "membersgrid.h"
 #include "platform/trayicon.h"
 #include "questionnaire/indices.h"
+#include "questionnaire/models.h"
 
 #include <QAction>
 #include <QBoxLayout>
@@ -11,7 +13,10 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QScreen>
+#include <QTabWidget>
 #include <QTimer>
+#include <QVBoxLayout>
 
 namespace win
 {
@@ -22,6 +27,41 @@ CommandWindow::CommandWindow(platform::Platform platform, QWidget *parent)
 }
 
 CommandWindow::~CommandWindow() = default;
+
+QVBoxLayout *CommandWindow::buildFrame(const QString &name, const QString &caption, QTabWidget *&tabs,
+                                       const std::function<void(QWidget *page, int tab)> &buildPage)
+{
+    setObjectName(name);
+    setWindowTitle(caption);
+    setWindowIcon(appIcon());
+    QFont f = font();
+    f.setPointSizeF(8.25);
+    setFont(f);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(3, 3, 3, 3);
+    layout->setSpacing(4);
+    tabs = new QTabWidget(this);
+    tabs->setObjectName(QStringLiteral("MySSTab"));
+    tabs->setUsesScrollButtons(false);
+    const QStringList &captions = qst::pageCaptions();
+    for (int tab = 0; tab < captions.size(); ++tab) {
+        auto *page = new QWidget;
+        page->setObjectName(QStringLiteral("page%1").arg(tab));
+        tabs->addTab(page, captions[tab]);
+        buildPage(page, tab);
+    }
+    layout->addWidget(tabs, 1);
+    return layout;
+}
+
+void CommandWindow::placeOnScreen(int widthTwips, int heightTwips)
+{
+    QSize size(twips(widthTwips) + 150, twips(heightTwips) + 100);
+    if (const QScreen *s = screen())
+        size = size.boundedTo(s->availableGeometry().size());
+    resize(size);
+    centerOnScreen(*this);
+}
 
 bool CommandWindow::busy() const
 {

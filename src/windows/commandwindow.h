@@ -8,6 +8,8 @@
 
 class QBoxLayout;
 class QPushButton;
+class QTabWidget;
+class QVBoxLayout;
 
 namespace platform
 {
@@ -45,6 +47,15 @@ protected:
     // The button bar's click procedure: the command of button Command_Function(index).
     virtual void Command_Function_Click(int index) = 0;
     void MENU_RIPRISTINA_Click();
+
+    // Names the window, gives it its caption, the program's icon and font, and lays it out: the
+    // tab control MySSTab with the six pages of the form, each built by `buildPage(page, tab)`,
+    // above the button bar that the returned layout is left to take.
+    QVBoxLayout *buildFrame(const QString &name, const QString &caption, QTabWidget *&tabs,
+                            const std::function<void(QWidget *page, int tab)> &buildPage);
+    // Gives the window the form's size in twips, widened for this desktop's fonts and kept within
+    // the screen, and centres it.
+    void placeOnScreen(int widthTwips, int heightTwips);
 
     // Runs a command unless another is running or a box is open; shows an escaped error's
     // description.

@@ -35,13 +35,6 @@ namespace win
 QuestionnaireWindow::QuestionnaireWindow(ModelModule &module)
     : CommandWindow(module.platform), module_(module), controls_(std::make_unique<Controls>()), c_(*controls_)
 {
-    const qst::ModelTable &t = module_.table();
-    setObjectName(t.nome);
-    setWindowTitle(t.caption);
-    setWindowIcon(appIcon());
-    QFont f = font();
-    f.setPointSizeF(8.25);
-    setFont(f);
     buildWindow();
     answers_ = std::make_unique<AnswerRules>(c_, module_);
     answers_->connectControls();
@@ -55,36 +48,21 @@ QuestionnaireWindow::~QuestionnaireWindow() = default;
 
 void QuestionnaireWindow::buildWindow()
 {
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(3, 3, 3, 3);
-    layout->setSpacing(4);
-    c_.MySSTab = new QTabWidget(this);
-    c_.MySSTab->setObjectName(QStringLiteral("MySSTab"));
-    c_.MySSTab->setUsesScrollButtons(false);
-    const qst::Modello m = module_.modello();
-    const QStringList &captions = qst::pageCaptions();
-    for (int tab = 0; tab < captions.size(); ++tab) {
-        auto *page = new QWidget;
-        page->setObjectName(QStringLiteral("page%1").arg(tab));
-        c_.MySSTab->addTab(page, captions[tab]);
+    const qst::ModelTable &t = module_.table();
+    const qst::Modello m = t.modello;
+    QVBoxLayout *layout = buildFrame(t.nome, t.caption, c_.MySSTab, [&](QWidget *page, int tab) {
         if (tab == 0)
             buildGeneralPage(page);
-        else if (tab == 3 && !module_.table().riquadroIIHasQuestions)
+        else if (tab == 3 && !t.riquadroIIHasQuestions)
             buildPicturePage(page);
         else
             buildQuestionPage(
                 page, tab, qst::righePagina(m, tab),
                 QuestionPageControls{c_, c_.TEXT, [m](int k) { return qst::numberBoxOfGroup(m, k); }});
-    }
-    layout->addWidget(c_.MySSTab, 1);
+    });
     buildButtonBar(layout);
     buildTrayMenu(c_, true);
-    // The form's client area, widened for the fonts of this desktop, within the screen.
-    QSize size(twips(14535) + 150, twips(9105) + 100);
-    if (const QScreen *s = screen())
-        size = size.boundedTo(s->availableGeometry().size());
-    resize(size);
-    centerOnScreen(*this);
+    placeOnScreen(14535, 9105);
 }
 
 void QuestionnaireWindow::buildButtonBar(QBoxLayout *layout)
