@@ -1,5 +1,6 @@
-# Two entry points: `make run` builds and starts the program, `make test` builds and runs every
-# test (under AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer).
+# Two entry points: `make run` builds and starts the program, `make test` builds (warnings as
+# errors) and runs every test (under AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer),
+# after the format, platform-call and layering checks.
 JOBS ?= $(shell nproc)
 
 .PHONY: run test build setup clean
@@ -15,8 +16,9 @@ run: build
 	./build/bin/scheda
 
 test: setup
-	cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DSCHEDA_SANITIZE=ON
+	cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DSCHEDA_SANITIZE=ON -DSCHEDA_WERROR=ON
 	cmake --build build-test -j$(JOBS)
+	./scripts/check-format.sh
 	./scripts/check-platform-calls.sh
 	./scripts/check-layering.sh
 	cd build-test && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \

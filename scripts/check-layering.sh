@@ -6,6 +6,7 @@
 #   platform, questionnaire  <-  windows
 #   windows, schedafile, print  <-  commands  <-  legacy  <-  app
 #
+# The named controls of a window (windows/controls.h) stay inside the windows room.
 # The suites of tests/<room>/ include only what their room may include (the shared test
 # support of tests/support/ sees no widget; tests/windows/ adds the window fixtures).
 cd "$(dirname "$0")/.."
@@ -50,6 +51,9 @@ for dir in tests/*/; do
     esac
     check "$dir" "$room" || status=1
 done >>"$report"
+# The named controls of a questionnaire window are the windows room's own (and the tests').
+grep -rnE '^[[:space:]]*#[[:space:]]*include[[:space:]]+"windows/controls\.h"' src --include='*.h' --include='*.cpp' |
+    sed 's/$/: only the windows room reaches the controls of a window/' >>"$report"
 if [ -s "$report" ]; then
     cat "$report"
     status=1

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs the Debian packages the program and its tests need, only those that are missing.
 set -eu
-PACKAGES="cmake make g++ qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev fonts-dejavu-core fonts-liberation2 xvfb xauth poppler-utils"
+PACKAGES="cmake make g++ clang-format qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev fonts-dejavu-core fonts-liberation2 xvfb xauth poppler-utils"
 missing=""
 for p in $PACKAGES; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

@@ -2,12 +2,9 @@
 
 #include "core/error.h"
 #include "schedafile/lettorexml.h"
-#include "savecommand.h"
 #include "windows/contenutofinestra.h"
 #include "windows/modelmodule.h"
 #include "windows/questionnairewindow.h"
-
-#include <QPushButton>
 
 namespace cmd
 {
@@ -50,7 +47,7 @@ void OpenCommand::apriScheda()
         return;
     if (leggiScheda(s.nomeFile))
         s.salvato = true;
-    w.Command_Function[2]->setEnabled(true);
+    w.setLeggiEnabled(true);
 }
 
 bool OpenCommand::leggiScheda(const QString &nomeFile)
@@ -69,8 +66,7 @@ bool OpenCommand::leggiScheda(const QString &nomeFile)
     // The file's whole content replaces the window's: every control is set, so nothing of the
     // questionnaire before survives.
     win::applicaContenuto(module_, c);
-    win::QuestionnaireWindow &w = module_.window();
-    w.setWindowTitle(titoloConFile(w.titoloBase, nomeFile));
+    module_.window().showFileInTitle(nomeFile);
     return true;
 }
 

@@ -1,8 +1,8 @@
 #include "printcommand.h"
 
-#include "print/modulo.h"
 #include "painterprinter.h"
 #include "platform/dialogs.h"
+#include "print/modulo.h"
 #include "windows/contenutofinestra.h"
 #include "windows/modelmodule.h"
 

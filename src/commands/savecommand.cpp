@@ -7,17 +7,9 @@
 #include "windows/questionnairewindow.h"
 
 #include <QFileInfo>
-#include <QPushButton>
 
 namespace cmd
 {
-
-QString titoloConFile(const QString &titoloBase, const QString &nome)
-{
-    QString escaped = nome;
-    escaped.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
-    return titoloBase + QStringLiteral(" - ") + escaped;
-}
 
 SaveCommand::SaveCommand(win::ModelModule &module, QString cartella)
     : module_(module), cartella_(std::move(cartella)),
@@ -46,13 +38,13 @@ bool SaveCommand::salvaScheda(bool genera)
 
         win::QuestionnaireWindow &w = module_.window();
         s.nomeBreve = QFileInfo(s.nomeFile).fileName();
-        w.setWindowTitle(titoloConFile(w.titoloBase, s.nomeBreve));
+        w.showFileInTitle(s.nomeBreve);
         if (s.uscitaRichiesta) {
             module_.terminaProcesso();
             return;
         }
         s.salvato = true;
-        w.Command_Function[2]->setEnabled(true);
+        w.setLeggiEnabled(true);
     });
     return scritto;
 }

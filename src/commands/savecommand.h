@@ -13,10 +13,6 @@ class ModelModule;
 namespace cmd
 {
 
-// The window title after a save or an open: the base title, " - " and the file's name, with
-// any "[*]" in the name kept as it stands (Qt reads "[*]" in a title as a marker).
-QString titoloConFile(const QString &titoloBase, const QString &nome);
-
 class SaveCommand
 {
 public:

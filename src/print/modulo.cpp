@@ -5,6 +5,7 @@
 #include "pagina.h"
 #include "printer.h"
 #include "questionnaire/catalogue.h"
+#include "questionnaire/indices.h"
 #include "questionnaire/stampa.h"
 
 namespace prn
@@ -110,15 +111,17 @@ void stampaDatiGenerali(Pagina &pg, const Contenuto &c, QString &testoAppoggio)
         p.setCurrentY(pg.stato.rigaStampa);
     };
     const qst::Modello m = c.modello;
-    item(etichettaGenerale(m, 0), c.campo(0));
-    item(etichettaGenerale(m, 1), c.campo(1));
-    item(etichettaGenerale(m, 2), data(c, 2));
-    item(etichettaGenerale(m, 3), c.campo(5));
-    item(etichettaGenerale(m, 4), c.campo(6));
-    item(etichettaGenerale(m, 5), c.campo(7));
-    item(prefisso(c, 79) + g.label6.value(5), rispostaDomanda(c, 79));
+    using namespace qst::field;
+    item(etichettaGenerale(m, 0), c.campo(CompanyName));
+    item(etichettaGenerale(m, 1), c.campo(CompanyTaxCode));
+    item(etichettaGenerale(m, 2), data(c, ClosingDay));
+    item(etichettaGenerale(m, 3), c.campo(ContactAddress));
+    item(etichettaGenerale(m, 4), c.campo(ContactPhone));
+    item(etichettaGenerale(m, 5), c.campo(ContactEmail));
+    item(prefisso(c, qst::kFirstItemGroup) + g.label6.value(5), rispostaDomanda(c, qst::kFirstItemGroup));
     if (tab.voceSette.isEmpty()) {
-        item(prefisso(c, 80) + g.label6.value(6), rispostaDomanda(c, 80));
+        item(prefisso(c, qst::kSecondItemGroup) + g.label6.value(6),
+             rispostaDomanda(c, qst::kSecondItemGroup));
     } else {
         // Fixed lines, the leader and the answer on the last one.
         for (qsizetype i = 0; i + 1 < tab.voceSette.size(); ++i) {
@@ -131,7 +134,7 @@ void stampaDatiGenerali(Pagina &pg, const Contenuto &c, QString &testoAppoggio)
         testoAppoggio = tab.voceSette.last();
         p.Print(testoAppoggio);
         p.setCurrentX(p.TextWidth(testoAppoggio) + 1);
-        pg.stampaPuntini(rispostaDomanda(c, 80));
+        pg.stampaPuntini(rispostaDomanda(c, qst::kSecondItemGroup));
     }
     const std::vector<int> &meetings = c.tabella().meetingFields;
     for (size_t j = 0; j < meetings.size(); ++j)
@@ -139,9 +142,9 @@ void stampaDatiGenerali(Pagina &pg, const Contenuto &c, QString &testoAppoggio)
 
     stampaMembri(pg, c);
 
-    item(g.labelGenerale.value(12), c.campo(33));
-    item(g.labelGenerale.value(13), data(c, 34));
-    item(prefisso(c, 81), rispostaDomanda(c, 81));
+    item(g.labelGenerale.value(12), c.campo(qst::field::MaxOffices));
+    item(g.labelGenerale.value(13), data(c, qst::field::OfficeStartDay));
+    item(prefisso(c, qst::kOfficesItemGroup), rispostaDomanda(c, qst::kOfficesItemGroup));
 }
 
 // Every question of the boxes in screen order, each box on a new page under its heading.
@@ -198,19 +201,8 @@ QString rispostaDomanda(const Contenuto &c, int k)
         return QString();
     const qst::Risposta r = c.risposte[static_cast<size_t>(k)];
     if (qst::tabellaStampa(c.modello).gruppiDueVie.contains(k))
-        return r == qst::Risposta::Si ? QStringLiteral("Si") : QStringLiteral("No");
-    const bool adequacy = k == 7;
-    switch (r) {
-    case qst::Risposta::Si:
-        return adequacy ? QStringLiteral("Adeguata") : QStringLiteral("Si");
-    case qst::Risposta::No:
-        return adequacy ? QStringLiteral("Inadeguata") : QStringLiteral("No");
-    case qst::Risposta::NA:
-        return QStringLiteral("N/A");
-    case qst::Risposta::Nessuna:
-        break;
-    }
-    return QString();
+        return qst::captionWord(r == qst::Risposta::Si ? r : qst::Risposta::No, k);
+    return qst::captionWord(r, k);
 }
 
 QString rispostaRiga(const Contenuto &c, int k)

@@ -1,5 +1,7 @@
 #include "nota.h"
 
+#include "questionnaire/modelstate.h"
+
 #include "domanda.h"
 #include "misure.h"
 
@@ -157,10 +159,7 @@ void stampaNota(Pagina &pg, const QString &titolo, const QString &testo)
     p.setCurrentY(p.CurrentY() + kAvanzamento);
 
     // Every line break as CR LF.
-    QString text = testo;
-    text.replace(kAcapo, QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    text.replace(QLatin1Char('\n'), kAcapo);
+    const QString text = qst::withLineBreaks(testo, kAcapo);
 
     if (p.TextWidth(text) <= kLarghezzaNota) {
         righeIntere(pg, text);

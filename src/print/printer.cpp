@@ -1,6 +1,7 @@
 #include "printer.h"
 
-#include <QRegularExpression>
+#include "questionnaire/modelstate.h"
+
 #include <algorithm>
 
 namespace prn
@@ -20,19 +21,11 @@ bool runReachingMargin(const Printer::Item &item, double right, double lastWidth
 
 } // namespace
 
-QStringList righe(const QString &text)
-{
-    static const QRegularExpression breaks(QStringLiteral("\r\n|\r|\n"));
-    if (!text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n')))
-        return {text};
-    return text.split(breaks);
-}
-
 double Printer::TextWidth(const QString &s)
 {
     ++measurements_;
     double widest = 0;
-    for (const QString &line : righe(s))
+    for (const QString &line : qst::noteLines(s))
         widest = std::max(widest, lineWidth(line, font_));
     return widest;
 }
@@ -44,7 +37,7 @@ double Printer::TextHeight()
 
 void Printer::Print(const QString &s)
 {
-    const QStringList lines = righe(s);
+    const QStringList lines = qst::noteLines(s);
     for (const QString &line : lines) {
         if (!line.isEmpty())
             record(line);

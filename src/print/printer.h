@@ -92,7 +92,4 @@ private:
     std::vector<Item> items_;
 };
 
-// The lines of a text broken at CR LF, CR or LF.
-QStringList righe(const QString &text);
-
 } // namespace prn

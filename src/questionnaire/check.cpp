@@ -1,6 +1,7 @@
 #include "check.h"
 
 #include "catalogue.h"
+#include "indices.h"
 #include "regolecontrollo.h"
 
 #include <QDate>
@@ -47,7 +48,7 @@ QString domandaCitata(Modello m, int k)
         return senzaRientro(testo(4));
     if (k <= 5)
         return testo(5) + QLatin1Char(' ') + senzaRientro(testo(k + 2));
-    if (k == 79 || k == 80)
+    if (k == kFirstItemGroup || k == kSecondItemGroup) // Label6(5) and Label6(6)
         return senzaRientro(etichetteGenerali(m).label6.value(k - 74));
     return senzaRientro(testo(k + 2));
 }
@@ -83,7 +84,7 @@ bool risposto(const Contenuto &c, int k)
     if (const int casella = numberBoxOfGroup(c.modello, k); casella >= 0)
         return r != Risposta::Nessuna || haTesto(c.numeri[static_cast<size_t>(casella)]);
     // The items of "Dati Generali" have no N/A answer, and a NO answer only where they have a NO box.
-    if (k >= 79)
+    if (isItemGroup(k))
         return r == Risposta::Si || (r == Risposta::No && c.tabella().noNaGroups.contains(k));
     return r != Risposta::Nessuna;
 }
@@ -101,13 +102,13 @@ std::optional<Finding> datiGenerali(const Contenuto &c, const RegoleControllo &r
         const QString &text = c.campo(i);
         const bool vuoto = !haTesto(text);
         QString mancanza;
-        if (vuoto && !frase.isEmpty() && !(i == kCampoRiunioniNA && c.riunioniNA))
+        if (vuoto && !frase.isEmpty() && !(i == field::ExecutiveCommitteeMeetings && c.riunioniNA))
             mancanza = frase;
-        else if (!vuoto && i == 1 && text.size() != 11)
+        else if (!vuoto && i == field::CompanyTaxCode && text.size() != kCompanyTaxCodeLength)
             mancanza = QStringLiteral(" che il codice fiscale della società sia di 11 caratteri ");
         if (!mancanza.isEmpty())
-            return Finding{.text = QStringLiteral("Verificare nel riquadro ") + nomeRiquadro(79) + mancanza +
-                                    kPrimaDellaGenerazione,
+            return Finding{.text = QStringLiteral("Verificare nel riquadro ") +
+                                   nomeRiquadro(kFirstItemGroup) + mancanza + kPrimaDellaGenerazione,
                            .title = kErrore,
                            .focus = campo(i),
                            .page = 0,
@@ -128,8 +129,7 @@ std::optional<Finding> membri(const Contenuto &c)
         if (r.piene > 0)
             ++compilati;
     if (compilati < 3)
-        return errore(QStringLiteral("I ") +
-                          etichetteGenerali(c.modello).labelGenerale.value(6).toLower() +
+        return errore(QStringLiteral("I ") + etichetteGenerali(c.modello).labelGenerale.value(6).toLower() +
                           QStringLiteral(" devono essere almeno tre."),
                       FocusTarget{Target::Grid, -1, -1, -1});
 
@@ -137,7 +137,7 @@ std::optional<Finding> membri(const Contenuto &c)
     for (size_t i = 0; i < righe.size(); ++i) {
         const int r = static_cast<int>(i);
         const QString codice = c.cella(r, kColonnaCodiceFiscale);
-        if (haTesto(codice) && codice.size() != 16)
+        if (haTesto(codice) && codice.size() != kMemberTaxCodeLength)
             return errore(QStringLiteral("Il codice fiscale dell'elemento [") + c.cella(r, 0) +
                               QStringLiteral("] deve essere di 16 caratteri"),
                           cella(r, kColonnaCodiceFiscale));
@@ -154,11 +154,11 @@ std::optional<Finding> membri(const Contenuto &c)
 
 std::optional<Finding> risposteENote(const Contenuto &c, const RegoleControllo &regole)
 {
-    for (int k = 0; k <= 80; ++k) {
+    for (int k = 0; k <= kSecondItemGroup; ++k) {
         if (!regole.saltaRisposta.contains(k) && !risposto(c, k)) {
             Finding r{.text = QStringLiteral("Verificare la domanda nel ") + nomeRiquadro(k) +
-                               QStringLiteral("\n<") + domandaCitata(c.modello, k) + QStringLiteral(">\n") +
-                               kPrimaDellaGenerazione,
+                              QStringLiteral("\n<") + domandaCitata(c.modello, k) + QStringLiteral(">\n") +
+                              kPrimaDellaGenerazione,
                       .title = kErrore,
                       .focus = FocusTarget{Target::Answer, k, -1, -1},
                       .page = pageOfGroup(k),
@@ -181,7 +181,7 @@ Finding nonNumerico()
 {
     return Finding{.text = QStringLiteral("Si è inserito un valore non numerico!"),
                    .title = kAttenzione,
-                   .focus = campo(kCampoMassimoIncarichi),
+                   .focus = campo(field::MaxOffices),
                    .page = 0,
                    .messageFirst = true};
 }
@@ -204,7 +204,7 @@ std::vector<Finding> checkData(const Contenuto &c)
         return {*r};
 
     std::vector<Finding> out;
-    for (int giorno : {kGiornoInizioIncarico, kGiornoChiusura})
+    for (int giorno : {field::OfficeStartDay, field::ClosingDay})
         if (!validDate(c.campo(giorno), c.campo(giorno + 1), c.campo(giorno + 2)))
             out.push_back(Finding{.kind = Kind::Continue,
                                   .text = QStringLiteral("Si è inserita una data non corretta!"),
@@ -212,36 +212,36 @@ std::vector<Finding> checkData(const Contenuto &c)
                                   .focus = campo(giorno),
                                   .page = 0,
                                   .messageFirst = regole.messaggioPrimaDatiGenerali});
-    if (!smallInteger(c.campo(kCampoMassimoIncarichi)))
+    if (!smallInteger(c.campo(field::MaxOffices)))
         out.push_back(nonNumerico());
     return out;
 }
 
 std::optional<Finding> checkOffices(const Contenuto &c, int fromRow)
 {
-    const std::optional<int> massimo = smallInteger(c.campo(kCampoMassimoIncarichi));
+    const std::optional<int> massimo = smallInteger(c.campo(field::MaxOffices));
     if (!massimo)
         return nonNumerico();
     // Once the note explains them, the offices are no longer compared.
-    if (notePresent(c, kGruppoIncarichi))
+    if (notePresent(c, kOfficesItemGroup))
         return std::nullopt;
     for (int r = std::max(fromRow, 0); r < static_cast<int>(c.membri.size()); ++r) {
         if (!haTesto(c.cella(r, kColonnaCodiceFiscale)))
             continue;
         const std::optional<int> incarichi = smallInteger(c.cella(r, kColonnaIncarichiQuotate));
         if (!incarichi)
-            return Finding{.text = QStringLiteral(
-                               "Si è inserito un valore non numerico nel campo incarichi ricoperti!"),
-                           .title = kAttenzione,
-                           .focus = cella(r, kColonnaIncarichiQuotate),
-                           .page = 0,
-                           .messageFirst = true};
+            return Finding{
+                .text = QStringLiteral("Si è inserito un valore non numerico nel campo incarichi ricoperti!"),
+                .title = kAttenzione,
+                .focus = cella(r, kColonnaIncarichiQuotate),
+                .page = 0,
+                .messageFirst = true};
         if (*massimo < *incarichi)
             return Finding{.kind = Kind::Question,
                            .text = QStringLiteral("Il numero massimo di incarichi previsti dallo statuto\n"
-                                                   "è inferiore agli incarichi ricoperti.\n"
-                                                   "E' necessario compilare la nota 1.0.c.\n"
-                                                   "Si desidera compilare tale nota adesso?"),
+                                                  "è inferiore agli incarichi ricoperti.\n"
+                                                  "E' necessario compilare la nota 1.0.c.\n"
+                                                  "Si desidera compilare tale nota adesso?"),
                            .title = kAttenzione,
                            .icon = FindingIcon::Exclamation,
                            .messageFirst = true,
@@ -268,8 +268,8 @@ bool notePresent(const Contenuto &c, int k)
 Finding missingNote(const Contenuto &c, int k)
 {
     return Finding{.text = QStringLiteral("Verificare la <") + didascaliaNota(c.modello, k) +
-                            QStringLiteral("> nel ") + nomeRiquadro(k) + QLatin1Char('\n') +
-                            kPrimaDellaGenerazione,
+                           QStringLiteral("> nel ") + nomeRiquadro(k) + QLatin1Char('\n') +
+                           kPrimaDellaGenerazione,
                    .title = kErrore,
                    .page = pageOfGroup(k),
                    .messageFirst = true};
@@ -277,7 +277,7 @@ Finding missingNote(const Contenuto &c, int k)
 
 Finding noteDeclined()
 {
-    return Finding{.focus = campo(kCampoMassimoIncarichi), .page = 0};
+    return Finding{.focus = campo(field::MaxOffices), .page = 0};
 }
 
 bool validDate(const QString &giorno, const QString &mese, const QString &anno)

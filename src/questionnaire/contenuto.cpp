@@ -1,9 +1,47 @@
 #include "contenuto.h"
 
 #include "core/error.h"
+#include "indices.h"
 
 namespace qst
 {
+
+namespace
+{
+
+struct AnswerWords {
+    QString file;
+    QString caption;
+    QString adequacy; // the adequacy question's word, for file and caption alike
+};
+
+const AnswerWords &answerWords(Risposta r)
+{
+    static const std::array<AnswerWords, 3> table = {{
+        {QStringLiteral("SI"), QStringLiteral("Si"), QStringLiteral("Adeguata")},   // Risposta::Si
+        {QStringLiteral("NO"), QStringLiteral("No"), QStringLiteral("Inadeguata")}, // Risposta::No
+        {QStringLiteral("NA"), QStringLiteral("N/A"), QString()},                   // Risposta::NA
+    }};
+    return table[static_cast<size_t>(r) - 1];
+}
+
+} // namespace
+
+QString fileWord(Risposta r, int k)
+{
+    if (r == Risposta::Nessuna)
+        return QString();
+    const AnswerWords &w = answerWords(r);
+    return k == kAdequacyGroup && !w.adequacy.isEmpty() ? w.adequacy : w.file;
+}
+
+QString captionWord(Risposta r, int k)
+{
+    if (r == Risposta::Nessuna)
+        return QString();
+    const AnswerWords &w = answerWords(r);
+    return k == kAdequacyGroup && !w.adequacy.isEmpty() ? w.adequacy : w.caption;
+}
 
 Contenuto::Contenuto(Modello m) : modello(m)
 {
@@ -61,7 +99,7 @@ QString Contenuto::notaScritta(int k) const
     case Risposta::Si:
         return noteSi.at(k);
     case Risposta::No:
-        return k < 79 ? noteNo.at(k) : QString();
+        return isItemGroup(k) ? QString() : noteNo.at(k);
     case Risposta::NA:
     case Risposta::Nessuna:
         break;

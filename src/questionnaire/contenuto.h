@@ -14,6 +14,12 @@ namespace qst
 // The answer of one answer group: the box that is ticked, if any.
 enum class Risposta : unsigned char { Nessuna, Si, No, NA };
 
+// The words of an answer of group k, from one table: the word the file holds ("SI", "NO", "NA")
+// and the caption of its box on the screen and on paper ("Si", "No", "N/A"); the adequacy question
+// has "Adeguata" and "Inadeguata" for both. The empty text for no answer.
+QString fileWord(Risposta r, int k);
+QString captionWord(Risposta r, int k);
+
 // Number of general-data fields (TEXT_GENERALE 0..65; not every index is a field).
 inline constexpr int kGeneralFields = 66;
 // The most member rows a questionnaire holds: the grid's row count is a 16-bit signed number.

@@ -4,6 +4,7 @@
 #include "models.h"
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <optional>
 
@@ -27,6 +28,13 @@ private:
 // A text holds something: a character of code 33 or more. Blanks, tabs and line breaks alone
 // count as empty: a note of them is no note, and a required field of them is not filled.
 bool haTesto(const QString &text);
+
+// The line-break rule of notes and of every text printed on several lines: CR LF, a lone CR and a
+// lone LF each end a line.
+QStringList noteLines(const QString &text);
+// `text` with each of its line breaks written as `lineBreak`, in one pass; the text itself, not a
+// copy, where it holds no other kind of break.
+QString withLineBreaks(const QString &text, QStringView lineBreak);
 
 // The longest note the note window keeps.
 inline constexpr int kNoteLimit = 65000;

@@ -1,5 +1,7 @@
 #include "posizionixml.h"
 
+#include "indices.h"
+
 #include "catalogue.h"
 
 #include <algorithm>
@@ -169,8 +171,8 @@ int domandeRiquadro(Modello m, int elemento)
 std::array<int, 2> ordineRequisiti(Modello m)
 {
     if (m == Modello::Monistico)
-        return {80, 79};
-    return {79, 80};
+        return {kSecondItemGroup, kFirstItemGroup};
+    return {kFirstItemGroup, kSecondItemGroup};
 }
 
 const std::vector<CampoMembro> &campiMembro(Modello m)

@@ -1,6 +1,7 @@
 #include "regolecontrollo.h"
 
 #include "catalogue.h"
+#include "indices.h"
 
 #include <array>
 
@@ -13,18 +14,19 @@ namespace
 // The fields every model tests, then its meeting counts.
 std::vector<std::pair<int, QString>> campiDi(const ModelTable &t, const QString &consiglio)
 {
+    using namespace field;
     std::vector<std::pair<int, QString>> campi = {
-        {0, QStringLiteral(" la denominazione della società ")},
-        {1, QStringLiteral(" il codice fiscale della società ")},
-        {2, QString()},
-        {3, QString()},
-        {4, QString()},
-        {5, QStringLiteral(" l'indirizzo del referente ")},
-        {6, QStringLiteral(" il telefono del referente ")},
-        {kCampoMassimoIncarichi, QStringLiteral(" il numero massimo di incarichi previsti dallo statuto ")},
-        {34, QString()},
-        {35, QString()},
-        {36, QString()},
+        {CompanyName, QStringLiteral(" la denominazione della società ")},
+        {CompanyTaxCode, QStringLiteral(" il codice fiscale della società ")},
+        {ClosingDay, QString()},
+        {ClosingMonth, QString()},
+        {ClosingYear, QString()},
+        {ContactAddress, QStringLiteral(" l'indirizzo del referente ")},
+        {ContactPhone, QStringLiteral(" il telefono del referente ")},
+        {MaxOffices, QStringLiteral(" il numero massimo di incarichi previsti dallo statuto ")},
+        {OfficeStartDay, QString()},
+        {OfficeStartMonth, QString()},
+        {OfficeStartYear, QString()},
     };
     const QString frasi[] = {
         QStringLiteral(" il numero di riunioni del ") + t.organo + QLatin1Char(' '),
@@ -33,7 +35,7 @@ std::vector<std::pair<int, QString>> campiDi(const ModelTable &t, const QString 
         QStringLiteral(" il numero di riunioni del comitato esecutivo "),
     };
     for (int i : t.meetingFields)
-        campi.emplace_back(i, frasi[i - 62]);
+        campi.emplace_back(i, frasi[i - BodyMeetings]);
     return campi;
 }
 
@@ -41,13 +43,13 @@ RegoleControllo makeTradizionale()
 {
     const ModelTable &t = modelTable(Modello::Tradizionale);
     return RegoleControllo{
-        campiDi(t, QStringLiteral("consiglio d'amministrazione")),
-        IndexSet("75, 76"),
-        IndexSet(),
-        IndexSet("0-3, 11-16, 18, 20, 22, 24, 26, 28, 30, 43, 74, 76, 79, 80"),
-        IndexSet("6, 7, 15, 20-24, 26, 28, 48-73, 75, 77, 78"),
-        true,
-        true,
+        .campi = campiDi(t, QStringLiteral("consiglio d'amministrazione")),
+        .saltaRisposta = IndexSet("75, 76"),
+        .saltaNota = IndexSet(),
+        .notaConSi = IndexSet("0-3, 11-16, 18, 20, 22, 24, 26, 28, 30, 43, 74, 76, 79, 80"),
+        .notaConNo = IndexSet("6, 7, 15, 20-24, 26, 28, 48-73, 75, 77, 78"),
+        .messaggioPrimaDatiGenerali = true,
+        .messaggioPrimaDomande = true,
     };
 }
 
@@ -55,13 +57,13 @@ RegoleControllo makeDualistico()
 {
     const ModelTable &t = modelTable(Modello::Dualistico);
     return RegoleControllo{
-        campiDi(t, QStringLiteral("consiglio di gestione")),
-        IndexSet("31-47, 69, 71, 75, 76"),
-        IndexSet("31-47, 71, 75, 76"),
-        IndexSet("0-3, 11-16, 18, 20, 22, 24, 26, 28, 30, 74, 79, 80"),
-        IndexSet("6, 7, 15, 16, 20-24, 26, 28, 48-70, 72, 73, 77, 78"),
-        false,
-        false,
+        .campi = campiDi(t, QStringLiteral("consiglio di gestione")),
+        .saltaRisposta = IndexSet("31-47, 69, 71, 75, 76"),
+        .saltaNota = IndexSet("31-47, 71, 75, 76"),
+        .notaConSi = IndexSet("0-3, 11-16, 18, 20, 22, 24, 26, 28, 30, 74, 79, 80"),
+        .notaConNo = IndexSet("6, 7, 15, 16, 20-24, 26, 28, 48-70, 72, 73, 77, 78"),
+        .messaggioPrimaDatiGenerali = false,
+        .messaggioPrimaDomande = false,
     };
 }
 
@@ -69,13 +71,13 @@ RegoleControllo makeMonistico()
 {
     const ModelTable &t = modelTable(Modello::Monistico);
     return RegoleControllo{
-        campiDi(t, QStringLiteral("consiglio d'amministrazione")),
-        IndexSet("32-47, 69, 75, 76"),
-        IndexSet("32-47, 75, 76"),
-        IndexSet("0-3, 11-16, 18, 20, 22, 24, 26, 28, 30, 31, 74, 79, 80"),
-        IndexSet("6, 7, 15, 16, 20-24, 26, 28, 48-73, 77, 78"),
-        true,
-        false,
+        .campi = campiDi(t, QStringLiteral("consiglio d'amministrazione")),
+        .saltaRisposta = IndexSet("32-47, 69, 75, 76"),
+        .saltaNota = IndexSet("32-47, 75, 76"),
+        .notaConSi = IndexSet("0-3, 11-16, 18, 20, 22, 24, 26, 28, 30, 31, 74, 79, 80"),
+        .notaConNo = IndexSet("6, 7, 15, 16, 20-24, 26, 28, 48-73, 77, 78"),
+        .messaggioPrimaDatiGenerali = true,
+        .messaggioPrimaDomande = false,
     };
 }
 

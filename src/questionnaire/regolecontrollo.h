@@ -33,16 +33,8 @@ struct RegoleControllo {
 
 const RegoleControllo &regoleControllo(Modello m);
 
-// The field whose emptiness the "N/A" box of the executive-committee count excuses.
-inline constexpr int kCampoRiunioniNA = 65;
-// The statute maximum, and the day boxes of the two dates with their month and year after them.
-inline constexpr int kCampoMassimoIncarichi = 33;
-inline constexpr int kGiornoInizioIncarico = 34;
-inline constexpr int kGiornoChiusura = 2;
 // Member grid columns the checks name: the tax code and the offices in listed companies.
 inline constexpr int kColonnaCodiceFiscale = 2;
 inline constexpr int kColonnaIncarichiQuotate = 5;
-// The requirement item whose note explains offices beyond the statute maximum.
-inline constexpr int kGruppoIncarichi = 81;
 
 } // namespace qst

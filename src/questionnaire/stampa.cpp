@@ -12,20 +12,21 @@ const TabellaStampa &tabellaStampa(Modello m)
 {
     // Indexed by Modello: Tradizionale, Dualistico, Monistico.
     static const std::array<TabellaStampa, 3> tables = {{
-        {QStringLiteral("MODELLO TRADIZIONALE"),
-         IndexSet("79, 81"),
-         {},
-         indexList("79-81, 72, 0-22, 73, 23-31, 74, 32-34, 43, 75, 76, 35-42, 44-47, 77, 48-67, 78, 68-71")},
-        {QStringLiteral("MODELLO DUALISTICO"),
-         IndexSet("79-81"),
-         {},
-         indexList("79-81, 72, 0-22, 73, 23-30, 74, 77, 48-67, 78, 68-70")},
-        {QStringLiteral("MODELLO MONISTICO"),
-         IndexSet("79-81"),
-         {QString::fromUtf8("(Nota 1.0.b) Requisiti di indipendenza previsti da codici di comportamento di "
-                            "associazioni di categoria o di società"),
-          QStringLiteral("di gestione di mercati, se previsti dallo statuto")},
-         indexList("79-81, 72, 0-22, 73, 23-30, 74, 31, 77, 48-67, 78, 68-71")},
+        {.rigaModello = QStringLiteral("MODELLO TRADIZIONALE"),
+         .gruppiDueVie = IndexSet("79, 81"),
+         .voceSette = {},
+         .ordineNote = indexList(
+             "79-81, 72, 0-22, 73, 23-31, 74, 32-34, 43, 75, 76, 35-42, 44-47, 77, 48-67, 78, 68-71")},
+        {.rigaModello = QStringLiteral("MODELLO DUALISTICO"),
+         .gruppiDueVie = IndexSet("79-81"),
+         .voceSette = {},
+         .ordineNote = indexList("79-81, 72, 0-22, 73, 23-30, 74, 77, 48-67, 78, 68-70")},
+        {.rigaModello = QStringLiteral("MODELLO MONISTICO"),
+         .gruppiDueVie = IndexSet("79-81"),
+         .voceSette = {QString::fromUtf8("(Nota 1.0.b) Requisiti di indipendenza previsti da codici di "
+                                         "comportamento di associazioni di categoria o di società"),
+                       QStringLiteral("di gestione di mercati, se previsti dallo statuto")},
+         .ordineNote = indexList("79-81, 72, 0-22, 73, 23-30, 74, 31, 77, 48-67, 78, 68-71")},
     }};
     return tables[static_cast<size_t>(m)];
 }

@@ -14,14 +14,14 @@ namespace
 // outside the pages (-1). `numbered`: the control takes its TabIndex from its place in the order;
 // otherwise it is numbered after all the other stops.
 struct Span {
-    Controllo kind;
+    ControlKind kind;
     int first = 0;
     int last = 0;
     int page = 0;
     bool numbered = true;
 };
 
-using C = Controllo;
+using C = ControlKind;
 
 // Everything before the question pages: TabIndex 0, "Dati Generali" row by row, the button bar.
 constexpr Span kHeadTradizionale[] = {
@@ -78,7 +78,7 @@ std::vector<TabStop> buildOrder(Modello m)
 {
     std::vector<TabStop> order;
     std::vector<bool> numbered;
-    const auto add = [&](Controllo kind, int index, int page, bool ownNumber) {
+    const auto add = [&](ControlKind kind, int index, int page, bool ownNumber) {
         order.push_back(TabStop{kind, index, 0, page});
         numbered.push_back(ownNumber);
     };
@@ -93,7 +93,7 @@ std::vector<TabStop> buildOrder(Modello m)
             const int box = numberBoxOfGroup(m, r.k);
             if (box >= 0)
                 add(C::NumberBox, box, page, true);
-            for (Controllo kind : {C::SiBox, C::NoBox, C::NaBox})
+            for (ControlKind kind : {C::SiBox, C::NoBox, C::NaBox})
                 add(kind, r.k, page, true);
         }
     add(C::AddMember, 0, 0, false);
@@ -115,7 +115,7 @@ const std::vector<TabStop> &ordineTab(Modello m)
     return orders[static_cast<size_t>(m)];
 }
 
-int tabIndexOf(Modello m, Controllo kind, int index)
+int tabIndexOf(Modello m, ControlKind kind, int index)
 {
     for (const TabStop &s : ordineTab(m))
         if (s.kind == kind && s.index == index)

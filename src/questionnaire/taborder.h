@@ -8,7 +8,7 @@ namespace qst
 {
 
 // Kinds of control that take part in a questionnaire window's tab order.
-enum class Controllo : unsigned char {
+enum class ControlKind : unsigned char {
     TabStrip,   // MySSTab
     Field,      // TEXT_GENERALE(index)
     SiBox,      // Check_SI(index)
@@ -23,7 +23,7 @@ enum class Controllo : unsigned char {
 
 // One stop of the tab order.
 struct TabStop {
-    Controllo kind;
+    ControlKind kind;
     int index = 0;    // the control-array index; 0 for a single control
     int tabIndex = 0; // the TabIndex the focus rules record for the control
     int page = -1;    // tab page the control stands on; -1 outside the pages (tab strip, button bar)
@@ -38,6 +38,6 @@ struct TabStop {
 const std::vector<TabStop> &ordineTab(Modello m);
 
 // TabIndex of a control of model m's window; -1 where the model has no such control.
-int tabIndexOf(Modello m, Controllo kind, int index = 0);
+int tabIndexOf(Modello m, ControlKind kind, int index = 0);
 
 } // namespace qst

@@ -2,6 +2,7 @@
 
 #include "core/error.h"
 #include "nodixml.h"
+#include "questionnaire/indices.h"
 #include "questionnaire/posizionixml.h"
 
 #include <QFile>
@@ -33,14 +34,17 @@ template <typename F> void leggendo(F &&passo)
 // traditional item 80. Any other text, however close, is no answer.
 Risposta rispostaLetta(qst::Modello m, int k, const QString &parola)
 {
+    using qst::fileWord;
     const bool adeguata = k <= 22;
-    if (parola == QLatin1String("SI") || (adeguata && parola == QLatin1String("Adeguata")))
+    const int qualunque = 0; // a group without words of its own
+    if (parola == fileWord(Risposta::Si, qualunque) ||
+        (adeguata && parola == fileWord(Risposta::Si, qst::kAdequacyGroup)))
         return Risposta::Si;
-    const bool no = parola == QLatin1String("NO");
-    if (k < 79 ? no || (adeguata && parola == QLatin1String("Inadeguata"))
-               : no && k == 80 && m == qst::Modello::Tradizionale)
+    const bool no = parola == fileWord(Risposta::No, qualunque);
+    if (!qst::isItemGroup(k) ? no || (adeguata && parola == fileWord(Risposta::No, qst::kAdequacyGroup))
+                             : no && k == qst::kSecondItemGroup && m == qst::Modello::Tradizionale)
         return Risposta::No;
-    if (k < 79 && parola == QLatin1String("NA"))
+    if (!qst::isItemGroup(k) && parola == fileWord(Risposta::NA, qualunque))
         return Risposta::NA;
     return Risposta::Nessuna;
 }
@@ -55,7 +59,7 @@ void leggiRisposta(const QDomNode &blocco, qst::Contenuto &c, int k)
     const Risposta r = rispostaLetta(c.modello, k, testo(figlio(f, 0)));
     const size_t i = static_cast<size_t>(k);
     c.risposte[i] = r;
-    const bool conNota = r == Risposta::Si || (r == Risposta::No && k < 79);
+    const bool conNota = r == Risposta::Si || (r == Risposta::No && !qst::isItemGroup(k));
     if (!conNota || f.size() < 2)
         return;
     const QString nota = notaFinestra(testo(f.back()));
@@ -84,12 +88,13 @@ void leggiGenerale(const QDomNode &generale, qst::Contenuto &c, const XmlTree &t
     const Nodi f = figli(generale);
     if (f.size() < static_cast<size_t>(g::kFigli))
         throw core::outOfRange();
-    c.generale[0] = testo(f[g::kDenominazione]);
-    c.generale[1] = testo(f[g::kCodiceFiscale]);
-    leggiData(testo(f[g::kDataChiusura]), c, 2);
+    using namespace qst::field;
+    c.generale[CompanyName] = testo(f[g::kDenominazione]);
+    c.generale[CompanyTaxCode] = testo(f[g::kCodiceFiscale]);
+    leggiData(testo(f[g::kDataChiusura]), c, ClosingDay);
     const Nodi referente = figli(f[g::kReferente]);
     for (int i = 0; i < 3; ++i)
-        c.generale[static_cast<size_t>(5 + i)] = testo(figlio(referente, i));
+        c.generale[static_cast<size_t>(ContactAddress + i)] = testo(figlio(referente, i));
     // The requirement items: the holder's first and last child.
     const Nodi requisiti = figli(f[g::kRequisiti]);
     const std::array<QDomNode, 2> items = {figlio(requisiti, 0), requisiti.back()};
@@ -103,7 +108,8 @@ void leggiGenerale(const QDomNode &generale, qst::Contenuto &c, const XmlTree &t
         const QDomNode &n = figlio(riunioni, static_cast<int>(i));
         const int campo = t.meetingFields[i];
         // The executive committee's count: its flag says whether it applies.
-        if (campo == 65 && t.hasRiunioniNA && primoAttributo(n, tree) == QLatin1String("true"))
+        if (campo == ExecutiveCommitteeMeetings && t.hasRiunioniNA &&
+            primoAttributo(n, tree) == QLatin1String("true"))
             c.riunioniNA = true;
         else
             c.generale[static_cast<size_t>(campo)] = testo(n);
@@ -141,9 +147,9 @@ void leggiMembri(const QDomNode &sezione, qst::Contenuto &c)
     leggiMembro(figlio(f[0], 0), c, 0);
     for (int j = 1; j < n - 3; ++j)
         leggiMembro(f[static_cast<size_t>(j)], c, j);
-    c.generale[33] = testo(f[static_cast<size_t>(n - 3)]);
-    leggiData(testo(f[static_cast<size_t>(n - 2)]), c, 34);
-    leggiRisposta(figlio(f[static_cast<size_t>(n - 1)], qst::voce::kRisposta), c, 81);
+    c.generale[qst::field::MaxOffices] = testo(f[static_cast<size_t>(n - 3)]);
+    leggiData(testo(f[static_cast<size_t>(n - 2)]), c, qst::field::OfficeStartDay);
+    leggiRisposta(figlio(f[static_cast<size_t>(n - 1)], qst::voce::kRisposta), c, qst::kOfficesItemGroup);
 }
 
 void leggiDomande(const QDomNode &sezione, qst::Contenuto &c)
@@ -237,14 +243,7 @@ qst::Contenuto FileScheda::leggiXml(qst::Modello m) const
 
 QString notaFinestra(const QString &nota)
 {
-    if (!nota.contains(QLatin1Char('\n')) && !nota.contains(QLatin1Char('\r')))
-        return nota;
-    QString s = nota;
-    if (s.contains(QLatin1Char('\r'))) {
-        s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    }
-    return s.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    return qst::withLineBreaks(nota, u"\r\n");
 }
 
 std::array<QString, 3> dataFinestra(const QString &data)

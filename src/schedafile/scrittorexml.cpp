@@ -3,6 +3,7 @@
 #include "core/error.h"
 #include "nodixml.h"
 #include "questionnaire/catalogue.h"
+#include "questionnaire/indices.h"
 #include "questionnaire/posizionixml.h"
 
 #include <QDir>
@@ -18,14 +19,14 @@ namespace
 const QString kRadice = QStringLiteral("SchedaOrganoControllo");
 
 // The answer and note nodes of an answer element.
-struct Risposta {
+struct AnswerNodes {
     QDomElement valore;
     QDomElement nota;
 };
 
 struct Domanda {
     QDomElement testo;
-    Risposta risposta;
+    AnswerNodes risposta;
     QDomElement riquadro;
     QDomElement numero;
 };
@@ -36,21 +37,21 @@ struct NodiModello {
     QDomElement codiceFiscale;
     QDomElement dataChiusura;
     std::array<QDomElement, 3> referente;
-    std::array<Risposta, 2> requisiti; // in the order of ordineRequisiti()
-    std::vector<QDomElement> riunioni; // the model's meeting counts
+    std::array<AnswerNodes, 2> requisiti; // in the order of ordineRequisiti()
+    std::vector<QDomElement> riunioni;    // the model's meeting counts
     QDomElement membri;
     std::vector<QDomElement> primoMembro; // the children of campiMembro(), in that order
     QDomElement massimoIncarichi;
     QDomElement inizioIncarico;
-    Risposta voce81;
+    AnswerNodes voce81;
     std::array<Domanda, qst::kGroups> domande; // where posizioneDomanda() has an entry
 };
 
-Risposta trovaRisposta(const QDomNode &padre, bool conAttributo)
+AnswerNodes findAnswerNodes(const QDomNode &padre, bool conAttributo)
 {
     const QDomElement risposta = elemento(padre, qst::voce::kRisposta);
     richiediFigli(risposta, 2);
-    Risposta r{elemento(risposta, qst::voce::kValore), elemento(risposta, qst::voce::kNota)};
+    AnswerNodes r{elemento(risposta, qst::voce::kValore), elemento(risposta, qst::voce::kNota)};
     if (conAttributo)
         attributoUnico(r.nota);
     return r;
@@ -105,7 +106,7 @@ NodiModello trovaNodi(const QDomDocument &doc, qst::Modello m)
         n.referente[static_cast<size_t>(i)] = elemento(referente, i);
     const QDomElement requisiti = elemento(generale, g::kRequisiti);
     for (int i = 0; i < 2; ++i)
-        n.requisiti[static_cast<size_t>(i)] = trovaRisposta(elemento(elemento(requisiti, i), 0), false);
+        n.requisiti[static_cast<size_t>(i)] = findAnswerNodes(elemento(elemento(requisiti, i), 0), false);
     const QDomElement riunioni = elemento(generale, g::kRiunioni);
     for (size_t i = 0; i < t.meetingFields.size(); ++i)
         n.riunioni.push_back(elemento(riunioni, static_cast<int>(i)));
@@ -117,14 +118,14 @@ NodiModello trovaNodi(const QDomDocument &doc, qst::Modello m)
     n.primoMembro = trovaMembro(elemento(elemento(n.membri, 0), 0), m);
     n.massimoIncarichi = elemento(n.membri, 1);
     n.inizioIncarico = elemento(n.membri, 2);
-    n.voce81 = trovaRisposta(elemento(n.membri, 3), false);
+    n.voce81 = findAnswerNodes(elemento(n.membri, 3), false);
 
     const QDomElement domande = elemento(modello, qst::kSezioneDomande);
     for (const qst::PosizioneDomanda &p : qst::posizioniDomande(m)) {
         const QDomElement q = elemento(elemento(domande, p.elemento), p.posizione);
         Domanda &d = n.domande[static_cast<size_t>(p.gruppo)];
         d.testo = elemento(q, qst::voce::kTesto);
-        d.risposta = trovaRisposta(q, true);
+        d.risposta = findAnswerNodes(q, true);
         d.riquadro = elemento(q, qst::voce::kNumeroRiquadro);
         d.numero = elemento(q, qst::voce::kNumeroDomanda);
     }
@@ -146,7 +147,7 @@ void scriviMembro(const std::vector<QDomElement> &campi, const qst::Contenuto &c
 
 // Item 79, 80 or 81: "SI" with the note of the SI answer (empty or not); the "No" of
 // traditional item 80 writes "NO" and leaves the note node alone.
-void scriviRequisito(const Risposta &r, const qst::Contenuto &c, int k)
+void scriviRequisito(const AnswerNodes &r, const qst::Contenuto &c, int k)
 {
     const qst::Risposta risposta = c.risposte[static_cast<size_t>(k)];
     if (risposta == qst::Risposta::Si) {
@@ -159,18 +160,19 @@ void scriviRequisito(const Risposta &r, const qst::Contenuto &c, int k)
 
 void scriviGenerale(const NodiModello &n, const qst::Contenuto &c)
 {
-    scriviTesto(n.denominazione, c.campo(0));
-    scriviTesto(n.codiceFiscale, c.campo(1));
-    scriviTesto(n.dataChiusura, dataXml(c.campo(2), c.campo(3), c.campo(4)));
+    using namespace qst::field;
+    scriviTesto(n.denominazione, c.campo(CompanyName));
+    scriviTesto(n.codiceFiscale, c.campo(CompanyTaxCode));
+    scriviTesto(n.dataChiusura, dataXml(c.campo(ClosingDay), c.campo(ClosingMonth), c.campo(ClosingYear)));
     for (size_t i = 0; i < n.referente.size(); ++i)
-        scriviTesto(n.referente[i], c.campo(5 + static_cast<int>(i)));
+        scriviTesto(n.referente[i], c.campo(ContactAddress + static_cast<int>(i)));
     const std::array<int, 2> ordine = qst::ordineRequisiti(c.modello);
     for (size_t i = 0; i < ordine.size(); ++i)
         scriviRequisito(n.requisiti[i], c, ordine[i]);
     const qst::ModelTable &t = c.tabella();
     for (size_t i = 0; i < t.meetingFields.size(); ++i) {
         const int campo = t.meetingFields[i];
-        if (campo == 65 && t.hasRiunioniNA) {
+        if (campo == qst::field::ExecutiveCommitteeMeetings && t.hasRiunioniNA) {
             // The executive committee's count: "0" and "true" when it does not apply.
             scriviTesto(n.riunioni[i], c.riunioniNA ? QStringLiteral("0") : c.campo(campo));
             scriviAttributo(n.riunioni[i], c.riunioniNA ? QStringLiteral("true") : QStringLiteral("false"));
@@ -182,7 +184,7 @@ void scriviGenerale(const NodiModello &n, const qst::Contenuto &c)
 
 void scriviMembri(QDomDocument &doc, NodiModello &n, const qst::Contenuto &c)
 {
-    scriviRequisito(n.voce81, c, 81);
+    scriviRequisito(n.voce81, c, qst::kOfficesItemGroup);
     scriviMembro(n.primoMembro, c, 0);
     // Further filled rows in grid order, between the first member and the trailing nodes.
     for (int r = 1; r < static_cast<int>(c.membri.size()); ++r) {
@@ -198,7 +200,7 @@ void scriviMembri(QDomDocument &doc, NodiModello &n, const qst::Contenuto &c)
 
 // The note attribute takes the caption of the group's note link; the note node the note of the
 // ticked answer, when there is one.
-void scriviNota(const Risposta &r, const qst::Contenuto &c, int k)
+void scriviNota(const AnswerNodes &r, const qst::Contenuto &c, int k)
 {
     scriviAttributo(r.nota, qst::didascaliaNota(c.modello, k));
     const QString nota = c.notaScritta(k);
@@ -295,25 +297,12 @@ QString dataXml(const QString &giorno, const QString &mese, const QString &anno)
 
 QString notaXml(const QString &nota)
 {
-    if (!nota.contains(QLatin1Char('\r')))
-        return nota;
-    QString senzaCR = nota;
-    return senzaCR.remove(QLatin1Char('\r'));
+    return qst::withLineBreaks(nota, u"\n");
 }
 
 QString rispostaXml(qst::Risposta r, int k)
 {
-    switch (r) {
-    case qst::Risposta::Si:
-        return k == 7 ? QStringLiteral("Adeguata") : QStringLiteral("SI");
-    case qst::Risposta::No:
-        return k == 7 ? QStringLiteral("Inadeguata") : QStringLiteral("NO");
-    case qst::Risposta::NA:
-        return QStringLiteral("NA");
-    case qst::Risposta::Nessuna:
-        break;
-    }
-    return QString();
+    return qst::fileWord(r, k);
 }
 
 } // namespace sf

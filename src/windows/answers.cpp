@@ -1,10 +1,11 @@
 #include "answers.h"
 
+#include "controls.h"
 #include "core/error.h"
 #include "modelmodule.h"
 #include "notelink.h"
 #include "notewindow.h"
-#include "questionnairewindow.h"
+#include "questionnaire/indices.h"
 
 #include <QCheckBox>
 #include <QPlainTextEdit>
@@ -24,7 +25,7 @@ void untick(QCheckBox *box)
 
 } // namespace
 
-AnswerRules::AnswerRules(QuestionnaireWindow &window, ModelModule &module) : w_(window), m_(module)
+AnswerRules::AnswerRules(AnswerControls &controls, ModelModule &module) : w_(controls), m_(module)
 {
 }
 
@@ -117,10 +118,10 @@ void AnswerRules::clickSi(int k)
         untick(box(w_.Check_NO, k));
         untick(box(w_.Check_NA, k));
         apriNota();
-    } else if (nowTicked && k >= 79) {
+    } else if (nowTicked && qst::isItemGroup(k)) {
         apriNota();
     }
-    if (k < 79 && !inClickNo_ && !inClickNa_) {
+    if (!qst::isItemGroup(k) && !inClickNo_ && !inClickNa_) {
         untick(box(w_.Check_NO, k));
         untick(box(w_.Check_NA, k));
     }
@@ -184,10 +185,24 @@ void AnswerRules::clickLink(int k)
     // Every click clears `salvato`; "Leggi" goes only once the note window has been shown.
     m_.segnaModifica(qst::Evento::NoteLinkClickRefused);
     m_.state.indiceNota = k;
-    if (!m_.notaApribile(k))
+    if (!notaApribile(k))
         return;
     apriNota();
     m_.segnaModifica(qst::Evento::NoteLinkClickOpened);
+}
+
+bool AnswerRules::notaApribile(int k) const
+{
+    const NoteLink &nota = link(k);
+    if (nota.isRed())
+        return true;
+    const QCheckBox *si = box(w_.Check_SI, k);
+    const QCheckBox *no = box(w_.Check_NO, k);
+    const bool siTicked = si && si->isChecked();
+    const bool noTicked = no && no->isChecked();
+    const qst::ModelTable &t = m_.table();
+    return (t.siLink.contains(k) && siTicked) || (t.noLink.contains(k) && noTicked) ||
+           (t.siOrNoLink.contains(k) && (siTicked || noTicked));
 }
 
 } // namespace win

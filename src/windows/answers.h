@@ -14,7 +14,7 @@ namespace win
 
 class ModelModule;
 class NoteLink;
-class QuestionnaireWindow;
+struct AnswerControls;
 
 // The answer boxes and note links of a questionnaire window: exclusive answers, edit marking,
 // opening the note window and discarding a withdrawn answer's note.
@@ -27,7 +27,7 @@ class AnswerRules : public QObject
 {
     Q_OBJECT
 public:
-    AnswerRules(QuestionnaireWindow &window, ModelModule &module);
+    AnswerRules(AnswerControls &controls, ModelModule &module);
     // Hooks the click procedures to the window's boxes and links.
     void connectControls();
 
@@ -35,6 +35,10 @@ public:
     void Check_NO_Click(int k);
     void Check_NA_Click(int k);
     void Label_NOTA_Click(int k);
+
+    // Whether the note link of group k may open the note window: its note is present, or the
+    // group takes a note with the answer that is ticked.
+    bool notaApribile(int k) const;
 
     // The click guards: true while the procedure of that box runs its cross-effects.
     bool inClickSi() const { return inClickSi_; }
@@ -54,7 +58,7 @@ private:
     void clickNa(int k);
     void clickLink(int k);
 
-    QuestionnaireWindow &w_;
+    AnswerControls &w_;
     ModelModule &m_;
     bool inClickSi_ = false;
     bool inClickNo_ = false;

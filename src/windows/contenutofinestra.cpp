@@ -1,9 +1,11 @@
 #include "contenutofinestra.h"
 
+#include "controls.h"
 #include "core/error.h"
 #include "membersgrid.h"
 #include "modelmodule.h"
 #include "notelink.h"
+#include "questionnaire/indices.h"
 #include "questionnairewindow.h"
 
 #include <QCheckBox>
@@ -31,9 +33,9 @@ void setTicked(QCheckBox *box, bool value)
 
 qst::Contenuto leggiContenuto(const ModelModule &module)
 {
-    const QuestionnaireWindow *w = module.loadedWindow();
-    if (!w)
+    if (!module.loadedWindow())
         throw core::outOfRange();
+    const Controls *w = &controls(*module.loadedWindow());
     qst::Contenuto c(module.modello());
 
     for (size_t i = 0; i < w->TEXT_GENERALE.size(); ++i)
@@ -75,7 +77,8 @@ void applicaContenuto(ModelModule &module, const qst::Contenuto &c)
 {
     if (c.modello != module.modello())
         throw core::outOfRange();
-    QuestionnaireWindow &w = module.window();
+    QuestionnaireWindow &window = module.window();
+    Controls &w = controls(window);
     qst::ModelState &s = module.state;
     const QScopedValueRollback loading(s.inCaricamento, true);
     const QScopedValueRollback noNote(s.bloccaNota, true);
@@ -83,7 +86,8 @@ void applicaContenuto(ModelModule &module, const qst::Contenuto &c)
     // The "N/A" box first: ticked, it empties and locks the executive committee's count.
     setTicked(w.chk_RiunioniNA, c.riunioniNA);
     for (size_t i = 0; i < w.TEXT_GENERALE.size(); ++i)
-        if (QLineEdit *field = w.TEXT_GENERALE[i]; field && !(i == 65 && c.riunioniNA && w.chk_RiunioniNA))
+        if (QLineEdit *field = w.TEXT_GENERALE[i];
+            field && !(i == qst::field::ExecutiveCommitteeMeetings && c.riunioniNA && w.chk_RiunioniNA))
             field->setText(c.generale[i]);
     for (size_t i = 0; i < w.TEXT.size(); ++i)
         if (QLineEdit *box = w.TEXT[i])
@@ -91,7 +95,7 @@ void applicaContenuto(ModelModule &module, const qst::Contenuto &c)
 
     MembersGrid &grid = *w.MSHFlexGrid1;
     grid.clearAll();
-    w.setGriglia();
+    window.setGriglia();
     while (static_cast<size_t>(w.righeGriglia) < c.membri.size()) {
         ++w.righeGriglia;
         grid.addItem(QString::number(w.righeGriglia));

@@ -1,9 +1,10 @@
 #include "focusrules.h"
 
+#include "controls.h"
 #include "generaldata.h"
 #include "membersgrid.h"
 #include "modelmodule.h"
-#include "questionnairewindow.h"
+#include "questionnaire/indices.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>
@@ -17,7 +18,7 @@
 namespace win
 {
 
-using qst::Controllo;
+using qst::ControlKind;
 
 namespace
 {
@@ -42,14 +43,15 @@ void scrollOnto(QScrollBar &bar, int first, int last, int extent)
     bar.setValue(value);
 }
 
-bool isAnswerBox(Controllo kind)
+bool isAnswerBox(ControlKind kind)
 {
-    return kind == Controllo::SiBox || kind == Controllo::NoBox || kind == Controllo::NaBox;
+    return kind == ControlKind::SiBox || kind == ControlKind::NoBox || kind == ControlKind::NaBox;
 }
 
 } // namespace
 
-FocusRules::FocusRules(QuestionnaireWindow &window, ModelModule &module) : w_(window), m_(module)
+FocusRules::FocusRules(QWidget &window, Controls &controls, ModelModule &module)
+    : w_(window), c_(controls), m_(module)
 {
 }
 
@@ -58,26 +60,26 @@ FocusRules::~FocusRules() = default;
 QWidget *FocusRules::control(const qst::TabStop &stop) const
 {
     switch (stop.kind) {
-    case Controllo::TabStrip:
-        return w_.MySSTab->tabBar();
-    case Controllo::Field:
-        return element(w_.TEXT_GENERALE, stop.index);
-    case Controllo::SiBox:
-        return element(w_.Check_SI, stop.index);
-    case Controllo::NoBox:
-        return element(w_.Check_NO, stop.index);
-    case Controllo::NaBox:
-        return element(w_.Check_NA, stop.index);
-    case Controllo::NumberBox:
-        return element(w_.TEXT, stop.index);
-    case Controllo::RiunioniNA:
-        return w_.chk_RiunioniNA;
-    case Controllo::Grid:
-        return w_.MSHFlexGrid1;
-    case Controllo::Button:
-        return element(w_.Command_Function, stop.index);
-    case Controllo::AddMember:
-        return w_.btnAggiungi;
+    case ControlKind::TabStrip:
+        return c_.MySSTab->tabBar();
+    case ControlKind::Field:
+        return element(c_.TEXT_GENERALE, stop.index);
+    case ControlKind::SiBox:
+        return element(c_.Check_SI, stop.index);
+    case ControlKind::NoBox:
+        return element(c_.Check_NO, stop.index);
+    case ControlKind::NaBox:
+        return element(c_.Check_NA, stop.index);
+    case ControlKind::NumberBox:
+        return element(c_.TEXT, stop.index);
+    case ControlKind::RiunioniNA:
+        return c_.chk_RiunioniNA;
+    case ControlKind::Grid:
+        return c_.MSHFlexGrid1;
+    case ControlKind::Button:
+        return element(c_.Command_Function, stop.index);
+    case ControlKind::AddMember:
+        return c_.btnAggiungi;
     }
     return nullptr;
 }
@@ -89,7 +91,7 @@ void FocusRules::connectControls()
     for (const qst::TabStop &stop : qst::ordineTab(m_.modello())) {
         QWidget *widget = control(stop);
         stops_.push_back(Stop{widget, stop});
-        tabStrip = tabStrip || stop.kind == Controllo::TabStrip;
+        tabStrip = tabStrip || stop.kind == ControlKind::TabStrip;
         if (!widget)
             continue;
         positions_.insert(widget, stops_.size() - 1);
@@ -100,12 +102,12 @@ void FocusRules::connectControls()
         previous = widget;
     }
     if (!tabStrip) {
-        w_.MySSTab->setFocusPolicy(Qt::NoFocus);
-        w_.MySSTab->tabBar()->setFocusPolicy(Qt::NoFocus);
+        c_.MySSTab->setFocusPolicy(Qt::NoFocus);
+        c_.MySSTab->tabBar()->setFocusPolicy(Qt::NoFocus);
     }
     // The cell editor takes the focus only when the grid opens it; Tab in it leaves the grid.
-    w_.txtEdit->setFocusPolicy(Qt::ClickFocus);
-    w_.txtEdit->installEventFilter(this);
+    c_.txtEdit->setFocusPolicy(Qt::ClickFocus);
+    c_.txtEdit->installEventFilter(this);
     w_.installEventFilter(this);
 }
 
@@ -123,7 +125,7 @@ bool FocusRules::takesFocus(const Stop &s) const
     if (s.stop.page < 0)
         return widget->isVisibleTo(&w_);
     // Shown once its page is: the page is selectable and nothing between them is hidden.
-    return w_.MySSTab->isTabEnabled(s.stop.page) && widget->isVisibleTo(w_.MySSTab->widget(s.stop.page));
+    return c_.MySSTab->isTabEnabled(s.stop.page) && widget->isVisibleTo(c_.MySSTab->widget(s.stop.page));
 }
 
 void FocusRules::moveFocus(bool forward)
@@ -132,8 +134,8 @@ void FocusRules::moveFocus(bool forward)
     if (n == 0)
         return;
     QWidget *current = w_.focusWidget();
-    if (current == w_.txtEdit)
-        current = w_.MSHFlexGrid1;
+    if (current == c_.txtEdit)
+        current = c_.MSHFlexGrid1;
     const auto at = positions_.constFind(current);
     // From a control outside the order, Tab starts at the first stop and Shift+Tab at the last.
     const size_t from = at != positions_.cend() ? *at : (forward ? n - 1 : 0);
@@ -148,7 +150,7 @@ void FocusRules::moveFocus(bool forward)
 
 void FocusRules::focusStop(const Stop &s, Qt::FocusReason reason)
 {
-    QTabWidget *tabs = w_.MySSTab;
+    QTabWidget *tabs = c_.MySSTab;
     const int page = s.stop.page;
     if (page >= 0 && tabs->currentIndex() != page) {
         const QWidget *shown = tabs->currentWidget();
@@ -207,13 +209,13 @@ void FocusRules::boxFocusEvent(const qst::TabStop &stop, bool in)
 {
     const int k = stop.index;
     switch (stop.kind) {
-    case Controllo::SiBox:
+    case ControlKind::SiBox:
         in ? Check_SI_GotFocus(k) : Check_SI_LostFocus(k);
         break;
-    case Controllo::NoBox:
+    case ControlKind::NoBox:
         in ? Check_NO_GotFocus(k) : Check_NO_LostFocus(k);
         break;
-    case Controllo::NaBox:
+    case ControlKind::NaBox:
         in ? Check_NA_GotFocus(k) : Check_NA_LostFocus(k);
         break;
     default:
@@ -238,29 +240,29 @@ void FocusRules::Check_NA_GotFocus(int k)
 
 void FocusRules::Check_SI_LostFocus(int k)
 {
-    boxLostFocus(Controllo::SiBox, k);
+    boxLostFocus(ControlKind::SiBox, k);
 }
 
 void FocusRules::Check_NO_LostFocus(int k)
 {
-    boxLostFocus(Controllo::NoBox, k);
+    boxLostFocus(ControlKind::NoBox, k);
 }
 
 void FocusRules::Check_NA_LostFocus(int k)
 {
-    boxLostFocus(Controllo::NaBox, k);
+    boxLostFocus(ControlKind::NaBox, k);
 }
 
 void FocusRules::boxGotFocus(int k)
 {
     // A question's box records the place of its group's "N/A" box; the boxes of "Dati Generali"
     // record nothing.
-    if (k >= 79)
+    if (qst::isItemGroup(k))
         return;
-    m_.state.ultimoTabIndex = qst::tabIndexOf(m_.modello(), Controllo::NaBox, k);
+    m_.state.ultimoTabIndex = qst::tabIndexOf(m_.modello(), ControlKind::NaBox, k);
 }
 
-void FocusRules::boxLostFocus(Controllo kind, int k)
+void FocusRules::boxLostFocus(ControlKind kind, int k)
 {
     m_.state.ultimoTabIndex = qst::tabIndexOf(m_.modello(), kind, k);
 }

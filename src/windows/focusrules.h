@@ -12,7 +12,7 @@ namespace win
 {
 
 class ModelModule;
-class QuestionnaireWindow;
+struct Controls;
 
 // The keyboard's way through a questionnaire window: Tab and Shift+Tab follow the model's tab
 // order across the six pages, selecting the page of the control they move to, and the answer
@@ -25,7 +25,8 @@ class FocusRules : public QObject
 {
     Q_OBJECT
 public:
-    FocusRules(QuestionnaireWindow &window, ModelModule &module);
+    // The rules of `window`, whose named controls are `controls`.
+    FocusRules(QWidget &window, Controls &controls, ModelModule &module);
     ~FocusRules() override;
     // Applies the order to the window's controls; called once the widgets exist.
     void connectControls();
@@ -62,9 +63,10 @@ private:
     void scrollIntoView(QWidget *w) const;
     void boxFocusEvent(const qst::TabStop &stop, bool in);
     void boxGotFocus(int k);
-    void boxLostFocus(qst::Controllo kind, int k);
+    void boxLostFocus(qst::ControlKind kind, int k);
 
-    QuestionnaireWindow &w_;
+    QWidget &w_;
+    Controls &c_;
     ModelModule &m_;
     std::vector<Stop> stops_;
     QHash<const QObject *, size_t> positions_;

@@ -1,11 +1,12 @@
 #include "generaldata.h"
 
+#include "controls.h"
 #include "core/error.h"
 #include "gridrules.h"
 #include "inputguard.h"
 #include "modelmodule.h"
+#include "questionnaire/indices.h"
 #include "questionnaire/taborder.h"
-#include "questionnairewindow.h"
 
 #include <QCheckBox>
 #include <QFocusEvent>
@@ -19,28 +20,30 @@ namespace win
 namespace
 {
 
+using namespace qst::field;
+
 // The keyboard rule a general-data field follows.
 enum class FieldRule { Free, TaxCode, DatePart, Digits, Count };
 
 FieldRule ruleOf(int index)
 {
     switch (index) {
-    case 1:
+    case CompanyTaxCode:
         return FieldRule::TaxCode;
-    case 2:
-    case 3:
-    case 4:
-    case 34:
-    case 35:
-    case 36:
+    case ClosingDay:
+    case ClosingMonth:
+    case ClosingYear:
+    case OfficeStartDay:
+    case OfficeStartMonth:
+    case OfficeStartYear:
         return FieldRule::DatePart;
-    case 6:
+    case ContactPhone:
         return FieldRule::Digits;
-    case 33:
-    case 62:
-    case 63:
-    case 64:
-    case 65:
+    case MaxOffices:
+    case BodyMeetings:
+    case ShareholderMeetings:
+    case BoardMeetings:
+    case ExecutiveCommitteeMeetings:
         return FieldRule::Count;
     default:
         return FieldRule::Free;
@@ -50,24 +53,24 @@ FieldRule ruleOf(int index)
 // Characters a date box holds: 4 for the years, 2 for days and months.
 int dateLimit(int index)
 {
-    return (index == 4 || index == 36) ? 4 : 2;
+    return (index == ClosingYear || index == OfficeStartYear) ? 4 : 2;
 }
 
 // Day and month boxes: a second digit moves on, a lone digit gets its leading "0".
 bool isDayOrMonth(int index)
 {
-    return index == 2 || index == 3 || index == 34 || index == 35;
+    return index == ClosingDay || index == ClosingMonth || index == OfficeStartDay ||
+           index == OfficeStartMonth;
 }
 
 // The field Enter moves to, or -1 where Enter leaves the focus in place.
 int enterTarget(int index)
 {
-    if ((index >= 0 && index <= 6) || (index >= 33 && index <= 35))
+    if ((index >= CompanyName && index < ContactEmail) || (index >= MaxOffices && index < OfficeStartYear))
         return index + 1;
     return -1;
 }
 
-constexpr int kTaxCodeLength = 11;
 constexpr int kCountLength = 3;
 
 } // namespace
@@ -104,7 +107,8 @@ int keyAsciiOf(const QEvent *event)
     return static_cast<int>(chars.first());
 }
 
-GeneralDataRules::GeneralDataRules(QuestionnaireWindow &window, ModelModule &module) : w_(window), m_(module)
+GeneralDataRules::GeneralDataRules(GeneralControls &controls, MemberControls &members, ModelModule &module)
+    : w_(controls), m_(module), grid_(std::make_unique<GridRules>(members, module))
 {
 }
 
@@ -117,7 +121,7 @@ template <typename F> void GeneralDataRules::trapped(F &&procedure)
 
 int GeneralDataRules::tabIndexOfField(qst::Modello m, int index)
 {
-    return qst::tabIndexOf(m, qst::Controllo::Field, index);
+    return qst::tabIndexOf(m, qst::ControlKind::Field, index);
 }
 
 void GeneralDataRules::connectControls()
@@ -156,7 +160,6 @@ void GeneralDataRules::connectControls()
         connect(w_.chk_RiunioniNA, &QCheckBox::toggled, this,
                 [this] { trapped([&] { chk_RiunioniNA_Click(); }); });
 
-    grid_ = std::make_unique<GridRules>(w_, m_);
     grid_->connectControls();
 }
 
@@ -232,8 +235,8 @@ void GeneralDataRules::TEXT_GENERALE_KeyPress(int index, int &keyAscii)
     switch (ruleOf(index)) {
     case FieldRule::TaxCode:
         // The selection does not count: a full code refuses even a digit typed over it.
-        if (!backspace && !enter && (!digit || length >= kTaxCodeLength)) {
-            if (length >= kTaxCodeLength)
+        if (!backspace && !enter && (!digit || length >= qst::kCompanyTaxCodeLength)) {
+            if (length >= qst::kCompanyTaxCodeLength)
                 m_.platform.system.beep();
             keyAscii = 0;
         }
@@ -304,7 +307,7 @@ void GeneralDataRules::TEXT_KeyPress(int index, int &keyAscii)
 
 void GeneralDataRules::chk_RiunioniNA_Click()
 {
-    QLineEdit *field = w_.TEXT_GENERALE[65];
+    QLineEdit *field = w_.TEXT_GENERALE[qst::field::ExecutiveCommitteeMeetings];
     if (!w_.chk_RiunioniNA || !field)
         return;
     qst::ModelState &s = m_.state;

@@ -12,7 +12,8 @@ namespace win
 
 class GridRules;
 class ModelModule;
-class QuestionnaireWindow;
+struct GeneralControls;
+struct MemberControls;
 
 // Key, change and leaving rules of the general-data fields, the number boxes of "Riquadro II"
 // and the "N/A" box of the executive-committee count. Owns the rules of the members grid,
@@ -21,7 +22,7 @@ class GeneralDataRules : public QObject
 {
     Q_OBJECT
 public:
-    GeneralDataRules(QuestionnaireWindow &window, ModelModule &module);
+    GeneralDataRules(GeneralControls &controls, MemberControls &members, ModelModule &module);
     ~GeneralDataRules() override;
     // Hooks the rules to the window's fields, boxes and grid; called once the widgets exist.
     void connectControls();
@@ -52,7 +53,7 @@ private:
     QLineEdit *field(int index) const;
     QLineEdit *numberBox(int index) const;
 
-    QuestionnaireWindow &w_;
+    GeneralControls &w_;
     ModelModule &m_;
     std::unique_ptr<GridRules> grid_;
 };

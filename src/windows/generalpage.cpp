@@ -1,9 +1,12 @@
 // The "Dati Generali" page: general data, the requirement items, the meeting counts, the
 // members grid and the start of office.
+#include "controls.h"
 #include "membersgrid.h"
 #include "modelmodule.h"
 #include "notelink.h"
+#include "pagebuilders.h"
 #include "questionnaire/catalogue.h"
+#include "questionnaire/indices.h"
 #include "questionnairewindow.h"
 
 #include <QCheckBox>
@@ -60,41 +63,11 @@ private:
     std::vector<std::pair<int, QLabel *>> columns_;
 };
 
-QLabel *newLabel(const QString &text, const QString &name, QWidget *parent)
-{
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setTextFormat(Qt::PlainText);
-    return l;
-}
-
-QLineEdit *newField(int width, QWidget *parent)
-{
-    auto *e = new QLineEdit(parent);
-    e->setFixedWidth(twips(width) + 8);
-    return e;
-}
-
-QLabel *slash(const QString &name, QWidget *parent)
-{
-    QLabel *l = newLabel(QStringLiteral("/"), name, parent);
-    QFont f = l->font();
-    f.setPointSizeF(13.5);
-    l->setFont(f);
-    return l;
-}
-
-QGroupBox *untitledFrame(const QString &name, QWidget *parent)
-{
-    auto *f = new QGroupBox(parent);
-    f->setObjectName(name);
-    return f;
-}
-
 } // namespace
 
 void QuestionnaireWindow::buildGeneralPage(QWidget *page)
 {
+    using namespace qst::field;
     const qst::ModelTable &t = module_.table();
     const qst::GeneralLabels &texts = qst::etichetteGenerali(t.modello);
 
@@ -106,7 +79,7 @@ void QuestionnaireWindow::buildGeneralPage(QWidget *page)
     v->setSpacing(twips(60));
 
     for (int i = 0; i < 14; ++i)
-        LABEL_GENERALE[static_cast<size_t>(i)] =
+        c_.LABEL_GENERALE[static_cast<size_t>(i)] =
             newLabel(texts.labelGenerale.value(i), QStringLiteral("LABEL_GENERALE_%1").arg(i), frame1);
     for (int i = 0; i < 12; ++i) {
         const QString text = texts.label6.value(i);
@@ -115,19 +88,20 @@ void QuestionnaireWindow::buildGeneralPage(QWidget *page)
         QLabel *l = newLabel(text, QStringLiteral("Label6_%1").arg(i), frame1);
         if (i <= 4 && !texts.label6Tips.value(i).isEmpty())
             l->setToolTip(texts.label6Tips.value(i));
-        Label6[static_cast<size_t>(i)] = l;
+        c_.Label6[static_cast<size_t>(i)] = l;
     }
-    LABEL_GENERALE[8]->setToolTip(texts.labelGenerale8Tip);
+    c_.LABEL_GENERALE[8]->setToolTip(texts.labelGenerale8Tip);
     for (int i = 9; i <= 11; ++i)
-        LABEL_GENERALE[static_cast<size_t>(i)]->setToolTip(LABEL_GENERALE[static_cast<size_t>(i)]->text());
+        c_.LABEL_GENERALE[static_cast<size_t>(i)]->setToolTip(
+            c_.LABEL_GENERALE[static_cast<size_t>(i)]->text());
     for (int c : {0, 1, 2, 3, 4}) // headings that abbreviate keep their full wording as the tip
-        if (Label6[static_cast<size_t>(c)] && Label6[static_cast<size_t>(c)]->toolTip().isEmpty())
-            Label6[static_cast<size_t>(c)]->setToolTip(Label6[static_cast<size_t>(c)]->text());
+        if (c_.Label6[static_cast<size_t>(c)] && c_.Label6[static_cast<size_t>(c)]->toolTip().isEmpty())
+            c_.Label6[static_cast<size_t>(c)]->setToolTip(c_.Label6[static_cast<size_t>(c)]->text());
 
     auto field = [this, frame1](int index, int width) {
         QLineEdit *e = newField(width, frame1);
         e->setObjectName(QStringLiteral("TEXT_GENERALE_%1").arg(index));
-        TEXT_GENERALE[static_cast<size_t>(index)] = e;
+        c_.TEXT_GENERALE[static_cast<size_t>(index)] = e;
         return e;
     };
     auto rightAligned = [](QWidget *w) {
@@ -137,15 +111,7 @@ void QuestionnaireWindow::buildGeneralPage(QWidget *page)
         return h;
     };
     auto dateRow = [&](int day, const QString &s1, const QString &s2) {
-        auto *h = new QHBoxLayout;
-        h->setSpacing(2);
-        h->addStretch(1);
-        h->addWidget(field(day, 300));
-        h->addWidget(slash(s1, frame1));
-        h->addWidget(field(day + 1, 300));
-        h->addWidget(slash(s2, frame1));
-        h->addWidget(field(day + 2, 500));
-        return h;
+        return win::dateRow({field(day, 300), field(day + 1, 300), field(day + 2, 500)}, s1, s2, frame1);
     };
 
     // Top frame: company data on the left, requirement items and meeting counts on the right.
@@ -154,66 +120,66 @@ void QuestionnaireWindow::buildGeneralPage(QWidget *page)
     auto *left = new QGridLayout;
     left->setVerticalSpacing(twips(120));
     left->setHorizontalSpacing(twips(120));
-    left->addWidget(LABEL_GENERALE[0], 0, 0);
-    left->addWidget(field(0, 4700), 0, 1);
-    left->addWidget(LABEL_GENERALE[1], 1, 0);
-    left->addLayout(rightAligned(field(1, 1150)), 1, 1);
-    left->addWidget(LABEL_GENERALE[2], 2, 0);
-    left->addLayout(dateRow(2, QStringLiteral("Label4"), QStringLiteral("Label5")), 2, 1);
-    left->addWidget(LABEL_GENERALE[3], 3, 0);
-    left->addWidget(field(5, 4700), 3, 1);
-    left->addWidget(LABEL_GENERALE[4], 4, 0);
-    left->addWidget(field(6, 4700), 4, 1);
-    left->addWidget(LABEL_GENERALE[5], 5, 0);
-    left->addWidget(field(7, 4700), 5, 1);
+    left->addWidget(c_.LABEL_GENERALE[0], 0, 0);
+    left->addWidget(field(CompanyName, 4700), 0, 1);
+    left->addWidget(c_.LABEL_GENERALE[1], 1, 0);
+    left->addLayout(rightAligned(field(CompanyTaxCode, 1150)), 1, 1);
+    left->addWidget(c_.LABEL_GENERALE[2], 2, 0);
+    left->addLayout(dateRow(ClosingDay, QStringLiteral("Label4"), QStringLiteral("Label5")), 2, 1);
+    left->addWidget(c_.LABEL_GENERALE[3], 3, 0);
+    left->addWidget(field(ContactAddress, 4700), 3, 1);
+    left->addWidget(c_.LABEL_GENERALE[4], 4, 0);
+    left->addWidget(field(ContactPhone, 4700), 4, 1);
+    left->addWidget(c_.LABEL_GENERALE[5], 5, 0);
+    left->addWidget(field(ContactEmail, 4700), 5, 1);
     left->setRowStretch(6, 1);
     top->addLayout(left);
     top->addSpacing(twips(300));
 
     auto *right = new QGridLayout;
     right->setVerticalSpacing(twips(60));
-    Label7 = newLabel(texts.label7, QStringLiteral("Label7"), frame1);
-    QFont underlined = Label7->font();
+    c_.Label7 = newLabel(texts.label7, QStringLiteral("Label7"), frame1);
+    QFont underlined = c_.Label7->font();
     underlined.setUnderline(true);
-    Label7->setFont(underlined);
-    right->addWidget(Label7, 0, 0, 1, 3);
+    c_.Label7->setFont(underlined);
+    right->addWidget(c_.Label7, 0, 0, 1, 3);
     auto item = [&](int row, int labelIndex, int k) {
         const size_t i = static_cast<size_t>(k);
-        QLabel *text = Label6[static_cast<size_t>(labelIndex)];
+        QLabel *text = c_.Label6[static_cast<size_t>(labelIndex)];
         text->setWordWrap(true);
         right->addWidget(text, row, 0);
         auto *boxes = new QHBoxLayout;
-        Check_SI[i] = new QCheckBox(frame1);
-        Check_SI[i]->setObjectName(QStringLiteral("Check_SI_%1").arg(k));
-        boxes->addWidget(Check_SI[i]);
-        if (k == 80 && t.noNaGroups.contains(80)) {
-            Check_SI[i]->setText(QStringLiteral("Si"));
-            Check_NO[i] = new QCheckBox(QStringLiteral("No"), frame1);
-            Check_NO[i]->setObjectName(QStringLiteral("Check_NO_%1").arg(k));
-            Check_NA[i] = new QCheckBox(QStringLiteral("N/A"), frame1);
-            Check_NA[i]->setObjectName(QStringLiteral("Check_NA_%1").arg(k));
-            Check_NA[i]->hide();
-            boxes->addWidget(Check_NO[i]);
+        c_.Check_SI[i] = new QCheckBox(frame1);
+        c_.Check_SI[i]->setObjectName(QStringLiteral("Check_SI_%1").arg(k));
+        boxes->addWidget(c_.Check_SI[i]);
+        if (t.noNaGroups.contains(k)) { // traditional item 80
+            c_.Check_SI[i]->setText(qst::captionWord(qst::Risposta::Si, k));
+            c_.Check_NO[i] = new QCheckBox(qst::captionWord(qst::Risposta::No, k), frame1);
+            c_.Check_NO[i]->setObjectName(QStringLiteral("Check_NO_%1").arg(k));
+            c_.Check_NA[i] = new QCheckBox(qst::captionWord(qst::Risposta::NA, k), frame1);
+            c_.Check_NA[i]->setObjectName(QStringLiteral("Check_NA_%1").arg(k));
+            c_.Check_NA[i]->hide();
+            boxes->addWidget(c_.Check_NO[i]);
         }
         right->addLayout(boxes, row, 1);
         auto *link = new NoteLink(qst::didascaliaNota(t.modello, k), frame1);
         link->setObjectName(QStringLiteral("Label_NOTA_%1").arg(k));
-        Label_NOTA[i] = link;
+        c_.Label_NOTA[i] = link;
         right->addWidget(link, row, 2);
     };
-    item(1, 5, 79);
-    item(2, 6, 80);
-    Label6[7]->setFont(underlined);
-    right->addWidget(Label6[7], 3, 0, 1, 3);
+    item(1, 5, qst::kFirstItemGroup);
+    item(2, 6, qst::kSecondItemGroup);
+    c_.Label6[7]->setFont(underlined);
+    right->addWidget(c_.Label6[7], 3, 0, 1, 3);
     int row = 4;
     for (int index : t.meetingFields) {
-        QLabel *caption = Label6[static_cast<size_t>(index - 62 + 8)];
+        QLabel *caption = c_.Label6[static_cast<size_t>(index - BodyMeetings + 8)];
         right->addWidget(caption, row, 0);
         right->addWidget(field(index, 400), row, 1);
-        if (index == 65 && t.hasRiunioniNA) {
-            chk_RiunioniNA = new QCheckBox(QStringLiteral("N/A"), frame1);
-            chk_RiunioniNA->setObjectName(QStringLiteral("chk_RiunioniNA"));
-            right->addWidget(chk_RiunioniNA, row, 2);
+        if (index == ExecutiveCommitteeMeetings && t.hasRiunioniNA) {
+            c_.chk_RiunioniNA = new QCheckBox(qst::captionWord(qst::Risposta::NA, index), frame1);
+            c_.chk_RiunioniNA->setObjectName(QStringLiteral("chk_RiunioniNA"));
+            right->addWidget(c_.chk_RiunioniNA, row, 2);
         }
         ++row;
     }
@@ -226,48 +192,51 @@ void QuestionnaireWindow::buildGeneralPage(QWidget *page)
     QGroupBox *frame8 = untitledFrame(QStringLiteral("Frame8"), frame1);
     auto *members = new QVBoxLayout(frame8);
     members->setContentsMargins(twips(240), 4, twips(240), 6);
-    MSHFlexGrid1 = new MembersGrid(t, frame8);
-    MSHFlexGrid1->setFixedHeight(twips(1500) + 12);
-    auto *header = new GridHeader(MSHFlexGrid1, frame8);
+    c_.MSHFlexGrid1 = new MembersGrid(t, frame8);
+    c_.MSHFlexGrid1->setFixedHeight(twips(1500) + 12);
+    auto *header = new GridHeader(c_.MSHFlexGrid1, frame8);
     auto headerLabel = [&](int column, QLabel *label) {
         QFont small = label->font();
         small.setPointSizeF(7.5);
         label->setFont(small);
         header->add(column, label);
     };
-    headerLabel(1, LABEL_GENERALE[6]);
+    headerLabel(1, c_.LABEL_GENERALE[6]);
     for (int c = 2; c <= 6; ++c)
-        headerLabel(c, LABEL_GENERALE[static_cast<size_t>(c + 5)]);
+        headerLabel(c, c_.LABEL_GENERALE[static_cast<size_t>(c + 5)]);
     const int attendance = t.noteColumn() - 7; // 4 columns, 3 in Dualistico
     for (int j = 0; j < attendance; ++j)
-        headerLabel(7 + j, Label6[static_cast<size_t>(j)]);
-    headerLabel(t.noteCell(), Label6[static_cast<size_t>(attendance)]);
+        headerLabel(7 + j, c_.Label6[static_cast<size_t>(j)]);
+    headerLabel(t.noteCell(), c_.Label6[static_cast<size_t>(attendance)]);
     members->addWidget(header);
-    members->addWidget(MSHFlexGrid1);
-    txtEdit = new QLineEdit(MSHFlexGrid1->viewport());
-    txtEdit->setObjectName(QStringLiteral("txtEdit"));
-    txtEdit->hide();
-    btnAggiungi = new QPushButton(QStringLiteral("Aggiungi Membro"), frame8);
-    btnAggiungi->setObjectName(QStringLiteral("btnAggiungi"));
-    btnAggiungi->setAutoDefault(false);
-    members->addWidget(btnAggiungi);
+    members->addWidget(c_.MSHFlexGrid1);
+    c_.txtEdit = new QLineEdit(c_.MSHFlexGrid1->viewport());
+    c_.txtEdit->setObjectName(QStringLiteral("txtEdit"));
+    c_.txtEdit->hide();
+    c_.btnAggiungi = new QPushButton(QStringLiteral("Aggiungi Membro"), frame8);
+    c_.btnAggiungi->setObjectName(QStringLiteral("btnAggiungi"));
+    c_.btnAggiungi->setAutoDefault(false);
+    members->addWidget(c_.btnAggiungi);
     v->addWidget(frame8);
 
     // Bottom frame: statute maximum with item 81, start of office.
     QGroupBox *frame9 = untitledFrame(QStringLiteral("Frame9"), frame1);
     auto *bottom = new QHBoxLayout(frame9);
-    bottom->addWidget(LABEL_GENERALE[12]);
-    bottom->addWidget(field(33, 420));
-    Check_SI[81] = new QCheckBox(frame1);
-    Check_SI[81]->setObjectName(QStringLiteral("Check_SI_81"));
+    bottom->addWidget(c_.LABEL_GENERALE[12]);
+    bottom->addWidget(field(MaxOffices, 420));
+    const int offices = qst::kOfficesItemGroup;
+    auto *officesBox = new QCheckBox(frame1);
+    officesBox->setObjectName(QStringLiteral("Check_SI_%1").arg(offices));
+    c_.Check_SI[offices] = officesBox;
     bottom->addSpacing(twips(240));
-    bottom->addWidget(Check_SI[81]);
-    Label_NOTA[81] = new NoteLink(qst::didascaliaNota(t.modello, 81), frame1);
-    Label_NOTA[81]->setObjectName(QStringLiteral("Label_NOTA_81"));
-    bottom->addWidget(Label_NOTA[81]);
+    bottom->addWidget(officesBox);
+    auto *officesLink = new NoteLink(qst::didascaliaNota(t.modello, offices), frame1);
+    officesLink->setObjectName(QStringLiteral("Label_NOTA_%1").arg(offices));
+    c_.Label_NOTA[offices] = officesLink;
+    bottom->addWidget(officesLink);
     bottom->addStretch(1);
-    bottom->addWidget(LABEL_GENERALE[13]);
-    bottom->addLayout(dateRow(34, QStringLiteral("Label2"), QStringLiteral("Label3")));
+    bottom->addWidget(c_.LABEL_GENERALE[13]);
+    bottom->addLayout(dateRow(OfficeStartDay, QStringLiteral("Label2"), QStringLiteral("Label3")));
     v->addWidget(frame9);
     v->addStretch(1);
 }

@@ -1,13 +1,14 @@
 #include "gridrules.h"
 
+#include "controls.h"
 #include "core/error.h"
 #include "generaldata.h"
 #include "inputguard.h"
 #include "membersgrid.h"
-#include "questionnaire/contenuto.h"
 #include "modelmodule.h"
 #include "notewindow.h"
-#include "questionnairewindow.h"
+#include "questionnaire/contenuto.h"
+#include "questionnaire/indices.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -24,13 +25,12 @@ namespace
 constexpr int kTaxCodeColumn = 2;
 constexpr int kMinorityColumn = 3; // elected by the minority: "SI", "NO" or empty
 constexpr int kFirstCountColumn = 4;
-constexpr int kTaxCodeLength = 16;
 constexpr int kCountLength = 3;
 
 } // namespace
 
-GridRules::GridRules(QuestionnaireWindow &window, ModelModule &module)
-    : w_(window), m_(module), grid_(*window.MSHFlexGrid1)
+GridRules::GridRules(MemberControls &controls, ModelModule &module)
+    : w_(controls), m_(module), grid_(*controls.MSHFlexGrid1)
 {
 }
 
@@ -230,8 +230,8 @@ void GridRules::txtEdit_KeyPress(int &keyAscii)
     // The selection does not count: a key typed over a full, selected text is refused too.
     const int length = static_cast<int>(w_.txtEdit->text().size());
     if (column_ == kTaxCodeColumn) {
-        if (keyAscii == 32 || length >= kTaxCodeLength) {
-            if (length >= kTaxCodeLength)
+        if (keyAscii == 32 || length >= qst::kMemberTaxCodeLength) {
+            if (length >= qst::kMemberTaxCodeLength)
                 m_.platform.system.beep();
             keyAscii = 0;
         }

@@ -8,7 +8,7 @@ namespace win
 
 class MembersGrid;
 class ModelModule;
-class QuestionnaireWindow;
+struct MemberControls;
 
 // The members grid at work: adding rows, opening a cell in the floating editor txtEdit, the
 // editor's key and leaving rules per column, and the note cell that opens the note window.
@@ -17,7 +17,7 @@ class GridRules : public QObject
 {
     Q_OBJECT
 public:
-    GridRules(QuestionnaireWindow &window, ModelModule &module);
+    GridRules(MemberControls &controls, ModelModule &module);
     void connectControls();
 
     // Event procedures.
@@ -46,7 +46,7 @@ private:
     void leaveToGrid();
     bool isCountColumn(int column) const;
 
-    QuestionnaireWindow &w_;
+    MemberControls &w_;
     ModelModule &m_;
     MembersGrid &grid_;
     int row_ = -1;

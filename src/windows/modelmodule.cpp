@@ -1,16 +1,11 @@
 #include "modelmodule.h"
 
-#include "core/error.h"
-#include "membersgrid.h"
-#include "notelink.h"
+#include "controls.h"
 #include "notewindow.h"
 #include "platform/trayicon.h"
 #include "questionnaire/catalogue.h"
 #include "questionnairewindow.h"
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QPushButton>
 #include <QScopedValueRollback>
 
 namespace win
@@ -35,8 +30,10 @@ QuestionnaireWindow &ModelModule::window()
 
 NoteWindow &ModelModule::noteWindow()
 {
-    if (!noteWindow_)
-        noteWindow_ = new NoteWindow(*this, &window());
+    if (!noteWindow_) {
+        QuestionnaireWindow &w = window();
+        noteWindow_ = new NoteWindow(*this, controls(w), *controls(w).MSHFlexGrid1, &w);
+    }
     return *noteWindow_;
 }
 
@@ -98,42 +95,6 @@ void ModelModule::esciProgramma()
     }
 }
 
-void ModelModule::impostaDomande()
-{
-    QuestionnaireWindow &w = window();
-    for (int q = 0; q < qst::kLabels; ++q) {
-        if (!w.LABEL_RIQUADRO[static_cast<size_t>(q)])
-            continue;
-        if (const auto text = qst::testoDomanda(modello(), q))
-            w.LABEL_RIQUADRO[static_cast<size_t>(q)]->setText(*text);
-    }
-}
-
-bool ModelModule::notaApribile(int k) const
-{
-    const QuestionnaireWindow *w = window_.get();
-    if (!w || k < 0 || k >= qst::kGroups)
-        throw core::outOfRange();
-    const size_t i = static_cast<size_t>(k);
-    if (w->Label_NOTA[i] && w->Label_NOTA[i]->isRed())
-        return true;
-    const bool si = w->Check_SI[i] && w->Check_SI[i]->isChecked();
-    const bool no = w->Check_NO[i] && w->Check_NO[i]->isChecked();
-    return (table_.siLink.contains(k) && si) || (table_.noLink.contains(k) && no) ||
-           (table_.siOrNoLink.contains(k) && (si || no));
-}
-
-bool ModelModule::membroCompilato(int row) const
-{
-    const QuestionnaireWindow *w = window_.get();
-    if (!w)
-        return false;
-    for (int c = 1; c <= table_.lastDataColumn(); ++c)
-        if (!w->MSHFlexGrid1->textMatrix(row, c).isEmpty())
-            return true;
-    return false;
-}
-
 void ModelModule::segnaModifica(qst::Evento e)
 {
     const qst::EffettoModifica effect = qst::effettoModifica(e);
@@ -141,8 +102,8 @@ void ModelModule::segnaModifica(qst::Evento e)
         return;
     if (effect.clearsSalvato)
         state.salvato = false;
-    if (effect.disablesLeggi && window_ && window_->Command_Function[2])
-        window_->Command_Function[2]->setEnabled(false);
+    if (effect.disablesLeggi && window_)
+        window_->setLeggiEnabled(false);
 }
 
 } // namespace win

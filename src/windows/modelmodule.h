@@ -44,13 +44,6 @@ public:
     void stampaScheda();
     void esciProgramma();
 
-    // Question texts of the model into the window's question labels.
-    void impostaDomande();
-    // Whether the note link of group k may open the note window.
-    bool notaApribile(int k) const;
-    // Whether member row `row` holds data in any of the model's data columns.
-    bool membroCompilato(int row) const;
-
     // Applies the edit rule of an event: clears `salvato` and disables "Leggi" as the rule says.
     void segnaModifica(qst::Evento e);
     // Removes the tray icon and ends the process.

@@ -1,10 +1,11 @@
 #include "notewindow.h"
 
+#include "controls.h"
 #include "core/error.h"
 #include "membersgrid.h"
 #include "modelmodule.h"
+#include "notelayout.h"
 #include "notelink.h"
-#include "questionnairewindow.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -58,92 +59,20 @@ bool tickedBox(const QCheckBox *box)
 
 } // namespace
 
-NoteWindow::NoteWindow(ModelModule &module, QWidget *parent) : QDialog(parent), m_(module)
+NoteWindow::NoteWindow(ModelModule &module, AnswerControls &answers, MembersGrid &grid, QWidget *parent)
+    : QDialog(parent), m_(module), answers_(answers), grid_(grid)
 {
     setObjectName(m_.table().noteWindowName);
     setWindowTitle(QStringLiteral("Nota allegata"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    QFont base = font();
-    base.setPointSizeF(8.25);
-    setFont(base);
-    QFont bold = base;
-    bold.setBold(true);
-    QFont buttonFont = base;
-    buttonFont.setPointSizeF(9.75);
-    buttonFont.setBold(true);
-
-    auto *root = new QVBoxLayout(this);
-    root->setSizeConstraint(QLayout::SetFixedSize);
-    root->setContentsMargins(twips(100), twips(60), twips(140), twips(135));
-
-    Frame1 = new QGroupBox(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    root->addWidget(Frame1);
-    auto *inside = new QVBoxLayout(Frame1);
-    inside->setContentsMargins(twips(150), twips(200), twips(150), twips(150));
-    inside->setSpacing(twips(100));
-
-    Frame2 = new QGroupBox(QStringLiteral("Nota"), Frame1);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    Frame2->setFont(bold);
-    Frame2->setFixedWidth(twips(8700));
-    Frame2->setMinimumHeight(twips(1300));
-    auto *frame2Layout = new QVBoxLayout(Frame2);
-    frame2Layout->setContentsMargins(twips(150), twips(60), twips(150), twips(60));
-    Label1 = new QLabel(testoIstruzioni(), Frame2);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setTextFormat(Qt::PlainText);
-    Label1->setFont(bold);
-    Label1->setWordWrap(true);
-    Label1->setFixedWidth(twips(8400));
-    Label1->setMinimumHeight(twips(800));
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    frame2Layout->addWidget(Label1);
-    inside->addWidget(Frame2);
-
-    TEXT_NOTE = new QPlainTextEdit(Frame1);
-    TEXT_NOTE->setObjectName(QStringLiteral("TEXT_NOTE"));
-    TEXT_NOTE->setFixedSize(twips(8700), twips(3000));
-    TEXT_NOTE->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    TEXT_NOTE->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    TEXT_NOTE->setTabChangesFocus(true);
-    inside->addWidget(TEXT_NOTE);
-    inside->addSpacing(twips(200));
-
-    Delete_Note = new QPushButton(QStringLiteral("Cancella"), Frame1);
-    Delete_Note->setObjectName(QStringLiteral("Delete_Note"));
-    End_Note = new QPushButton(QStringLiteral("Fine"), Frame1);
-    End_Note->setObjectName(QStringLiteral("End_Note"));
-    for (QPushButton *b : {Delete_Note, End_Note}) {
-        b->setFont(buttonFont);
-        b->setFixedSize(twips(1850), twips(400));
-    }
-    auto *buttons = new QHBoxLayout;
-    buttons->addSpacing(twips(2000));
-    buttons->addWidget(Delete_Note);
-    buttons->addSpacing(twips(1000));
-    buttons->addWidget(End_Note);
-    buttons->addStretch(1);
-    inside->addLayout(buttons);
-
-    setTabOrder(End_Note, Delete_Note);
-    setTabOrder(Delete_Note, TEXT_NOTE);
+    buildNoteLayout(*this, *this);
 
     connect(End_Note, &QPushButton::clicked, this, [this] { trapping([this] { End_Note_Click(); }); });
     connect(Delete_Note, &QPushButton::clicked, this, [this] { trapping([this] { Delete_Note_Click(); }); });
     connect(TEXT_NOTE, &QPlainTextEdit::textChanged, this,
             [this] { trapping([this] { TEXT_NOTE_Change(); }); });
     TEXT_NOTE->installEventFilter(this);
-}
-
-QString NoteWindow::testoIstruzioni()
-{
-    return QStringLiteral("Cliccando sul nome della nota in corrispondenza di ogni singolo gruppo di "
-                          "risposte, è possibile visionare l'eventuale commento associato alla "
-                          "domanda. La presenza di quest'ultimo è contrassegnata dal testo di "
-                          "colore rosso.") +
-           QString(75, QLatin1Char(' ')) + QStringLiteral("N.B.: max 65000 caratteri inseribili.");
 }
 
 QString NoteWindow::testo() const
@@ -165,14 +94,6 @@ qsizetype NoteWindow::lunghezza() const
     return raw.size() + raw.count(QChar(kParagraph));
 }
 
-QString NoteWindow::normalizzaTesto(const QString &testo)
-{
-    QString out = testo;
-    out.remove(QLatin1Char('\r'));
-    out.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return out;
-}
-
 void NoteWindow::trapping(const std::function<void()> &procedure, const QString &prefix)
 {
     platform::trapErrors(m_.platform.dialogs, procedure, prefix);
@@ -181,10 +102,9 @@ void NoteWindow::trapping(const std::function<void()> &procedure, const QString 
 NoteLink &NoteWindow::linkMostrato()
 {
     const int k = m_.state.indiceNota;
-    QuestionnaireWindow &w = m_.window();
-    if (k < 0 || k >= qst::kGroups || !w.Label_NOTA[static_cast<size_t>(k)])
+    if (k < 0 || k >= qst::kGroups || !answers_.Label_NOTA[static_cast<size_t>(k)])
         throw core::outOfRange();
-    return *w.Label_NOTA[static_cast<size_t>(k)];
+    return *answers_.Label_NOTA[static_cast<size_t>(k)];
 }
 
 qst::NoteTable &NoteWindow::tabellaMostrata()
@@ -192,7 +112,7 @@ qst::NoteTable &NoteWindow::tabellaMostrata()
     const int k = m_.state.indiceNota;
     if (k < 0 || k >= qst::kGroups)
         throw core::outOfRange();
-    return tickedBox(m_.window().Check_SI[static_cast<size_t>(k)]) ? m_.state.noteSi : m_.state.noteNo;
+    return tickedBox(answers_.Check_SI[static_cast<size_t>(k)]) ? m_.state.noteSi : m_.state.noteNo;
 }
 
 void NoteWindow::showEvent(QShowEvent *event)
@@ -209,12 +129,12 @@ void NoteWindow::Form_Activate()
     testoDaMostrare_.clear();
     riga_ = -1;
     if (s.notaGriglia) {
-        MembersGrid &grid = *m_.window().MSHFlexGrid1;
+        MembersGrid &grid = grid_;
         const int r = grid.currentRow();
         if (r < 0 || r >= grid.rowCount())
             throw core::outOfRange();
         riga_ = r;
-        testoDaMostrare_ = normalizzaTesto(grid.textMatrix(r, m_.table().noteColumn()));
+        testoDaMostrare_ = qst::withLineBreaks(grid.textMatrix(r, m_.table().noteColumn()), u"\r\n");
         const QString label = grid.textMatrix(r, 0);
         if (label == QStringLiteral("Pres."))
             setWindowTitle(QStringLiteral("Requisiti professionalità del PRESIDENTE - Testo associato"));
@@ -224,7 +144,7 @@ void NoteWindow::Form_Activate()
     } else {
         setWindowTitle(linkMostrato().text() + QStringLiteral(" - Testo associato"));
         setTesto(QString());
-        testoDaMostrare_ = normalizzaTesto(tabellaMostrata().at(s.indiceNota));
+        testoDaMostrare_ = qst::withLineBreaks(tabellaMostrata().at(s.indiceNota), u"\r\n");
     }
     setTesto(testoDaMostrare_);
     TEXT_NOTE->setFocus();
@@ -241,7 +161,7 @@ void NoteWindow::End_Note_Click()
     }
 
     if (s.notaGriglia) {
-        MembersGrid &grid = *m_.window().MSHFlexGrid1;
+        MembersGrid &grid = grid_;
         if (riga_ < 0 || riga_ >= grid.rowCount())
             throw core::outOfRange();
         grid.setTextMatrix(riga_, m_.table().noteColumn(), text);
@@ -256,9 +176,8 @@ void NoteWindow::End_Note_Click()
             link.setForeColor(kColorButtonText);
             // A note the user emptied is gone, not kept behind an unticked answer.
             tabellaMostrata().set(k, QString());
-            QuestionnaireWindow &w = m_.window();
-            QCheckBox *si = w.Check_SI[static_cast<size_t>(k)];
-            QCheckBox *no = w.Check_NO[static_cast<size_t>(k)];
+            QCheckBox *si = answers_.Check_SI[static_cast<size_t>(k)];
+            QCheckBox *no = answers_.Check_NO[static_cast<size_t>(k)];
             QCheckBox *answer = tickedBox(si) ? si : tickedBox(no) ? no : nullptr;
             if (answer) {
                 // The box's own procedure runs inside the untick and only marks the edit.
@@ -366,7 +285,7 @@ void NoteWindow::chiudiSenzaFine()
     const bool membro = s.notaGriglia;
     s.notaGriglia = false;
     const int k = s.indiceNota;
-    if (membro || k < 0 || k >= qst::kGroups || !m_.window().Label_NOTA[static_cast<size_t>(k)])
+    if (membro || k < 0 || k >= qst::kGroups || !answers_.Label_NOTA[static_cast<size_t>(k)])
         return;
     // Nothing typed is kept; the link stays red only over a note that is still there.
     NoteLink &link = linkMostrato();

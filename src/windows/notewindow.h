@@ -1,5 +1,7 @@
 #pragma once
 
+#include "notelayout.h"
+
 #include <QDialog>
 
 #include <functional>
@@ -18,8 +20,10 @@ class NoteTable;
 namespace win
 {
 
+class MembersGrid;
 class ModelModule;
 class NoteLink;
+struct AnswerControls;
 
 // The note window of a model (Nota_Trad, Nota_Dual, Nota_Mon): a question's note, or a
 // member's professional-requirements note.
@@ -32,19 +36,13 @@ class NoteLink;
 // The note text is handled in the form the program keeps it: line breaks as CR LF, every other
 // character as typed (no-break spaces included). Its length is counted in that form, so a line
 // break counts two characters.
-class NoteWindow : public QDialog
+class NoteWindow : public QDialog, public NoteControls
 {
     Q_OBJECT
 public:
-    // A dialog of `parent`, the model's questionnaire window, which owns it.
-    NoteWindow(ModelModule &module, QWidget *parent);
-
-    QGroupBox *Frame1 = nullptr;
-    QGroupBox *Frame2 = nullptr;
-    QLabel *Label1 = nullptr;
-    QPlainTextEdit *TEXT_NOTE = nullptr;
-    QPushButton *Delete_Note = nullptr;
-    QPushButton *End_Note = nullptr;
+    // A dialog of `parent`, the model's questionnaire window, which owns it; `answers` and `grid`
+    // are that window's.
+    NoteWindow(ModelModule &module, AnswerControls &answers, MembersGrid &grid, QWidget *parent);
 
     // The text of TEXT_NOTE with CR LF line breaks.
     QString testo() const;
@@ -52,12 +50,6 @@ public:
     void setTesto(const QString &text);
     // The length of the text as the limit counts it.
     qsizetype lunghezza() const;
-
-    // Every carriage return removed, then every line feed made CR LF.
-    static QString normalizzaTesto(const QString &testo);
-
-    // The explanation shown above the text box.
-    static QString testoIstruzioni();
 
     // Event procedures.
     void Form_Activate();
@@ -87,6 +79,8 @@ private:
     NoteLink &linkMostrato();
 
     ModelModule &m_;
+    AnswerControls &answers_;
+    MembersGrid &grid_;
     // Set by a change that found the text over the limit, cleared by one that found it within.
     bool avvisoLunghezza_ = false;
     // The text Form_Activate prepares before it goes into TEXT_NOTE.

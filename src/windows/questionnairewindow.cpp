@@ -1,4 +1,5 @@
 #include "questionnairewindow.h"
+#include "controls.h"
 
 #include "answers.h"
 #include "appicon.h"
@@ -8,36 +9,38 @@
 #include "membersgrid.h"
 #include "modelmodule.h"
 #include "notelink.h"
+#include "pagebuilders.h"
 #include "platform/trayicon.h"
+#include "questionnaire/catalogue.h"
+#include "questionnaire/check.h"
+#include "questionnaire/indices.h"
 
 #include <QAction>
 #include <QBoxLayout>
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTimer>
 
 namespace win
 {
 
-QuestionnaireWindow::QuestionnaireWindow(ModelModule &module) : module_(module)
+QuestionnaireWindow::QuestionnaireWindow(ModelModule &module)
+    : CommandWindow(module.platform), module_(module), controls_(std::make_unique<Controls>()), c_(*controls_)
 {
-    const qst::ModelTable &t = module_.table();
-    setObjectName(t.nome);
-    setWindowTitle(t.caption);
-    setWindowIcon(appIcon());
-    QFont f = font();
-    f.setPointSizeF(8.25);
-    setFont(f);
     buildWindow();
-    answers_ = std::make_unique<AnswerRules>(*this, module_);
+    answers_ = std::make_unique<AnswerRules>(c_, module_);
     answers_->connectControls();
-    generalData_ = std::make_unique<GeneralDataRules>(*this, module_);
+    generalData_ = std::make_unique<GeneralDataRules>(c_, c_, module_);
     generalData_->connectControls();
-    focusRules_ = std::make_unique<FocusRules>(*this, module_);
+    focusRules_ = std::make_unique<FocusRules>(*this, c_, module_);
     focusRules_->connectControls();
 }
 
@@ -45,152 +48,173 @@ QuestionnaireWindow::~QuestionnaireWindow() = default;
 
 void QuestionnaireWindow::buildWindow()
 {
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(3, 3, 3, 3);
-    layout->setSpacing(4);
-    MySSTab = new QTabWidget(this);
-    MySSTab->setObjectName(QStringLiteral("MySSTab"));
-    MySSTab->setUsesScrollButtons(false);
-    const QStringList &captions = qst::pageCaptions();
-    for (int tab = 0; tab < captions.size(); ++tab) {
-        auto *page = new QWidget;
-        page->setObjectName(QStringLiteral("page%1").arg(tab));
-        MySSTab->addTab(page, captions[tab]);
+    const qst::ModelTable &t = module_.table();
+    const qst::Modello m = t.modello;
+    QVBoxLayout *layout = buildFrame(t.nome, t.caption, c_.MySSTab, [&](QWidget *page, int tab) {
         if (tab == 0)
             buildGeneralPage(page);
-        else if (tab == 3 && !module_.table().riquadroIIHasQuestions)
+        else if (tab == 3 && !t.riquadroIIHasQuestions)
             buildPicturePage(page);
         else
-            buildQuestionPage(page, tab);
-    }
-    layout->addWidget(MySSTab, 1);
+            buildQuestionPage(
+                page, tab, qst::righePagina(m, tab),
+                QuestionPageControls{c_, c_.TEXT, [m](int k) { return qst::numberBoxOfGroup(m, k); }});
+    });
     buildButtonBar(layout);
-    buildTrayMenu();
-    // The form's client area, widened for the fonts of this desktop, within the screen.
-    QSize size(twips(14535) + 150, twips(9105) + 100);
-    if (const QScreen *s = screen())
-        size = size.boundedTo(s->availableGeometry().size());
-    resize(size);
-    centerOnScreen(*this);
+    buildTrayMenu(c_, true);
+    placeOnScreen(14535, 9105);
 }
 
 void QuestionnaireWindow::buildButtonBar(QBoxLayout *layout)
 {
-    static const char *const captions[] = {"Stampa", "Salva temp.", "Leggi", "Genera", "Esci"};
+    static const char *const captions[qst::kCommandButtons] = {"Stampa", "Salva temp.", "Leggi", "Genera",
+                                                               "Esci"};
     auto *bar = new QHBoxLayout;
     bar->setSpacing(twips(150));
-    QFont bold = font();
-    bold.setPointSizeF(9.75);
-    bold.setBold(true);
-    for (int i = 0; i < 5; ++i) {
-        auto *b = new QPushButton(QString::fromLatin1(captions[i]), this);
-        b->setObjectName(QStringLiteral("Command_Function_%1").arg(i));
-        b->setFont(bold);
-        b->setMinimumWidth(twips(2600) - 20);
-        b->setAutoDefault(false);
-        Command_Function[static_cast<size_t>(i)] = b;
-        connect(b, &QPushButton::clicked, this, [this, i] { Command_Function_Click(i); });
-        bar->addWidget(b);
-        if (i == 3)
+    for (int i = 0; i < qst::kCommandButtons; ++i) {
+        addCommandButton(c_, *bar, i, QString::fromLatin1(captions[i]), 2600);
+        if (i == static_cast<int>(qst::CommandButton::Genera)) // "Esci" stands apart at the right
             bar->addStretch(1);
     }
     layout->addLayout(bar);
-}
-
-void QuestionnaireWindow::buildTrayMenu()
-{
-    MENU_HIDE = new QMenu(QStringLiteral("HIDE"), this);
-    MENU_HIDE->setObjectName(QStringLiteral("MENU_HIDE"));
-    MENU_RIPRISTINA = MENU_HIDE->addAction(QStringLiteral("Ripristina"));
-    MENU_HIDE->addSeparator();
-    MENU_STAMPA = MENU_HIDE->addAction(QStringLiteral("Stampa"));
-    MENU_SALVA = MENU_HIDE->addAction(QStringLiteral("Salva Temp."));
-    MENU_LEGGI = MENU_HIDE->addAction(QStringLiteral("Leggi"));
-    MENU_GENERA = MENU_HIDE->addAction(QStringLiteral("Genera"));
-    MENU_ESCI = MENU_HIDE->addAction(QStringLiteral("Esci"));
-    connect(MENU_RIPRISTINA, &QAction::triggered, this, [this] { MENU_RIPRISTINA_Click(); });
-    // The menu repeats the commands of the button bar.
-    const std::pair<QAction *, int> commands[] = {
-        {MENU_STAMPA, 0}, {MENU_SALVA, 1}, {MENU_LEGGI, 2}, {MENU_GENERA, 3}, {MENU_ESCI, 4}};
-    for (const auto &[action, index] : commands)
-        connect(action, &QAction::triggered, this, [this, index = index] { Command_Function_Click(index); });
 }
 
 void QuestionnaireWindow::Form_Load()
 {
     qst::ModelState &s = module_.state;
     platform::trapErrors(module_.platform.dialogs, [&] {
-        tray_ = module_.platform.system.createTrayIcon();
-        tray_->add(windowIcon(), qst::trayTip(module_.table().caption));
-        connect(tray_.get(), &platform::TrayIcon::leftButtonReleased, this,
-                &QuestionnaireWindow::showTrayMenu);
+        addTrayIcon(qst::trayTip(module_.table().caption));
         s.ultimoTabIndex.reset();
         s.salvato = true;
-        module_.impostaDomande();
-        titoloBase = windowTitle();
+        impostaDomande();
+        titoloBase_ = windowTitle();
         s.bloccaNota = false;
         setGriglia();
-        MySSTab->setCurrentIndex(0);
+        c_.MySSTab->setCurrentIndex(0);
         if (!module_.table().riquadroIIHasQuestions)
-            MySSTab->setTabEnabled(3, false);
+            c_.MySSTab->setTabEnabled(3, false);
         focusRules_->focusFirst();
     });
 }
 
+void QuestionnaireWindow::impostaDomande()
+{
+    for (int q = 0; q < qst::kLabels; ++q) {
+        QLabel *label = c_.LABEL_RIQUADRO[static_cast<size_t>(q)];
+        if (!label)
+            continue;
+        if (const auto text = qst::testoDomanda(module_.modello(), q))
+            label->setText(*text);
+    }
+}
+
 void QuestionnaireWindow::setGriglia()
 {
-    righeGriglia = 3;
-    MSHFlexGrid1->build(righeGriglia);
+    c_.righeGriglia = 3;
+    c_.MSHFlexGrid1->build(c_.righeGriglia);
 }
 
-bool QuestionnaireWindow::busy() const
+int QuestionnaireWindow::righeGriglia() const
 {
-    return commandRunning_ || module_.platform.dialogs.busy();
+    return c_.righeGriglia;
 }
 
-void QuestionnaireWindow::runCommand(const std::function<void()> &command)
+void QuestionnaireWindow::setLeggiEnabled(bool enabled)
 {
-    if (busy())
+    c_.Command_Function[static_cast<size_t>(qst::CommandButton::Leggi)]->setEnabled(enabled);
+}
+
+void QuestionnaireWindow::showFileInTitle(const QString &name)
+{
+    // Qt reads "[*]" in a title as the modified marker; "[*][*]" shows one "[*]".
+    QString escaped = name;
+    escaped.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    setWindowTitle(titoloBase_ + QStringLiteral(" - ") + escaped);
+}
+
+void QuestionnaireWindow::showPage(int page)
+{
+    c_.MySSTab->setCurrentIndex(page);
+}
+
+namespace
+{
+
+template <typename Array> QWidget *element(const Array &controls, int i)
+{
+    if (i < 0 || static_cast<size_t>(i) >= controls.size() || !controls[static_cast<size_t>(i)])
+        throw core::outOfRange();
+    return controls[static_cast<size_t>(i)];
+}
+
+// Scrolls the page that holds a control until the control shows.
+void scrollIntoView(QWidget *control)
+{
+    for (QWidget *p = control->parentWidget(); p; p = p->parentWidget())
+        if (auto *area = qobject_cast<QScrollArea *>(p)) {
+            area->ensureWidgetVisible(control);
+            return;
+        }
+}
+
+} // namespace
+
+void QuestionnaireWindow::focusTarget(const qst::FocusTarget &target)
+{
+    using Kind = qst::FocusTarget::Kind;
+    QWidget *control = nullptr;
+    switch (target.kind) {
+    case Kind::Field:
+        control = element(c_.TEXT_GENERALE, target.index);
+        break;
+    case Kind::Grid:
+        control = c_.MSHFlexGrid1;
+        if (target.row >= 0)
+            c_.MSHFlexGrid1->setCurrentCell(target.row, target.column);
+        break;
+    case Kind::Answer:
+        control = element(c_.Check_SI, target.index);
+        break;
+    case Kind::NumberBox:
+        control = element(c_.TEXT, target.index);
+        break;
+    case Kind::None:
         return;
-    const QScopedValueRollback running(commandRunning_, true);
-    platform::trapErrors(module_.platform.dialogs, command);
+    }
+    control->setFocus(Qt::OtherFocusReason);
+    // Leaving a one-digit day or month completes it and moves on to the next date box: the
+    // focus still goes where the finding points.
+    if (focusWidget() != control)
+        control->setFocus(Qt::OtherFocusReason);
+    scrollIntoView(control);
+}
+
+void QuestionnaireWindow::retickSi(int k)
+{
+    auto *box = static_cast<QCheckBox *>(element(c_.Check_SI, k));
+    box->setChecked(false);
+    box->setChecked(true);
 }
 
 void QuestionnaireWindow::Command_Function_Click(int index)
 {
-    switch (index) {
-    case 0:
+    switch (static_cast<qst::CommandButton>(index)) {
+    case qst::CommandButton::Stampa:
         runCommand([this] { module_.stampaScheda(); });
         break;
-    case 1:
+    case qst::CommandButton::SalvaTemp:
         runCommand([this] { module_.salvaScheda(false); });
         break;
-    case 2:
+    case qst::CommandButton::Leggi:
         runCommand([this] { module_.apriScheda(); });
         break;
-    case 3:
+    case qst::CommandButton::Genera:
         runCommand([this] { module_.salvaScheda(true); });
         break;
-    case 4:
+    case qst::CommandButton::Esci:
         runCommand([this] { module_.esciProgramma(); });
         break;
-    default:
-        break;
     }
-}
-
-void QuestionnaireWindow::MENU_RIPRISTINA_Click()
-{
-    setWindowState(windowState() & ~Qt::WindowMinimized);
-    show();
-    raise();
-    activateWindow();
-}
-
-void QuestionnaireWindow::showTrayMenu(const QPoint &globalPos)
-{
-    activateWindow();
-    MENU_HIDE->popup(globalPos);
 }
 
 bool QuestionnaireWindow::Form_Unload()
@@ -220,18 +244,24 @@ void QuestionnaireWindow::closeEvent(QCloseEvent *event)
     event->setAccepted(close);
 }
 
-void QuestionnaireWindow::changeEvent(QEvent *event)
+Controls &controls(QuestionnaireWindow &window)
 {
-    QWidget::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange || !isMinimized())
-        return;
-    // Hide only where the tray icon can bring the window back, and never under an open box:
-    // it would be hidden with the window and nothing of the program could be reached.
-    if (tray_ && tray_->available() && tray_->isShown() && !module_.platform.dialogs.busy())
-        QTimer::singleShot(0, this, [this] {
-            if (isMinimized() && !module_.platform.dialogs.busy())
-                hide();
-        });
+    return window.c_;
+}
+
+const Controls &controls(const QuestionnaireWindow &window)
+{
+    return window.c_;
+}
+
+AnswerRules &answerRules(QuestionnaireWindow &window)
+{
+    return *window.answers_;
+}
+
+FocusRules &focusRules(QuestionnaireWindow &window)
+{
+    return *window.focusRules_;
 }
 
 } // namespace win

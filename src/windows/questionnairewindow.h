@@ -1,25 +1,14 @@
 #pragma once
 
-#include "questionnaire/models.h"
+#include "commandwindow.h"
 
-#include <QWidget>
-#include <array>
 #include <memory>
 
-class QCheckBox;
-class QFrame;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QMenu;
-class QAction;
 class QBoxLayout;
-class QPushButton;
-class QTabWidget;
 
-namespace platform
+namespace qst
 {
-class TrayIcon;
+struct FocusTarget;
 }
 
 namespace win
@@ -28,17 +17,14 @@ namespace win
 class AnswerRules;
 class FocusRules;
 class GeneralDataRules;
-class MembersGrid;
 class ModelModule;
-class NoteLink;
+struct Controls;
 
-// Fills a tab page with `content`, scrolling where the page is too small for it.
-void scrollingPage(QWidget *page, QWidget *content);
-
-// The questionnaire window of one governance model, built from the model's tables. Controls
-// keep their names and are arrays indexed by answer group, question label or field index; an
-// element a model lacks is null.
-class QuestionnaireWindow : public QWidget
+// The questionnaire window of one governance model, built from the model's tables. Its controls
+// keep their names and are arrays indexed by answer group, question label or field index
+// (controls.h); they are private to the windows room. What the commands of the rooms above need
+// of the window is offered here.
+class QuestionnaireWindow : public CommandWindow
 {
     Q_OBJECT
 public:
@@ -47,85 +33,57 @@ public:
 
     ModelModule &module() const { return module_; }
 
-    // Public members of the window.
-    int righeGriglia = 0;
-    QString titoloBase;
+    // Rebuilds the members grid with its three default rows.
     void setGriglia();
+    // The number of member rows.
+    int righeGriglia() const;
+    // The window's own title, kept at load.
+    const QString &titoloBase() const { return titoloBase_; }
 
-    // Question pages
-    QTabWidget *MySSTab = nullptr;
-    std::array<QLabel *, qst::kLabels> LABEL_RIQUADRO{};
-    std::array<QFrame *, qst::kGroups> FRAME_RIQUADRO_1_1{};
-    std::array<QCheckBox *, qst::kGroups> Check_SI{};
-    std::array<QCheckBox *, qst::kGroups> Check_NO{};
-    std::array<QCheckBox *, qst::kGroups> Check_NA{};
-    std::array<NoteLink *, qst::kGroups> Label_NOTA{};
-    std::array<QLineEdit *, 3> TEXT{};
-    QLabel *picture = nullptr; // the "Riquadro II" picture of Dualistico and Monistico
-
-    // "Dati Generali"
-    std::array<QLineEdit *, 66> TEXT_GENERALE{};
-    std::array<QLabel *, 14> LABEL_GENERALE{};
-    std::array<QLabel *, 12> Label6{};
-    QLabel *Label7 = nullptr;
-    QCheckBox *chk_RiunioniNA = nullptr;
-    MembersGrid *MSHFlexGrid1 = nullptr;
-    QLineEdit *txtEdit = nullptr;
-    QPushButton *btnAggiungi = nullptr;
-
-    // Button bar and tray menu
-    std::array<QPushButton *, 5> Command_Function{};
-    QMenu *MENU_HIDE = nullptr;
-    QAction *MENU_RIPRISTINA = nullptr;
-    QAction *MENU_STAMPA = nullptr;
-    QAction *MENU_SALVA = nullptr;
-    QAction *MENU_LEGGI = nullptr;
-    QAction *MENU_GENERA = nullptr;
-    QAction *MENU_ESCI = nullptr;
-
-    platform::TrayIcon *trayIcon() const { return tray_.get(); }
-    AnswerRules &answers() const { return *answers_; }
-    GeneralDataRules &generalData() const { return *generalData_; }
-    FocusRules &focusRules() const { return *focusRules_; }
-
-    // Loads the window: tray icon, saved state, question texts, base title, grid, first page,
-    // the focus on the first control.
-    // The module calls it once, right after creating the window.
-    void Form_Load();
-
-    // Event procedures
-    void Command_Function_Click(int index);
-    void MENU_RIPRISTINA_Click();
-    // True while a command of the button bar or the tray menu runs.
-    bool commandRunning() const { return commandRunning_; }
-    // True while a command runs or a box, a dialog or the note window is open: the commands
-    // of the button bar and the tray menu and the close box are then ignored.
-    bool busy() const;
-    // Shows the tray pop-up menu, as a left-button release on the tray icon does.
-    void showTrayMenu(const QPoint &globalPos);
+    // Enables or disables the "Leggi" button.
+    void setLeggiEnabled(bool enabled);
+    // Names a file in the title: the base title, " - " and `name`.
+    void showFileInTitle(const QString &name);
+    // Selects tab page `page` (0..5).
+    void showPage(int page);
+    // Moves the focus to a control a finding points at (selecting the grid cell it names); the
+    // page that holds it must be shown. An index the window has no control for is the program's
+    // index error.
+    void focusTarget(const qst::FocusTarget &target);
+    // Unticks and ticks again the "Si" box of group k, so that its click rules run (and open the
+    // note window where the group takes a note).
+    void retickSi(int k);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void changeEvent(QEvent *event) override;
+    void Command_Function_Click(int index) override;
 
 private:
+    friend class ModelModule; // runs Form_Load once it has created the window
+    friend Controls &controls(QuestionnaireWindow &window);
+    friend const Controls &controls(const QuestionnaireWindow &window);
+    friend AnswerRules &answerRules(QuestionnaireWindow &window);
+    friend FocusRules &focusRules(QuestionnaireWindow &window);
+
+    // Loads the window: tray icon, saved state, question texts, base title, grid, first page,
+    // the focus on the first control.
+    void Form_Load();
     bool Form_Unload();
+    // Question texts of the model into the question labels.
+    void impostaDomande();
+
     void buildWindow();
     void buildGeneralPage(QWidget *page);
-    void buildQuestionPage(QWidget *page, int tab);
-    QWidget *buildAnswerRow(int k, bool naVisible);
     void buildPicturePage(QWidget *page);
     void buildButtonBar(QBoxLayout *layout);
-    void buildTrayMenu();
-    // Runs a command unless another is running; shows an escaped error's description.
-    void runCommand(const std::function<void()> &command);
 
     ModelModule &module_;
-    std::unique_ptr<platform::TrayIcon> tray_;
+    std::unique_ptr<Controls> controls_;
+    Controls &c_;
+    QString titoloBase_;
     std::unique_ptr<AnswerRules> answers_;
     std::unique_ptr<GeneralDataRules> generalData_;
     std::unique_ptr<FocusRules> focusRules_;
-    bool commandRunning_ = false;
 };
 
 } // namespace win

@@ -1,8 +1,10 @@
 // The five question pages and the "Riquadro II" picture, built from the model's row tables.
+#include "controls.h"
 #include "membersgrid.h"
 #include "modelmodule.h"
 #include "notelink.h"
 #include "questionnaire/catalogue.h"
+#include "questionnaire/indices.h"
 #include "questionnairewindow.h"
 
 #include <QCheckBox>
@@ -20,165 +22,6 @@
 namespace win
 {
 
-namespace
-{
-
-struct PageColumns {
-    int labelWidth; // twips
-    QString title;
-};
-
-PageColumns pageColumns(int tab)
-{
-    switch (tab) {
-    case 1:
-        return {7995, QStringLiteral("Riquadro I [1/2] - QUADRIVEX")};
-    case 2:
-        return {9885, QStringLiteral("Riquadro I [2/2] - QUADRIVEX")};
-    case 3:
-        return {7995, QStringLiteral("Riquadro II - ADESIONE AL CODICE DI AUTODISCIPLINA")};
-    case 4:
-        return {7995, QStringLiteral("Riquadro III [1/2] - RELAZIONE PER L'ASSEMBLEA")};
-    default:
-        return {7995, QStringLiteral("Riquadro III [2/2] - RELAZIONE PER L'ASSEMBLEA")};
-    }
-}
-
-QCheckBox *answerBox(const QString &caption, const QString &name, int k, QWidget *parent)
-{
-    auto *box = new QCheckBox(caption, parent);
-    box->setObjectName(QStringLiteral("%1_%2").arg(name).arg(k));
-    return box;
-}
-
-} // namespace
-
-void scrollingPage(QWidget *page, QWidget *content)
-{
-    auto *pageLayout = new QVBoxLayout(page);
-    pageLayout->setContentsMargins(0, 0, 0, 0);
-    auto *scroll = new QScrollArea(page);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setFocusPolicy(Qt::NoFocus); // the controls on the page take the focus, not the page
-    scroll->setWidget(content);
-    pageLayout->addWidget(scroll);
-}
-
-QWidget *QuestionnaireWindow::buildAnswerRow(int k, bool naVisible)
-{
-    const size_t i = static_cast<size_t>(k);
-    auto *frame = new QFrame;
-    frame->setObjectName(QStringLiteral("FRAME_RIQUADRO_1_1_%1").arg(k));
-    frame->setFixedSize(twips(2550), twips(400) + 4);
-    const bool adequacy = (k == 7);
-    Check_SI[i] = answerBox(adequacy ? QStringLiteral("Adeguata") : QStringLiteral("Si"),
-                            QStringLiteral("Check_SI"), k, frame);
-    Check_NO[i] = answerBox(adequacy ? QStringLiteral("Inadeguata") : QStringLiteral("No"),
-                            QStringLiteral("Check_NO"), k, frame);
-    Check_NA[i] = answerBox(QStringLiteral("N/A"), QStringLiteral("Check_NA"), k, frame);
-    // The form's positions, moved right where this desktop's font needs more room.
-    const int top = 4;
-    const int gap = 6;
-    Check_SI[i]->move(twips(150), top);
-    const int noX =
-        std::max(twips(adequacy ? 1200 : 950), Check_SI[i]->x() + Check_SI[i]->sizeHint().width() + gap);
-    Check_NO[i]->move(noX, top);
-    const int naX = std::max(twips(1750), noX + Check_NO[i]->sizeHint().width() + gap);
-    Check_NA[i]->move(naX, top);
-    frame->setFixedWidth(std::max(frame->width(), naX + Check_NA[i]->sizeHint().width() + gap));
-    Check_NA[i]->setVisible(naVisible);
-    FRAME_RIQUADRO_1_1[i] = frame;
-    return frame;
-}
-
-void QuestionnaireWindow::buildQuestionPage(QWidget *page, int tab)
-{
-    const qst::Modello m = module_.modello();
-    const PageColumns cols = pageColumns(tab);
-
-    auto *inner = new QWidget;
-    scrollingPage(page, inner);
-    auto *innerLayout = new QVBoxLayout(inner);
-    innerLayout->setContentsMargins(twips(120), twips(120), twips(120), twips(60));
-    auto *frame = new QGroupBox(cols.title, inner);
-    frame->setObjectName(QStringLiteral("Frame%1").arg(tab + 1));
-    QFont titleFont = frame->font();
-    titleFont.setBold(true);
-    frame->setFont(titleFont);
-    innerLayout->addWidget(frame);
-    innerLayout->addStretch(1);
-
-    auto *grid = new QGridLayout(frame);
-    grid->setHorizontalSpacing(twips(240));
-    grid->setVerticalSpacing(3);
-    // The question column takes what the window leaves; the form's width is its preference.
-    grid->setColumnMinimumWidth(0, twips(cols.labelWidth) * 2 / 3);
-    grid->setColumnStretch(0, 1);
-    grid->setColumnMinimumWidth(2, twips(1200));
-    // The frame's bold title must not make its rows bold.
-    QFont plain = font();
-    plain.setBold(false);
-    int row = 0;
-    if (tab == 4) {
-        auto *intro = new QLabel(QStringLiteral("La relazione contiene:"), frame);
-        intro->setObjectName(QStringLiteral("Label1"));
-        QFont bold = plain;
-        bold.setBold(true);
-        intro->setFont(bold);
-        grid->addWidget(intro, row++, 0, 1, 3);
-    }
-
-    for (const qst::PageRow &r : qst::righePagina(m, tab)) {
-        auto *label = new QLabel(QStringLiteral("Label6"), frame);
-        label->setObjectName(QStringLiteral("LABEL_RIQUADRO_%1").arg(r.q));
-        label->setTextFormat(Qt::PlainText);
-        label->setWordWrap(true);
-        label->setFont(plain);
-        label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
-        if (r.q == 17) {
-            QPalette pal = label->palette();
-            pal.setColor(QPalette::WindowText, QColor(0x40, 0, 0));
-            label->setPalette(pal);
-        }
-        LABEL_RIQUADRO[static_cast<size_t>(r.q)] = label;
-        grid->addWidget(label, row, 0, Qt::AlignVCenter);
-        label->setVisible(!r.labelHidden);
-
-        if (r.k >= 0) {
-            const size_t i = static_cast<size_t>(r.k);
-            QWidget *answer = buildAnswerRow(r.k, r.naVisible);
-            answer->setParent(frame);
-            answer->setFont(plain);
-            answer->setVisible(!r.frameHidden);
-            const int box = qst::numberBoxOfGroup(m, r.k);
-            if (box >= 0) {
-                auto *number = new QLineEdit(frame);
-                number->setObjectName(QStringLiteral("TEXT_%1").arg(box));
-                number->setFixedWidth(twips(480) + 10);
-                number->setFont(plain);
-                TEXT[static_cast<size_t>(box)] = number;
-                auto *holder = new QWidget(frame);
-                auto *h = new QHBoxLayout(holder);
-                h->setContentsMargins(twips(120), 0, 0, 0);
-                h->addWidget(number);
-                h->addWidget(answer);
-                h->addStretch(1);
-                grid->addWidget(holder, row, 1, Qt::AlignLeft | Qt::AlignVCenter);
-            } else {
-                grid->addWidget(answer, row, 1, Qt::AlignLeft | Qt::AlignVCenter);
-            }
-            auto *link = new NoteLink(r.link, frame);
-            link->setObjectName(QStringLiteral("Label_NOTA_%1").arg(r.k));
-            link->setFont(plain);
-            link->setVisible(r.linkVisible);
-            Label_NOTA[i] = link;
-            grid->addWidget(link, row, 2, Qt::AlignLeft | Qt::AlignVCenter);
-        }
-        ++row;
-    }
-}
-
 void QuestionnaireWindow::buildPicturePage(QWidget *page)
 {
     auto *layout = new QVBoxLayout(page);
@@ -194,12 +37,12 @@ void QuestionnaireWindow::buildPicturePage(QWidget *page)
         p.setPen(Qt::black);
         p.drawText(pm.rect(), Qt::AlignCenter, QStringLiteral("N O N   A P P L I C A B I L E"));
     }
-    picture = new QLabel(page);
-    picture->setObjectName(QStringLiteral("Picture1"));
-    picture->setPixmap(pm);
-    picture->setAlignment(Qt::AlignCenter);
-    picture->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-    layout->addWidget(picture);
+    c_.picture = new QLabel(page);
+    c_.picture->setObjectName(QStringLiteral("Picture1"));
+    c_.picture->setPixmap(pm);
+    c_.picture->setAlignment(Qt::AlignCenter);
+    c_.picture->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    layout->addWidget(c_.picture);
 }
 
 } // namespace win

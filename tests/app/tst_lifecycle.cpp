@@ -95,12 +95,12 @@ void TestLifecycle::loadState()
     QVERIFY(f.state().salvato);
     QVERIFY(!f.state().ultimoTabIndex.has_value());
     QVERIFY(!f.state().bloccaNota);
-    QCOMPARE(w.titoloBase, qst::modelTable(model).caption);
+    QCOMPARE(w.titoloBase(), qst::modelTable(model).caption);
     QCOMPARE(w.windowTitle(), qst::modelTable(model).caption);
-    QCOMPARE(w.righeGriglia, 3);
-    QCOMPARE(w.MySSTab->currentIndex(), 0);
-    QCOMPARE(w.MySSTab->isTabEnabled(3), model == Modello::Tradizionale);
-    QVERIFY(w.Command_Function[2]->isEnabled());
+    QCOMPARE(win::controls(w).righeGriglia, 3);
+    QCOMPARE(win::controls(w).MySSTab->currentIndex(), 0);
+    QCOMPARE(win::controls(w).MySSTab->isTabEnabled(3), model == Modello::Tradizionale);
+    QVERIFY(win::controls(w).Command_Function[2]->isEnabled());
     // The tip is the caption up to the blank after "v. 2.0": the same in every model.
     QVERIFY(f.platform.tray()->isShown());
     QCOMPARE(f.platform.tray()->toolTip(),
@@ -111,10 +111,10 @@ void TestLifecycle::loadState()
     if (model != Modello::Tradizionale) {
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QTabBar *bar = w.MySSTab->tabBar();
+        QTabBar *bar = win::controls(w).MySSTab->tabBar();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(3).center());
-        QCOMPARE(w.MySSTab->currentIndex(), 0);
-        QVERIFY(w.picture);
+        QCOMPARE(win::controls(w).MySSTab->currentIndex(), 0);
+        QVERIFY(win::controls(w).picture);
     }
 }
 
@@ -122,27 +122,27 @@ void TestLifecycle::commandsReachTheirProcedures()
 {
     Fixture f(Modello::Tradizionale);
     win::QuestionnaireWindow &w = f.window();
-    QCOMPARE(w.Command_Function[0]->text(), QStringLiteral("Stampa"));
-    QCOMPARE(w.Command_Function[1]->text(), QStringLiteral("Salva temp."));
-    QCOMPARE(w.Command_Function[2]->text(), QStringLiteral("Leggi"));
-    QCOMPARE(w.Command_Function[3]->text(), QStringLiteral("Genera"));
-    QCOMPARE(w.Command_Function[4]->text(), QStringLiteral("Esci"));
+    QCOMPARE(win::controls(w).Command_Function[0]->text(), QStringLiteral("Stampa"));
+    QCOMPARE(win::controls(w).Command_Function[1]->text(), QStringLiteral("Salva temp."));
+    QCOMPARE(win::controls(w).Command_Function[2]->text(), QStringLiteral("Leggi"));
+    QCOMPARE(win::controls(w).Command_Function[3]->text(), QStringLiteral("Genera"));
+    QCOMPARE(win::controls(w).Command_Function[4]->text(), QStringLiteral("Esci"));
 
-    w.Command_Function[1]->click();
-    w.MENU_SALVA->trigger();
-    w.Command_Function[3]->click();
-    w.MENU_GENERA->trigger();
+    win::controls(w).Command_Function[1]->click();
+    win::controls(w).MENU_SALVA->trigger();
+    win::controls(w).Command_Function[3]->click();
+    win::controls(w).MENU_GENERA->trigger();
     QCOMPARE(f.commands->saves, (QList<bool>{false, false, true, true}));
-    w.Command_Function[0]->click();
-    w.MENU_STAMPA->trigger();
+    win::controls(w).Command_Function[0]->click();
+    win::controls(w).MENU_STAMPA->trigger();
     QCOMPARE(f.commands->prints, 2);
-    w.Command_Function[2]->click();
-    w.MENU_LEGGI->trigger();
+    win::controls(w).Command_Function[2]->click();
+    win::controls(w).MENU_LEGGI->trigger();
     QCOMPARE(f.commands->opens, 2);
-    QCOMPARE(w.MENU_SALVA->text(), QStringLiteral("Salva Temp."));
+    QCOMPARE(win::controls(w).MENU_SALVA->text(), QStringLiteral("Salva Temp."));
 
     QStringList menu;
-    for (QAction *a : w.MENU_HIDE->actions())
+    for (QAction *a : win::controls(w).MENU_HIDE->actions())
         menu << (a->isSeparator() ? QStringLiteral("-") : a->text());
     QCOMPARE(menu, (QStringList{QStringLiteral("Ripristina"), QStringLiteral("-"), QStringLiteral("Stampa"),
                                 QStringLiteral("Salva Temp."), QStringLiteral("Leggi"),
@@ -157,19 +157,19 @@ void TestLifecycle::secondCommandIgnoredWhileOneRuns()
     f.state().salvato = false;
     // While the exit command's question is open, the tray menu and the buttons do nothing.
     f.platform.answer(Answer::Cancel, QString(), [&] {
-        w.MENU_SALVA->trigger();
-        w.MENU_ESCI->trigger();
-        w.Command_Function[3]->click();
-        w.Command_Function[0]->click();
+        win::controls(w).MENU_SALVA->trigger();
+        win::controls(w).MENU_ESCI->trigger();
+        win::controls(w).Command_Function[3]->click();
+        win::controls(w).Command_Function[0]->click();
         QVERIFY(w.commandRunning());
     });
-    w.Command_Function[4]->click();
+    win::controls(w).Command_Function[4]->click();
     QVERIFY(f.commands->saves.isEmpty());
     QCOMPARE(f.commands->prints, 0);
     QCOMPARE(f.platform.messages.size(), 1);
     QVERIFY(!w.commandRunning());
     // Afterwards commands run again.
-    w.MENU_SALVA->trigger();
+    win::controls(w).MENU_SALVA->trigger();
     QCOMPARE(f.commands->saves.size(), 1);
     QVERIFY(f.platform.failures.isEmpty());
 }
@@ -209,7 +209,7 @@ void TestLifecycle::exitMatrix()
         if (outcome == SaveOutcome::Failed && answer == Answer::Yes)
             f.platform.answer(Answer::Ok, QStringLiteral("Errore di scrittura"));
 
-        w.Command_Function[4]->click();
+        win::controls(w).Command_Function[4]->click();
 
         QCOMPARE(f.platform.endProcessCalls, ends ? 1 : 0);
         QCOMPARE(f.platform.tray()->isShown(), !ends);
@@ -294,7 +294,7 @@ void TestLifecycle::minimiseHidesOnlyWithTray()
     QTest::qWait(20);
     QTRY_COMPARE(w.isVisible(), !trayAvailable);
 
-    w.MENU_RIPRISTINA->trigger();
+    win::controls(w).MENU_RIPRISTINA->trigger();
     QVERIFY(w.isVisible());
     QVERIFY(!w.isMinimized());
 }
@@ -305,12 +305,12 @@ void TestLifecycle::trayMenu()
     win::QuestionnaireWindow &w = f.window();
     w.hide();
     f.platform.tray()->click(QPoint(50, 50));
-    QVERIFY(w.MENU_HIDE->isVisible());
-    w.MENU_HIDE->hide();
+    QVERIFY(win::controls(w).MENU_HIDE->isVisible());
+    win::controls(w).MENU_HIDE->hide();
     // The menu works while the window is hidden.
-    w.MENU_GENERA->trigger();
+    win::controls(w).MENU_GENERA->trigger();
     QCOMPARE(f.commands->saves, QList<bool>{true});
-    w.MENU_RIPRISTINA->trigger();
+    win::controls(w).MENU_RIPRISTINA->trigger();
     QVERIFY(w.isVisible());
 }
 
@@ -322,24 +322,24 @@ void TestLifecycle::commandsIgnoredUnderTheNoteWindow()
     f.platform.modal([&](QDialog &d) {
         // The tray menu is a popup that a modal window does not block: its commands and the
         // close box must wait until the note window is closed.
-        w.MENU_SALVA->trigger();
-        w.MENU_LEGGI->trigger();
-        w.MENU_GENERA->trigger();
-        w.MENU_STAMPA->trigger();
-        w.MENU_ESCI->trigger();
+        win::controls(w).MENU_SALVA->trigger();
+        win::controls(w).MENU_LEGGI->trigger();
+        win::controls(w).MENU_GENERA->trigger();
+        win::controls(w).MENU_STAMPA->trigger();
+        win::controls(w).MENU_ESCI->trigger();
         QVERIFY(!w.close());
         QVERIFY(w.busy());
         static_cast<win::NoteWindow &>(d).setTesto(QStringLiteral("nota"));
         static_cast<win::NoteWindow &>(d).End_Note->click();
     });
-    w.Check_SI[0]->setChecked(true);
+    win::controls(w).Check_SI[0]->setChecked(true);
     QVERIFY(f.commands->saves.isEmpty());
     QCOMPARE(f.commands->opens + f.commands->prints + f.platform.endProcessCalls, 0);
     QCOMPARE(f.state().noteSi.at(0), QStringLiteral("nota"));
     // The note is an unsaved edit: the exit asks about it.
     QVERIFY(!f.state().salvato);
     f.platform.answer(Answer::Cancel, QStringLiteral("Con questa operazione"));
-    w.MENU_ESCI->trigger();
+    win::controls(w).MENU_ESCI->trigger();
     QCOMPARE(f.platform.endProcessCalls, 0);
     QVERIFY(!w.busy());
     w.hide();
@@ -358,7 +358,7 @@ void TestLifecycle::minimiseUnderABoxKeepsItReachable()
         QTest::qWait(50);
         visibleUnderBox = w.isVisible();
     });
-    w.Command_Function[4]->click();
+    win::controls(w).Command_Function[4]->click();
     QVERIFY(visibleUnderBox);
     QTest::qWait(50);
     QVERIFY(w.isVisible()); // minimised, not hidden in the tray with the box
@@ -390,7 +390,7 @@ void TestLifecycle::realBoxesInItalianAndTrayHiddenCancelKeepsRunning()
     win::QuestionnaireWindow &w = module.window();
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    w.TEXT_GENERALE[0]->setText(QStringLiteral("Alfa S.p.A."));
+    win::controls(w).TEXT_GENERALE[0]->setText(QStringLiteral("Alfa S.p.A."));
     QVERIFY(!module.state.salvato);
     w.setWindowState(Qt::WindowMinimized);
     QTRY_VERIFY(!w.isVisible());
@@ -412,7 +412,7 @@ void TestLifecycle::realBoxesInItalianAndTrayHiddenCancelKeepsRunning()
     };
     QTimer::singleShot(0, [&] {
         QTimer::singleShot(20, answerBox);
-        w.MENU_ESCI->trigger();
+        win::controls(w).MENU_ESCI->trigger();
         // After the box: an untitled box gets the program's title, then the loop ends here.
         QTimer::singleShot(200, [&] {
             QTimer::singleShot(20, answerBox);
@@ -429,7 +429,7 @@ void TestLifecycle::realBoxesInItalianAndTrayHiddenCancelKeepsRunning()
     QCOMPARE(title, platform::kFallbackTitle);
     QCOMPARE(system.endProcessCalls, 0);
     QVERIFY(!module.state.salvato);
-    QCOMPARE(w.TEXT_GENERALE[0]->text(), QStringLiteral("Alfa S.p.A."));
+    QCOMPARE(win::controls(w).TEXT_GENERALE[0]->text(), QStringLiteral("Alfa S.p.A."));
 }
 
 QTEST_MAIN(TestLifecycle)

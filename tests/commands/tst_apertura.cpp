@@ -1,9 +1,9 @@
 // Opening questionnaire files through "Leggi": refusals with their messages, the state after every
 // path of the command, round trips through real windows, damaged files.
-#include "core/error.h"
-#include "questionnaire/posizionixml.h"
 #include "commands/opencommand.h"
 #include "commands/savecommand.h"
+#include "core/error.h"
+#include "questionnaire/posizionixml.h"
 #include "schedafile/lettorexml.h"
 #include "schedafile/scrittorexml.h"
 #include "support.h"
@@ -64,10 +64,10 @@ struct Banco : win::SchedaCommands {
     {
         return testing::describe(win::leggiContenuto(module))
                << w.windowTitle() << QStringLiteral("salvato %1").arg(module.state.salvato)
-               << QStringLiteral("Leggi %1").arg(w.Command_Function[2]->isEnabled());
+               << QStringLiteral("Leggi %1").arg(win::controls(w).Command_Function[2]->isEnabled());
     }
     // An edit as the user makes it: the questionnaire is no longer saved.
-    void modifica() { w.TEXT_GENERALE[0]->setText(QStringLiteral("modifica")); }
+    void modifica() { win::controls(w).TEXT_GENERALE[0]->setText(QStringLiteral("modifica")); }
 
     testing::Scripted platform;
     win::ModelModule module;
@@ -96,8 +96,6 @@ private Q_SLOTS:
     void andataRitorno();
     void robustezza();
 };
-
-
 
 void TestApertura::apertura_data()
 {
@@ -194,17 +192,17 @@ void TestApertura::apertura()
     const QStringList prima = testing::describe(win::leggiContenuto(b.module));
     const QString titolo = b.w.windowTitle();
 
-    b.w.MENU_LEGGI->trigger();
+    win::controls(b.w).MENU_LEGGI->trigger();
     QVERIFY(b.platform.allConsumed());
     QCOMPARE(testing::describe(win::leggiContenuto(b.module)), esito == QStringLiteral("letto") ? atteso(m)
-                                                      : esito == QStringLiteral("vuoto")
-                                                          ? testing::describe(Contenuto(m))
-                                                          : prima);
+                                                               : esito == QStringLiteral("vuoto")
+                                                                   ? testing::describe(Contenuto(m))
+                                                                   : prima);
     QTEST(b.module.state.salvato, "salvato");
-    QTEST(b.w.Command_Function[2]->isEnabled(), "leggi");
+    QTEST(win::controls(b.w).Command_Function[2]->isEnabled(), "leggi");
     QCOMPARE(b.w.isVisible(), importa != 1);
     if (esito == QStringLiteral("letto"))
-        QCOMPARE(b.w.windowTitle(), b.w.titoloBase + QStringLiteral(" - ") +
+        QCOMPARE(b.w.windowTitle(), b.w.titoloBase() + QStringLiteral(" - ") +
                                         path.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
     else if (salva == QStringLiteral("-"))
         QCOMPARE(b.w.windowTitle(), titolo);
@@ -233,20 +231,20 @@ void TestApertura::andataRitorno()
     win::applicaContenuto(a.module, c);
     QCOMPARE(testing::describe(win::leggiContenuto(a.module)), testing::describe(c));
     a.platform.chooseFile(path);
-    a.w.Command_Function[1]->click();
+    win::controls(a.w).Command_Function[1]->click();
 
     Banco b(m);
     b.platform.chooseFile(path);
-    b.w.MENU_LEGGI->trigger();
-    QCOMPARE(b.stato(), testing::describe(c) << b.w.titoloBase + QStringLiteral(" - ") + path
-                                    << QStringLiteral("salvato 1") << QStringLiteral("Leggi 1"));
+    win::controls(b.w).MENU_LEGGI->trigger();
+    QCOMPARE(b.stato(), testing::describe(c) << b.w.titoloBase() + QStringLiteral(" - ") + path
+                                             << QStringLiteral("salvato 1") << QStringLiteral("Leggi 1"));
     QVERIFY(b.platform.messages.isEmpty() && !b.module.state.inCaricamento && !b.module.state.bloccaNota);
     const platform::FileDialogOptions d = b.platform.fileDialogs.value(0);
     QCOMPARE(
         QStringList({d.title, d.filter, d.folder}),
         QStringList({QStringLiteral("Apri file"), QStringLiteral("Xml File (*.xml)|*.xml|"), programma()}));
-    if (b.w.chk_RiunioniNA)
-        QCOMPARE(b.w.TEXT_GENERALE[65]->isEnabled(), !c.riunioniNA);
+    if (win::controls(b.w).chk_RiunioniNA)
+        QCOMPARE(win::controls(b.w).TEXT_GENERALE[65]->isEnabled(), !c.riunioniNA);
 }
 
 // Damaged files, seeded: truncated, with bits flipped, with lines taken out. Each one either opens
@@ -273,13 +271,13 @@ void TestApertura::robustezza()
             }
             win::applicaContenuto(b.module, prima);
             b.module.state.salvato = true;
-            b.w.setWindowTitle(b.w.titoloBase);
-            b.w.Command_Function[2]->setEnabled(true);
+            b.w.setWindowTitle(b.w.titoloBase());
+            win::controls(b.w).Command_Function[2]->setEnabled(true);
             const QStringList stato = b.stato();
             const qsizetype scatole = b.platform.messages.size();
             b.platform.chooseFile(scrivi(dir, QStringLiteral("d.xml"), dati));
             b.platform.answer(Answer::Ok);
-            b.w.MENU_LEGGI->trigger();
+            win::controls(b.w).MENU_LEGGI->trigger();
             const QString descrizione =
                 QStringLiteral("%1 case %2").arg(QLatin1String(kSigle[int(m)])).arg(n);
             if (b.platform.messages.size() > scatole) {
@@ -288,13 +286,12 @@ void TestApertura::robustezza()
                          qPrintable(descrizione));
                 QVERIFY2(dopo == stato, qPrintable(descrizione));
             } else {
-                QVERIFY2(b.w.windowTitle() != b.w.titoloBase && b.module.state.salvato,
+                QVERIFY2(b.w.windowTitle() != b.w.titoloBase() && b.module.state.salvato,
                          qPrintable(descrizione));
             }
         }
     }
 }
-
 
 QTEST_MAIN(TestApertura)
 #include "tst_apertura.moc"

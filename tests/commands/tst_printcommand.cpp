@@ -140,7 +140,7 @@ void TestPrintCommand::command()
     earlier.close();
     testing::Fixture f(Modello::Monistico);
     win::QuestionnaireWindow &w = f.window();
-    w.TEXT_GENERALE[0]->setText(QStringLiteral("Beta S.p.A."));
+    win::controls(w).TEXT_GENERALE[0]->setText(QStringLiteral("Beta S.p.A."));
     f.state().ultimoTabIndex = 7;
     f.platform.choosePrinter(accept, pdf);
     if (!message.isEmpty())

@@ -1,8 +1,8 @@
 // Saving a questionnaire: the file each model's window gives, read back by an independent
 // parser; hostile note texts; the failures that must write nothing and change nothing.
+#include "commands/savecommand.h"
 #include "questionnaire/catalogue.h"
 #include "questionnaire/posizionixml.h"
-#include "commands/savecommand.h"
 #include "schedafile/scrittorexml.h"
 #include "support.h"
 #include "windows/membersgrid.h"
@@ -85,16 +85,19 @@ struct Banco : win::SchedaCommands {
     {
         const size_t i = static_cast<size_t>(k);
         module.state.inCaricamento = true;
-        (r == Risposta::No   ? w.Check_NO
-         : r == Risposta::NA ? w.Check_NA
-                             : w.Check_SI)[i]
+        (r == Risposta::No   ? win::controls(w).Check_NO
+         : r == Risposta::NA ? win::controls(w).Check_NA
+                             : win::controls(w).Check_SI)[i]
             ->setChecked(r != Risposta::Nessuna);
         module.state.inCaricamento = false;
         module.state.noteSi.set(k, si);
         module.state.noteNo.set(k, no);
-        w.Label_NOTA[i]->setForeColor(win::kColorRed);
+        win::controls(w).Label_NOTA[i]->setForeColor(win::kColorRed);
     }
-    void campo(int i, const QString &text) { w.TEXT_GENERALE[static_cast<size_t>(i)]->setText(text); }
+    void campo(int i, const QString &text)
+    {
+        win::controls(w).TEXT_GENERALE[static_cast<size_t>(i)]->setText(text);
+    }
 
     testing::Scripted platform;
     win::ModelModule module;
@@ -126,8 +129,6 @@ private Q_SLOTS:
     void generaEUscita();
 };
 
-
-
 void TestSalvataggio::salvaModello_data()
 {
     QTest::addColumn<Modello>("m");
@@ -155,14 +156,14 @@ void TestSalvataggio::salvaModello()
     for (int i : t.meetingFields)
         b.campo(i, QString::number(i));
     if (trad)
-        b.w.chk_RiunioniNA->setChecked(true);
+        win::controls(b.w).chk_RiunioniNA->setChecked(true);
     b.rispondi(79, Risposta::Si, QStringLiteral("nota 79\r\nriga"));
     b.rispondi(80, trad ? Risposta::No : Risposta::Nessuna, {}, QStringLiteral("mai scritta"));
     b.rispondi(81, Risposta::Si, QStringLiteral("nota 81"));
     // Member rows: 0 full, 1 empty, 2 a name, 3 only the requirements note, 4 empty.
-    win::MembersGrid &grid = *b.w.MSHFlexGrid1;
-    b.w.btnAggiungi->click();
-    b.w.btnAggiungi->click();
+    win::MembersGrid &grid = *win::controls(b.w).MSHFlexGrid1;
+    win::controls(b.w).btnAggiungi->click();
+    win::controls(b.w).btnAggiungi->click();
     for (int c = 1; c <= t.lastDataColumn(); ++c)
         grid.setTextMatrix(0, c, QStringLiteral("r0c%1").arg(c));
     grid.setTextMatrix(0, 3, QStringLiteral("si"));
@@ -177,18 +178,18 @@ void TestSalvataggio::salvaModello()
             b.rispondi(k, risposta(k), QStringLiteral("si %1").arg(k), QStringLiteral("no %1").arg(k));
     const QStringList numeri = {QStringLiteral("5"), QString(), QStringLiteral("123")};
     for (int i = 0; trad && i < 3; ++i)
-        b.w.TEXT[static_cast<size_t>(i)]->setText(numeri[i]);
+        win::controls(b.w).TEXT[static_cast<size_t>(i)]->setText(numeri[i]);
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("scheda [*] 1.xml"));
     b.platform.chooseFile(path);
-    b.w.Command_Function[1]->click();
+    win::controls(b.w).Command_Function[1]->click();
     VERIFY_NO_FAILURES_OF(b.platform);
     const platform::FileDialogOptions d = b.platform.fileDialogs.value(0);
     QCOMPARE(
         QStringList({d.title, d.filter, d.folder}),
         QStringList({QStringLiteral("Salva file"), QStringLiteral("Xml File (*.xml)|*.xml|"), programma()}));
-    QVERIFY(b.module.state.salvato && b.w.Command_Function[2]->isEnabled());
+    QVERIFY(b.module.state.salvato && win::controls(b.w).Command_Function[2]->isEnabled());
     QCOMPARE(b.w.windowHandle()->title(), t.caption + QStringLiteral(" - scheda [*] 1.xml"));
 
     QString errore;
@@ -288,7 +289,7 @@ void TestSalvataggio::noteOstili_data()
                                           QStringLiteral("y") + QChar(0xDC00) + emoji
                                    << QStringLiteral("xy") + emoji;
     QTest::newRow("ritorni") << QStringLiteral("uno\r\ndue\rtre\n\rquattro")
-                             << QStringLiteral("uno\nduetre\nquattro");
+                             << QStringLiteral("uno\ndue\ntre\n\nquattro");
     QTest::newRow("65000") << lunga << lunga;
 }
 
@@ -299,9 +300,9 @@ void TestSalvataggio::noteOstili()
     Banco b(Modello::Tradizionale);
     QTemporaryDir dir;
     b.rispondi(0, Risposta::Si, nota);
-    b.w.MSHFlexGrid1->setTextMatrix(0, 11, nota);
+    win::controls(b.w).MSHFlexGrid1->setTextMatrix(0, 11, nota);
     b.platform.chooseFile(dir.filePath(QStringLiteral("n.xml")));
-    b.w.Command_Function[1]->click();
+    win::controls(b.w).Command_Function[1]->click();
     VERIFY_NO_FAILURES_OF(b.platform);
     QFile f(dir.filePath(QStringLiteral("n.xml")));
     QVERIFY(f.open(QIODevice::ReadOnly) && !f.readAll().contains("&#xd;"));
@@ -360,7 +361,7 @@ void TestSalvataggio::fallimenti()
         if (!messaggio.isEmpty())
             b.platform.answer(Answer::Ok, messaggio);
         if (via < 2)
-            b.w.Command_Function[via == 0 ? 1 : 4]->click();
+            win::controls(b.w).Command_Function[via == 0 ? 1 : 4]->click();
         else
             QVERIFY(!b.w.close());
         VERIFY_NO_FAILURES_OF(b.platform);
@@ -369,9 +370,9 @@ void TestSalvataggio::fallimenti()
         QVERIFY(messaggio.isEmpty() ||
                 (box.text.startsWith(messaggio) && box.title.isEmpty() && box.icon == platform::Icon::None));
         QVERIFY(b.w.isVisible() && !b.platform.ended() && !b.module.state.uscitaRichiesta);
-        QVERIFY(!b.module.state.salvato && !b.w.Command_Function[2]->isEnabled());
+        QVERIFY(!b.module.state.salvato && !win::controls(b.w).Command_Function[2]->isEnabled());
         QCOMPARE(b.w.windowTitle(), qst::modelTable(Modello::Dualistico).caption);
-        QCOMPARE(b.w.TEXT_GENERALE[0]->text(), QStringLiteral("modifica"));
+        QCOMPARE(win::controls(b.w).TEXT_GENERALE[0]->text(), QStringLiteral("modifica"));
         QVERIFY(vecchio.open(QIODevice::ReadOnly));
         QCOMPARE(vecchio.readAll(), QByteArray("prima"));
         vecchio.close();
@@ -390,7 +391,7 @@ void TestSalvataggio::generaEUscita()
         b.module.state.uscitaRichiesta = uscita;
         if (uscita)
             b.platform.chooseFile(dir.filePath(QStringLiteral("g.xml")));
-        b.w.Command_Function[3]->click();
+        win::controls(b.w).Command_Function[3]->click();
         VERIFY_NO_FAILURES_OF(b.platform);
         QCOMPARE(QList<int>({controlli, int(b.platform.fileDialogs.size()), b.platform.endProcessCalls}),
                  uscita ? QList<int>({0, 1, 1}) : QList<int>({1, 0, 0}));

@@ -24,19 +24,14 @@ using qst::Risposta;
 using testing::Fixture;
 
 using Modifica = std::function<void(Contenuto &)>;
+using testing::kData;
+using testing::kDomanda81;
+using testing::kPrima;
 Q_DECLARE_METATYPE(Modello)
 Q_DECLARE_METATYPE(Modifica)
 
 namespace
 {
-
-const QString kPrima = QStringLiteral("prima di passare alla generazione del file.");
-const QString kDomanda81 = QStringLiteral(
-    "Il numero massimo di incarichi previsti dallo statuto\nè inferiore agli incarichi ricoperti.\n"
-    "E' necessario compilare la nota 1.0.c.\nSi desidera compilare tale nota adesso?");
-const QString kData = QStringLiteral("Si è inserita una data non corretta!");
-
-
 
 // Puts a content value into the window as a file would: no edit marked, no note window.
 void applica(Fixture &f, const Contenuto &c)
@@ -52,12 +47,6 @@ QString nomeFuoco(const QWidget &window)
     return w ? w->objectName() : QString();
 }
 
-
-
-
-
-
-
 } // namespace
 
 class TestValidation : public QObject
@@ -72,8 +61,6 @@ private Q_SLOTS:
     void generaWritesOnlyAComplete_data();
     void generaWritesOnlyAComplete();
 };
-
-
 
 void TestValidation::window_data()
 {
@@ -132,8 +119,8 @@ void TestValidation::window()
     modifica(c);
     applica(f, c);
     QVERIFY(testing::activate(w));
-    w.MySSTab->setCurrentIndex(5);
-    w.Command_Function[3]->setFocus();
+    win::controls(w).MySSTab->setCurrentIndex(5);
+    win::controls(w).Command_Function[3]->setFocus();
     if (inTray) {
         w.showMinimized();
         QTRY_VERIFY(w.isHidden());
@@ -144,13 +131,15 @@ void TestValidation::window()
 
     QCOMPARE(cmd::controllaScheda(*f.module), focus.isEmpty());
     QCOMPARE(f.platform.messages.size(), focus.isEmpty() ? 0 : 1);
-    QCOMPARE(w.MySSTab->currentIndex(), page);
+    QCOMPARE(win::controls(w).MySSTab->currentIndex(), page);
     if (!focus.isEmpty()) {
         QCOMPARE(nomeFuoco(w), focus);
         QVERIFY(w.focusWidget()->isVisible());
     }
     if (cell.x() >= 0)
-        QCOMPARE(QPoint(w.MSHFlexGrid1->currentColumn(), w.MSHFlexGrid1->currentRow()), cell);
+        QCOMPARE(QPoint(win::controls(w).MSHFlexGrid1->currentColumn(),
+                        win::controls(w).MSHFlexGrid1->currentRow()),
+                 cell);
     QVERIFY(f.state().salvato && f.platform.modalShown == 0);
     VERIFY_NO_FAILURES(f);
 }
@@ -190,7 +179,7 @@ void TestValidation::officesQuestion()
         c.generale[35] = c.generale[4] = QStringLiteral("13");
     applica(f, c);
     QVERIFY(testing::activate(w));
-    w.MySSTab->setCurrentIndex(5);
+    win::controls(w).MySSTab->setCurrentIndex(5);
     // The focus ends in the closing date's day box before the question comes.
     const auto afterDates = [&] { QCOMPARE(nomeFuoco(w), QStringLiteral("TEXT_GENERALE_2")); };
     for (const QString &m : messages)
@@ -214,13 +203,12 @@ void TestValidation::officesQuestion()
             q.icon == platform::Icon::Exclamation && q.defaultButton == 0);
     if (!yes)
         QCOMPARE(nomeFuoco(w), QStringLiteral("TEXT_GENERALE_33"));
-    QCOMPARE(w.MySSTab->currentIndex(), passes ? 5 : 0);
-    QCOMPARE(w.Check_SI[81]->isChecked(), passes);
+    QCOMPARE(win::controls(w).MySSTab->currentIndex(), passes ? 5 : 0);
+    QCOMPARE(win::controls(w).Check_SI[81]->isChecked(), passes);
     QCOMPARE(f.state().noteSi.at(81), passes ? note : QString());
     QVERIFY(f.platform.fileDialogs.isEmpty());
     VERIFY_NO_FAILURES(f);
 }
-
 
 // "Genera" through the save command: a complete questionnaire of each model is written, an
 // incomplete one stops at its message before the save dialog.

@@ -12,21 +12,14 @@ using C = qst::FocusTarget::Kind;
 using T = Finding::Kind;
 
 using Modifica = std::function<void(Contenuto &)>;
+using testing::kData;
+using testing::kDomanda81;
+using testing::kPrima;
 Q_DECLARE_METATYPE(Modello)
 Q_DECLARE_METATYPE(Modifica)
 
 namespace
 {
-
-const QString kPrima = QStringLiteral("prima di passare alla generazione del file.");
-const QString kDomanda81 = QStringLiteral(
-    "Il numero massimo di incarichi previsti dallo statuto\nè inferiore agli incarichi ricoperti.\n"
-    "E' necessario compilare la nota 1.0.c.\nSi desidera compilare tale nota adesso?");
-const QString kData = QStringLiteral("Si è inserita una data non corretta!");
-
-
-
-
 
 QStringList descrivi(const std::vector<Finding> &rilievi)
 {
@@ -47,7 +40,8 @@ QStringList descrivi(const std::vector<Finding> &rilievi)
     return out;
 }
 
-Finding rilievo(T tipo, const char *titolo, const QString &testo, qst::FocusTarget fuoco, int pagina, bool prima)
+Finding rilievo(T tipo, const char *titolo, const QString &testo, qst::FocusTarget fuoco, int pagina,
+                bool prima)
 {
     return Finding{.kind = tipo,
                    .text = testo,

@@ -14,6 +14,12 @@ using qst::Risposta;
 namespace testing
 {
 
+const QString kPrima = QStringLiteral("prima di passare alla generazione del file.");
+const QString kDomanda81 = QStringLiteral(
+    "Il numero massimo di incarichi previsti dallo statuto\nè inferiore agli incarichi ricoperti.\n"
+    "E' necessario compilare la nota 1.0.c.\nSi desidera compilare tale nota adesso?");
+const QString kData = QStringLiteral("Si è inserita una data non corretta!");
+
 const char *modelName(Modello m)
 {
     switch (m) {

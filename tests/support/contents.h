@@ -10,6 +10,12 @@
 namespace testing
 {
 
+// Texts of the check's messages that several suites look for: the end of a failure's message,
+// the question about note "Nota 1.0.c", a wrong date.
+extern const QString kPrima;
+extern const QString kDomanda81;
+extern const QString kData;
+
 // Model names for data-driven tests.
 const char *modelName(qst::Modello m);
 

@@ -5,6 +5,7 @@
 #include "contents.h"
 #include "platform/scriptedplatform.h"
 #include "windows/commands.h"
+#include "windows/controls.h"
 #include "windows/modelmodule.h"
 #include "windows/questionnairewindow.h"
 
@@ -69,6 +70,6 @@ struct Fixture {
 };
 
 // Shows the window and makes it the active one, so that focus and keys reach its controls.
-bool activate(win::QuestionnaireWindow &w);
+bool activate(QWidget &w);
 
 } // namespace testing

@@ -21,14 +21,14 @@ namespace
 
 QCheckBox *box(Fixture &f, int k, char which)
 {
-    const auto &boxes = which == 'S'   ? f.window().Check_SI
-                        : which == 'N' ? f.window().Check_NO
-                                       : f.window().Check_NA;
+    const auto &boxes = which == 'S'   ? win::controls(f.window()).Check_SI
+                        : which == 'N' ? win::controls(f.window()).Check_NO
+                                       : win::controls(f.window()).Check_NA;
     return which == '-' ? nullptr : boxes[static_cast<size_t>(k)];
 }
 win::NoteLink *link(Fixture &f, int k)
 {
-    return f.window().Label_NOTA[static_cast<size_t>(k)];
+    return win::controls(f.window()).Label_NOTA[static_cast<size_t>(k)];
 }
 
 // The ticked boxes of a group: "S", "N", "A", "" (several letters when the exclusion failed).
@@ -54,7 +54,7 @@ void load(Fixture &f, int k, char which, const QString &note)
     }
     f.state().inCaricamento = f.state().bloccaNota = false;
     f.state().salvato = true;
-    f.window().Command_Function[2]->setEnabled(true);
+    win::controls(f.window()).Command_Function[2]->setEnabled(true);
 }
 
 // The user closes the note window with its close box.
@@ -132,7 +132,7 @@ void TestAnswers::exclusivity()
             click('A', false, QString());
     }
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u'\n')));
-    QVERIFY(!f.state().salvato && !f.window().Command_Function[2]->isEnabled());
+    QVERIFY(!f.state().salvato && !win::controls(f.window()).Command_Function[2]->isEnabled());
     QVERIFY(f.platform.allConsumed());
     VERIFY_NO_FAILURES(f);
 }
@@ -174,7 +174,7 @@ void TestAnswers::discardCascade()
             // The withdrawn answer's note is already gone when the new one is asked for.
             inside << answer(f, k) << f.state().noteSi.at(k) << f.state().noteNo.at(k)
                    << QString::number(link(f, k)->foreColor())
-                   << QString::number(f.window().answers().inClickSi());
+                   << QString::number(win::answerRules(f.window()).inClickSi());
             QTest::keyClicks(nw.TEXT_NOTE, QStringLiteral("nuova"));
             nw.End_Note->click();
         });
@@ -192,8 +192,8 @@ void TestAnswers::discardCascade()
     if (!opens)
         QCOMPARE(nw.testo(), from == 'S' ? QString() : QStringLiteral("resto"));
     QVERIFY(!f.state().salvato);
-    QVERIFY(!f.window().answers().inClickSi() && !f.window().answers().inClickNo() &&
-            !f.window().answers().inClickNa());
+    QVERIFY(!win::answerRules(f.window()).inClickSi() && !win::answerRules(f.window()).inClickNo() &&
+            !win::answerRules(f.window()).inClickNa());
     QVERIFY(f.platform.messages.isEmpty() && f.platform.allConsumed());
     VERIFY_NO_FAILURES(f);
 }
@@ -260,7 +260,7 @@ void TestAnswers::loadingFlags()
         for (int k : {79, 80, 81})
             box(f, k, 'S')->setChecked(true);
         QCOMPARE(s.indiceNota, 81);
-        QVERIFY(!s.notaGriglia && !s.salvato && !f.window().Command_Function[2]->isEnabled());
+        QVERIFY(!s.notaGriglia && !s.salvato && !win::controls(f.window()).Command_Function[2]->isEnabled());
 
         // A red link loses its note whatever the flags hold.
         s.noteSi.set(79, QStringLiteral("x"));
@@ -315,12 +315,12 @@ void TestAnswers::noteLink()
     load(f, k, ticked, red ? QStringLiteral("nota") : QString());
     f.state().notaGriglia = true; // left over from a member's note
     w.show();
-    w.MySSTab->setCurrentIndex(qst::pageOfGroup(k));
+    win::controls(w).MySSTab->setCurrentIndex(qst::pageOfGroup(k));
     QCoreApplication::processEvents(); // lays the page out
     QStringList inside;
     if (opens)
         f.platform.modal([&](QDialog &d) {
-            inside << QString::number(w.Command_Function[2]->isEnabled())
+            inside << QString::number(win::controls(w).Command_Function[2]->isEnabled())
                    << QString::number(f.state().notaGriglia);
             closeBox(d);
         });
@@ -328,7 +328,7 @@ void TestAnswers::noteLink()
     QCOMPARE(f.platform.modalShown, opens ? 1 : 0);
     // "Leggi" goes only after the window has closed; `salvato` on every click.
     QCOMPARE(inside.join(u','), opens ? QStringLiteral("1,0") : QString());
-    QCOMPARE(w.Command_Function[2]->isEnabled(), !opens);
+    QCOMPARE(win::controls(w).Command_Function[2]->isEnabled(), !opens);
     QCOMPARE(f.state().indiceNota, k);
     QVERIFY(!f.state().salvato);
     QCOMPARE(answer(f, k), ticked == '-' ? QString() : QString(QLatin1Char(ticked)));

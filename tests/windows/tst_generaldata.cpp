@@ -53,7 +53,7 @@ void load(Fixture &f, QLineEdit *field, const QString &text)
 
 QLineEdit *field(win::QuestionnaireWindow &w, int index)
 {
-    return w.TEXT_GENERALE[static_cast<size_t>(index)];
+    return win::controls(w).TEXT_GENERALE[static_cast<size_t>(index)];
 }
 
 } // namespace
@@ -183,7 +183,7 @@ void TestGeneralData::keyRules()
     // Only a change of the text is an edit.
     const bool changed = after != before;
     QCOMPARE(f.state().salvato, !changed);
-    QCOMPARE(w.Command_Function[2]->isEnabled(), !changed);
+    QCOMPARE(win::controls(w).Command_Function[2]->isEnabled(), !changed);
     QVERIFY2(f.platform.failures.isEmpty(), qPrintable(f.platform.failures.join(u'\n')));
 }
 
@@ -218,13 +218,13 @@ void TestGeneralData::numberBoxes()
     Fixture f(Modello::Tradizionale);
     win::QuestionnaireWindow &w = f.window();
     QVERIFY(activate(w));
-    QLineEdit *box = w.TEXT[static_cast<size_t>(index)];
+    QLineEdit *box = win::controls(w).TEXT[static_cast<size_t>(index)];
     // The reader fills the boxes while it loads: that is no edit.
     f.state().inCaricamento = true;
     box->setText(before);
     f.state().inCaricamento = false;
     QVERIFY(f.state().salvato);
-    w.MySSTab->setCurrentIndex(3);
+    win::controls(w).MySSTab->setCurrentIndex(3);
     box->setFocus(Qt::OtherFocusReason);
     QVERIFY(box->hasFocus());
     if (selected)
@@ -240,7 +240,7 @@ void TestGeneralData::numberBoxes()
     // Typing in the number boxes is an edit.
     const bool changed = after != before;
     QCOMPARE(f.state().salvato, !changed);
-    QCOMPARE(w.Command_Function[2]->isEnabled(), !changed);
+    QCOMPARE(win::controls(w).Command_Function[2]->isEnabled(), !changed);
     QVERIFY(f.platform.failures.isEmpty());
 }
 
@@ -261,7 +261,7 @@ void TestGeneralData::typingADate()
     QCOMPARE(QApplication::focusWidget(), field(w, 4));
     QCOMPARE(f.platform.beeps, 0);
     QVERIFY(!f.state().salvato);
-    QVERIFY(!w.Command_Function[2]->isEnabled());
+    QVERIFY(!win::controls(w).Command_Function[2]->isEnabled());
 
     // The start of office advances the same way.
     field(w, 34)->setFocus(Qt::OtherFocusReason);
@@ -335,7 +335,7 @@ void TestGeneralData::leavingADate()
         QCOMPARE(QApplication::focusWidget(), elsewhere);
     const bool edited = after != before;
     QCOMPARE(f.state().salvato, !edited);
-    QCOMPARE(w.Command_Function[2]->isEnabled(), !edited);
+    QCOMPARE(win::controls(w).Command_Function[2]->isEnabled(), !edited);
     if (recorded)
         QCOMPARE(f.state().ultimoTabIndex,
                  std::optional<int>(win::GeneralDataRules::tabIndexOfField(Modello::Tradizionale, index)));
@@ -372,7 +372,7 @@ void TestGeneralData::leavingRecordsTabIndex()
     win::QuestionnaireWindow &w = f.window();
     QVERIFY(activate(w));
     field(w, index)->setFocus(Qt::OtherFocusReason);
-    QTest::mouseClick(w.btnAggiungi, Qt::LeftButton);
+    QTest::mouseClick(win::controls(w).btnAggiungi, Qt::LeftButton);
     QCOMPARE(f.state().ultimoTabIndex, std::optional<int>(tabIndex));
     // Leaving without a change is no edit.
     QVERIFY(f.state().salvato);
@@ -397,13 +397,13 @@ void TestGeneralData::textSetByTheProgram()
     QCOMPARE(field(w, 4)->text(), QStringLiteral("202412"));
     QCOMPARE(QApplication::focusWidget(), field(w, 0));
     QVERIFY(f.state().salvato);
-    QVERIFY(w.Command_Function[2]->isEnabled());
+    QVERIFY(win::controls(w).Command_Function[2]->isEnabled());
 
     // Outside loading a change by the program is an edit and moves on from a full day.
     field(w, 35)->setText(QStringLiteral("12"));
     QCOMPARE(QApplication::focusWidget(), field(w, 36));
     QVERIFY(!f.state().salvato);
-    QVERIFY(!w.Command_Function[2]->isEnabled());
+    QVERIFY(!win::controls(w).Command_Function[2]->isEnabled());
     QVERIFY(f.platform.failures.isEmpty());
 }
 
@@ -424,25 +424,25 @@ void TestGeneralData::riunioniNA()
     const QColor white = count->palette().color(QPalette::Base);
     load(f, count, QStringLiteral("12"));
 
-    QTest::mouseClick(w.chk_RiunioniNA, Qt::LeftButton);
-    QVERIFY(w.chk_RiunioniNA->isChecked());
+    QTest::mouseClick(win::controls(w).chk_RiunioniNA, Qt::LeftButton);
+    QVERIFY(win::controls(w).chk_RiunioniNA->isChecked());
     QCOMPARE(count->text(), QString());
     QVERIFY(!count->isEnabled());
     QVERIFY(count->palette().color(QPalette::Base) != white);
     QVERIFY(!f.state().inCaricamento);
     QVERIFY(!f.state().salvato);
-    QVERIFY(!w.Command_Function[2]->isEnabled());
+    QVERIFY(!win::controls(w).Command_Function[2]->isEnabled());
 
     // Unticking: white and enabled again, but the count stays empty.
     f.state().salvato = true;
-    w.Command_Function[2]->setEnabled(true);
-    QTest::mouseClick(w.chk_RiunioniNA, Qt::LeftButton);
-    QVERIFY(!w.chk_RiunioniNA->isChecked());
+    win::controls(w).Command_Function[2]->setEnabled(true);
+    QTest::mouseClick(win::controls(w).chk_RiunioniNA, Qt::LeftButton);
+    QVERIFY(!win::controls(w).chk_RiunioniNA->isChecked());
     QVERIFY(count->isEnabled());
     QCOMPARE(count->palette().color(QPalette::Base), white);
     QCOMPARE(count->text(), QString());
     QVERIFY(!f.state().salvato);
-    QVERIFY(!w.Command_Function[2]->isEnabled());
+    QVERIFY(!win::controls(w).Command_Function[2]->isEnabled());
     QVERIFY(f.platform.failures.isEmpty());
 }
 
@@ -453,21 +453,21 @@ void TestGeneralData::riunioniNAWhileLoading()
     QLineEdit *count = field(w, 65);
     f.state().inCaricamento = true;
     count->setText(QStringLiteral("4"));
-    w.chk_RiunioniNA->setChecked(true);
+    win::controls(w).chk_RiunioniNA->setChecked(true);
     QCOMPARE(count->text(), QString());
     QVERIFY(!count->isEnabled());
     QVERIFY(f.state().inCaricamento); // given back as it was
-    w.chk_RiunioniNA->setChecked(false);
+    win::controls(w).chk_RiunioniNA->setChecked(false);
     count->setText(QStringLiteral("5"));
     f.state().inCaricamento = false;
     QVERIFY(count->isEnabled());
     QCOMPARE(count->text(), QStringLiteral("5"));
     QVERIFY(f.state().salvato);
-    QVERIFY(w.Command_Function[2]->isEnabled());
+    QVERIFY(win::controls(w).Command_Function[2]->isEnabled());
 
     // The dualistic window has neither the count nor the box.
     Fixture d(Modello::Dualistico);
-    QVERIFY(!d.window().chk_RiunioniNA);
+    QVERIFY(!win::controls(d.window()).chk_RiunioniNA);
     QVERIFY(!field(d.window(), 65));
     QVERIFY(f.platform.failures.isEmpty());
     QVERIFY(d.platform.failures.isEmpty());

@@ -1,6 +1,7 @@
 // The members grid: layout, adding rows, the cell editor with its rules per column, the
 // note cell, and the filled-row test.
 #include "support.h"
+#include "windows/contenutofinestra.h"
 #include "windows/generaldata.h"
 #include "windows/gridrules.h"
 #include "windows/membersgrid.h"
@@ -78,8 +79,6 @@ private Q_SLOTS:
     void noteCell();
     void memberNote_data();
     void memberNote();
-    void membroCompilato_data();
-    void membroCompilato();
 };
 
 void TestGrid::layout_data()
@@ -105,7 +104,7 @@ void TestGrid::layout()
     QFETCH(QList<int>, widths);
     QFETCH(QList<int>, centred);
     Fixture f(model);
-    win::MembersGrid *g = f.window().MSHFlexGrid1;
+    win::MembersGrid *g = win::controls(f.window()).MSHFlexGrid1;
     QCOMPARE(g->columnCount(), widths.size());
     for (int c = 0; c < widths.size(); ++c) {
         QCOMPARE(g->isColumnHidden(c), widths[c] == 0);
@@ -124,10 +123,10 @@ void TestGrid::addRows()
     Fixture f(Modello::Dualistico);
     win::QuestionnaireWindow &w = f.window();
     QVERIFY(activate(w));
-    win::MembersGrid *g = w.MSHFlexGrid1;
+    win::MembersGrid *g = win::controls(w).MSHFlexGrid1;
     for (int i = 0; i < 5; ++i)
-        QTest::mouseClick(w.btnAggiungi, Qt::LeftButton);
-    QCOMPARE(w.righeGriglia, 8);
+        QTest::mouseClick(win::controls(w).btnAggiungi, Qt::LeftButton);
+    QCOMPARE(win::controls(w).righeGriglia, 8);
     QCOMPARE(g->rowCount(), 8);
     QStringList labels;
     for (int r = 0; r < g->rowCount(); ++r)
@@ -139,14 +138,14 @@ void TestGrid::addRows()
         QVERIFY(g->textMatrix(7, c).isEmpty());
     // Adding a member is no edit.
     QVERIFY(f.state().salvato);
-    QVERIFY(w.Command_Function[2]->isEnabled());
+    QVERIFY(win::controls(w).Command_Function[2]->isEnabled());
 
     // The last row lies past the visible ones: scrolled to, it is edited in place like the others.
     QVERIFY(g->visualRect(g->model()->index(7, 1)).top() >= g->viewport()->height());
     g->scrollToBottom();
     clickCell(g, 7, 1);
-    QVERIFY(w.txtEdit->isVisible());
-    QCOMPARE(w.txtEdit->geometry(), g->visualRect(g->model()->index(7, 1)));
+    QVERIFY(win::controls(w).txtEdit->isVisible());
+    QCOMPARE(win::controls(w).txtEdit->geometry(), g->visualRect(g->model()->index(7, 1)));
     type(QStringLiteral("Neri"));
     key(Qt::Key_Return);
     QCOMPARE(g->textMatrix(7, 1), QStringLiteral("Neri"));
@@ -157,10 +156,10 @@ void TestGrid::addRowsStopsAtTheLimit()
 {
     Fixture f(Modello::Tradizionale);
     win::QuestionnaireWindow &w = f.window();
-    w.righeGriglia = qst::kMaxMemberRows;
-    w.btnAggiungi->click();
-    QCOMPARE(w.righeGriglia, qst::kMaxMemberRows);
-    QCOMPARE(w.MSHFlexGrid1->rowCount(), 3);
+    win::controls(w).righeGriglia = qst::kMaxMemberRows;
+    win::controls(w).btnAggiungi->click();
+    QCOMPARE(win::controls(w).righeGriglia, qst::kMaxMemberRows);
+    QCOMPARE(win::controls(w).MSHFlexGrid1->rowCount(), 3);
     QCOMPARE(f.platform.beeps, 1);
     QVERIFY(f.platform.failures.isEmpty());
 }
@@ -192,18 +191,18 @@ void TestGrid::editRoundTrip()
     Fixture f(Modello::Tradizionale);
     win::QuestionnaireWindow &w = f.window();
     QVERIFY(activate(w));
-    win::MembersGrid *g = w.MSHFlexGrid1;
+    win::MembersGrid *g = win::controls(w).MSHFlexGrid1;
     g->setTextMatrix(1, 1, QStringLiteral("Bianchi"));
     g->setTextMatrix(2, 2, QStringLiteral("VRDLGU70A01F205X"));
 
     clickCell(g, 1, 1);
-    QVERIFY(w.txtEdit->isVisible());
-    QVERIFY(w.txtEdit->hasFocus());
-    QCOMPARE(w.txtEdit->selectedText(), QStringLiteral("Bianchi")); // the whole text, selected
+    QVERIFY(win::controls(w).txtEdit->isVisible());
+    QVERIFY(win::controls(w).txtEdit->hasFocus());
+    QCOMPARE(win::controls(w).txtEdit->selectedText(), QStringLiteral("Bianchi")); // the whole text, selected
     type(QStringLiteral("Rossi"));
     QCOMPARE(g->textMatrix(1, 1), QStringLiteral("Rossi")); // the cell follows the editor
     QVERIFY(!f.state().salvato);
-    QVERIFY(!w.Command_Function[2]->isEnabled());
+    QVERIFY(!win::controls(w).Command_Function[2]->isEnabled());
 
     if (how == QStringLiteral("enter"))
         key(Qt::Key_Return);
@@ -212,7 +211,7 @@ void TestGrid::editRoundTrip()
     else if (how == QStringLiteral("tab"))
         key(Qt::Key_Tab);
     else if (how == QStringLiteral("field"))
-        QTest::mouseClick(w.TEXT_GENERALE[0], Qt::LeftButton);
+        QTest::mouseClick(win::controls(w).TEXT_GENERALE[0], Qt::LeftButton);
     else
         clickCell(g, 2, 2);
 
@@ -220,11 +219,11 @@ void TestGrid::editRoundTrip()
     QCOMPARE(QApplication::focusWidget()->objectName(), focus);
     if (how == QStringLiteral("cell")) {
         // The editor moved on to the clicked cell, with its text.
-        QCOMPARE(w.txtEdit->text(), QStringLiteral("VRDLGU70A01F205X"));
-        QCOMPARE(w.txtEdit->geometry(), g->visualRect(g->model()->index(2, 2)));
+        QCOMPARE(win::controls(w).txtEdit->text(), QStringLiteral("VRDLGU70A01F205X"));
+        QCOMPARE(win::controls(w).txtEdit->geometry(), g->visualRect(g->model()->index(2, 2)));
         QCOMPARE(g->textMatrix(2, 2), QStringLiteral("VRDLGU70A01F205X"));
     } else {
-        QVERIFY(w.txtEdit->isHidden());
+        QVERIFY(win::controls(w).txtEdit->isHidden());
     }
     QVERIFY(f.platform.messages.isEmpty());
     QVERIFY(f.platform.failures.isEmpty());
@@ -235,18 +234,18 @@ void TestGrid::openingIsNoEdit()
     Fixture f(Modello::Monistico);
     win::QuestionnaireWindow &w = f.window();
     QVERIFY(activate(w));
-    win::MembersGrid *g = w.MSHFlexGrid1;
+    win::MembersGrid *g = win::controls(w).MSHFlexGrid1;
     g->setTextMatrix(0, 1, QStringLiteral("Verdi"));
     g->setTextMatrix(1, 4, QStringLiteral("2"));
     clickCell(g, 0, 1);
     key(Qt::Key_Return);
     clickCell(g, 1, 4);
-    QCOMPARE(w.txtEdit->text(), QStringLiteral("2"));
+    QCOMPARE(win::controls(w).txtEdit->text(), QStringLiteral("2"));
     key(Qt::Key_Escape);
     QCOMPARE(g->textMatrix(0, 1), QStringLiteral("Verdi"));
     QCOMPARE(g->textMatrix(1, 4), QStringLiteral("2"));
     QVERIFY(f.state().salvato);
-    QVERIFY(w.Command_Function[2]->isEnabled());
+    QVERIFY(win::controls(w).Command_Function[2]->isEnabled());
     QVERIFY(f.platform.failures.isEmpty());
 }
 
@@ -301,14 +300,14 @@ void TestGrid::editorKeys()
     Fixture f(model);
     win::QuestionnaireWindow &w = f.window();
     QVERIFY(activate(w));
-    win::MembersGrid *g = w.MSHFlexGrid1;
+    win::MembersGrid *g = win::controls(w).MSHFlexGrid1;
     g->setTextMatrix(1, column, before);
     clickCell(g, 1, column);
-    QVERIFY(w.txtEdit->hasFocus());
+    QVERIFY(win::controls(w).txtEdit->hasFocus());
     if (appending)
-        w.txtEdit->end(false);
+        win::controls(w).txtEdit->end(false);
     type(typed);
-    QCOMPARE(w.txtEdit->text(), after);
+    QCOMPARE(win::controls(w).txtEdit->text(), after);
     QCOMPARE(g->textMatrix(1, column), after);
     QCOMPARE(f.platform.beeps, beeps);
     if (!appending) {
@@ -343,7 +342,7 @@ void TestGrid::siNoColumn()
     Fixture f(Modello::Tradizionale);
     win::QuestionnaireWindow &w = f.window();
     QVERIFY(activate(w));
-    win::MembersGrid *g = w.MSHFlexGrid1;
+    win::MembersGrid *g = win::controls(w).MSHFlexGrid1;
     g->setTextMatrix(2, 3, QStringLiteral("NO"));
     clickCell(g, 2, 3);
     key(Qt::Key_Backspace);
@@ -360,10 +359,10 @@ void TestGrid::siNoColumn()
         QCOMPARE(m.title, QStringLiteral("Attenzione"));
         QCOMPARE(m.buttons, platform::Buttons::Ok);
         // The editor stays open on its cell, emptied, with the focus.
-        QVERIFY(w.txtEdit->isVisible());
-        QVERIFY(w.txtEdit->hasFocus());
-        QCOMPARE(w.txtEdit->text(), QString());
-        QCOMPARE(w.txtEdit->geometry(), g->visualRect(g->model()->index(2, 3)));
+        QVERIFY(win::controls(w).txtEdit->isVisible());
+        QVERIFY(win::controls(w).txtEdit->hasFocus());
+        QCOMPARE(win::controls(w).txtEdit->text(), QString());
+        QCOMPARE(win::controls(w).txtEdit->geometry(), g->visualRect(g->model()->index(2, 3)));
         QCOMPARE(g->currentRow(), 2);
         QCOMPARE(g->currentColumn(), 3);
         // Then a valid answer is kept.
@@ -371,7 +370,7 @@ void TestGrid::siNoColumn()
         key(Qt::Key_Return);
         QCOMPARE(g->textMatrix(2, 3), QStringLiteral("SI"));
     }
-    QVERIFY(w.txtEdit->isHidden());
+    QVERIFY(win::controls(w).txtEdit->isHidden());
     QVERIFY(f.platform.allConsumed());
     QVERIFY2(f.platform.failures.isEmpty(), qPrintable(f.platform.failures.join(u'\n')));
 }
@@ -381,7 +380,7 @@ void TestGrid::siNoKeepsItsCell()
     Fixture f(Modello::Dualistico);
     win::QuestionnaireWindow &w = f.window();
     QVERIFY(activate(w));
-    win::MembersGrid *g = w.MSHFlexGrid1;
+    win::MembersGrid *g = win::controls(w).MSHFlexGrid1;
     g->setTextMatrix(0, 3, QStringLiteral("SI"));
 
     // Escape after a wrong entry gives the cell its text back, and that text is checked.
@@ -390,7 +389,7 @@ void TestGrid::siNoKeepsItsCell()
     QCOMPARE(g->textMatrix(0, 3), QStringLiteral("x"));
     key(Qt::Key_Escape);
     QCOMPARE(g->textMatrix(0, 3), QStringLiteral("SI"));
-    QVERIFY(w.txtEdit->isHidden());
+    QVERIFY(win::controls(w).txtEdit->isHidden());
     QVERIFY(f.platform.messages.isEmpty());
 
     // A click on another cell after a wrong entry: the message, and the editor stays put,
@@ -404,11 +403,11 @@ void TestGrid::siNoKeepsItsCell()
     QCOMPARE(g->currentColumn(), 3);
     QTest::mouseRelease(g->viewport(), Qt::LeftButton, {}, cellCentre(g, 1, 1));
     QCOMPARE(g->textMatrix(0, 3), QString());
-    QVERIFY(w.txtEdit->isVisible());
-    QVERIFY(w.txtEdit->hasFocus());
+    QVERIFY(win::controls(w).txtEdit->isVisible());
+    QVERIFY(win::controls(w).txtEdit->hasFocus());
     QCOMPARE(g->currentRow(), 0);
     QCOMPARE(g->currentColumn(), 3);
-    QCOMPARE(w.txtEdit->geometry(), g->visualRect(g->model()->index(0, 3)));
+    QCOMPARE(win::controls(w).txtEdit->geometry(), g->visualRect(g->model()->index(0, 3)));
     type(QStringLiteral("no"));
     QCOMPARE(g->textMatrix(1, 1), QString());
     key(Qt::Key_Return);
@@ -422,18 +421,18 @@ void TestGrid::enterOnTheGrid()
     Fixture f(Modello::Tradizionale);
     win::QuestionnaireWindow &w = f.window();
     QVERIFY(activate(w));
-    win::MembersGrid *g = w.MSHFlexGrid1;
+    win::MembersGrid *g = win::controls(w).MSHFlexGrid1;
     g->setTextMatrix(1, 5, QStringLiteral("7"));
     g->setFocus(Qt::OtherFocusReason);
     g->setCurrentCell(1, 5);
     key(Qt::Key_Return);
-    QVERIFY(w.txtEdit->isVisible());
-    QVERIFY(w.txtEdit->hasFocus());
-    QCOMPARE(w.txtEdit->selectedText(), QStringLiteral("7"));
+    QVERIFY(win::controls(w).txtEdit->isVisible());
+    QVERIFY(win::controls(w).txtEdit->hasFocus());
+    QCOMPARE(win::controls(w).txtEdit->selectedText(), QStringLiteral("7"));
     // Keys the editor does not use stay out of the grid behind it.
     key(Qt::Key_Down);
     QCOMPARE(g->currentRow(), 1);
-    QVERIFY(w.txtEdit->hasFocus());
+    QVERIFY(win::controls(w).txtEdit->hasFocus());
     type(QStringLiteral("8"));
     key(Qt::Key_Return);
     QCOMPARE(g->textMatrix(1, 5), QStringLiteral("8"));
@@ -441,15 +440,15 @@ void TestGrid::enterOnTheGrid()
     // Arrows move the current cell; Enter opens the cell reached.
     key(Qt::Key_Right);
     key(Qt::Key_Return);
-    QCOMPARE(w.txtEdit->geometry(), g->visualRect(g->model()->index(1, 6)));
+    QCOMPARE(win::controls(w).txtEdit->geometry(), g->visualRect(g->model()->index(1, 6)));
     key(Qt::Key_Escape);
 
     // The row labels are not edited, by Enter or by a click.
     g->setCurrentCell(2, 0);
     key(Qt::Key_Return);
-    QVERIFY(w.txtEdit->isHidden());
+    QVERIFY(win::controls(w).txtEdit->isHidden());
     clickCell(g, 0, 0);
-    QVERIFY(w.txtEdit->isHidden());
+    QVERIFY(win::controls(w).txtEdit->isHidden());
     QCOMPARE(g->textMatrix(0, 0), QStringLiteral("Pres."));
     QVERIFY(f.platform.failures.isEmpty());
 }
@@ -459,14 +458,14 @@ void TestGrid::scrollingHidesTheEditor()
     Fixture f(Modello::Monistico);
     win::QuestionnaireWindow &w = f.window();
     QVERIFY(activate(w));
-    win::MembersGrid *g = w.MSHFlexGrid1;
+    win::MembersGrid *g = win::controls(w).MSHFlexGrid1;
     for (int i = 0; i < 6; ++i)
-        w.btnAggiungi->click();
+        win::controls(w).btnAggiungi->click();
     clickCell(g, 1, 1);
     type(QStringLiteral("Gialli"));
-    QVERIFY(w.txtEdit->isVisible());
+    QVERIFY(win::controls(w).txtEdit->isVisible());
     g->verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    QVERIFY(w.txtEdit->isHidden());
+    QVERIFY(win::controls(w).txtEdit->isHidden());
     QVERIFY(g->hasFocus());
     QCOMPARE(g->textMatrix(1, 1), QStringLiteral("Gialli"));
 
@@ -476,7 +475,7 @@ void TestGrid::scrollingHidesTheEditor()
     type(QStringLiteral("x"));
     f.platform.answer(platform::Answer::Ok, kSiNo);
     g->verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    QVERIFY(w.txtEdit->isHidden());
+    QVERIFY(win::controls(w).txtEdit->isHidden());
     QCOMPARE(g->textMatrix(1, 3), QString());
     QVERIFY(f.platform.allConsumed());
     QVERIFY(f.platform.failures.isEmpty());
@@ -487,17 +486,17 @@ void TestGrid::clearingHidesTheEditor()
     Fixture f(Modello::Tradizionale);
     win::QuestionnaireWindow &w = f.window();
     QVERIFY(activate(w));
-    win::MembersGrid *g = w.MSHFlexGrid1;
-    w.btnAggiungi->click();
+    win::MembersGrid *g = win::controls(w).MSHFlexGrid1;
+    win::controls(w).btnAggiungi->click();
     g->setTextMatrix(3, 1, QStringLiteral("Blu"));
     clickCell(g, 1, 3);
     type(QStringLiteral("x"));
     // The open command empties the grid and rebuilds it: no leaving rule for a cell gone.
     g->clearAll();
     w.setGriglia();
-    QVERIFY(w.txtEdit->isHidden());
+    QVERIFY(win::controls(w).txtEdit->isHidden());
     QCOMPARE(g->rowCount(), 3);
-    QCOMPARE(w.righeGriglia, 3);
+    QCOMPARE(win::controls(w).righeGriglia, 3);
     QCOMPARE(g->textMatrix(2, 0), QStringLiteral("3"));
     QCOMPARE(g->textMatrix(1, 3), QString());
     QVERIFY(f.platform.messages.isEmpty());
@@ -523,9 +522,9 @@ void TestGrid::noteCell()
     Fixture f(model);
     win::QuestionnaireWindow &w = f.window();
     QVERIFY(activate(w));
-    win::MembersGrid *g = w.MSHFlexGrid1;
+    win::MembersGrid *g = win::controls(w).MSHFlexGrid1;
     clickCell(g, row, 1);
-    QVERIFY(w.txtEdit->isVisible());
+    QVERIFY(win::controls(w).txtEdit->isVisible());
     bool opened = false;
     f.platform.modal([&](QDialog &d) {
         opened = true;
@@ -533,7 +532,7 @@ void TestGrid::noteCell()
         QVERIFY(f.state().notaGriglia);
         QCOMPARE(g->currentRow(), row);
         QCOMPARE(g->currentColumn(), noteCell);
-        QVERIFY(w.txtEdit->isHidden());
+        QVERIFY(win::controls(w).txtEdit->isHidden());
         d.hide();
     });
     clickCell(g, row, noteCell);
@@ -541,7 +540,7 @@ void TestGrid::noteCell()
     QCOMPARE(f.platform.modalShown, 1);
     // The click is an edit, but "Leggi" stays enabled.
     QVERIFY(!f.state().salvato);
-    QVERIFY(w.Command_Function[2]->isEnabled());
+    QVERIFY(win::controls(w).Command_Function[2]->isEnabled());
     QVERIFY2(f.platform.failures.isEmpty(), qPrintable(f.platform.failures.join(u'\n')));
 
     // Enter on the note cell opens the note window too.
@@ -574,7 +573,7 @@ void TestGrid::memberNote()
     Fixture f(model);
     win::QuestionnaireWindow &w = f.window();
     QVERIFY(activate(w));
-    win::MembersGrid *g = w.MSHFlexGrid1;
+    win::MembersGrid *g = win::controls(w).MSHFlexGrid1;
     const qst::ModelTable &t = qst::modelTable(model);
     win::NoteWindow &note = f.module->noteWindow();
 
@@ -588,7 +587,7 @@ void TestGrid::memberNote()
     QCOMPARE(g->textMatrix(row, t.noteColumn()), QStringLiteral("Revisore legale"));
     QCOMPARE(g->textMatrix(row, t.noteCell()), QStringLiteral("SI"));
     QVERIFY(!f.state().notaGriglia);
-    QVERIFY(f.module->membroCompilato(row)); // the note alone fills the row
+    QVERIFY(win::leggiContenuto(*f.module).membroCompilato(row)); // the note alone fills the row
 
     // Reopened, the note is shown; emptied and closed with "Fine", the row loses it.
     QVERIFY(activate(w));
@@ -604,32 +603,6 @@ void TestGrid::memberNote()
     QCOMPARE(f.platform.modalShown, 2);
     QVERIFY(f.platform.allConsumed());
     QVERIFY2(f.platform.failures.isEmpty(), qPrintable(f.platform.failures.join(u'\n')));
-}
-
-void TestGrid::membroCompilato_data()
-{
-    QTest::addColumn<Modello>("model");
-    QTest::addColumn<int>("lastDataColumn");
-    QTest::newRow("Tradizionale") << Modello::Tradizionale << 11;
-    QTest::newRow("Dualistico") << Modello::Dualistico << 10;
-    QTest::newRow("Monistico") << Modello::Monistico << 11;
-}
-
-void TestGrid::membroCompilato()
-{
-    QFETCH(Modello, model);
-    QFETCH(int, lastDataColumn);
-    Fixture f(model);
-    win::MembersGrid *g = f.window().MSHFlexGrid1;
-    for (int r = 0; r < 3; ++r)
-        QVERIFY(!f.module->membroCompilato(r)); // the row labels do not count
-    for (int c = 1; c < g->columnCount(); ++c) {
-        g->setTextMatrix(1, c, QStringLiteral("SI"));
-        QCOMPARE(f.module->membroCompilato(1), c <= lastDataColumn);
-        QVERIFY(!f.module->membroCompilato(0));
-        QVERIFY(!f.module->membroCompilato(2));
-        g->setTextMatrix(1, c, QString());
-    }
 }
 
 QTEST_MAIN(TestGrid)

@@ -29,16 +29,16 @@ QLineEdit *open(Fixture &f, Target t)
     win::QuestionnaireWindow &w = f.window();
     switch (t.kind) {
     case Target::Field:
-        return w.TEXT_GENERALE[static_cast<size_t>(t.index)];
+        return win::controls(w).TEXT_GENERALE[static_cast<size_t>(t.index)];
     case Target::NumberBox:
-        w.MySSTab->setCurrentIndex(3);
-        return w.TEXT[static_cast<size_t>(t.index)];
+        win::controls(w).MySSTab->setCurrentIndex(3);
+        return win::controls(w).TEXT[static_cast<size_t>(t.index)];
     case Target::GridColumn: {
-        win::MembersGrid *g = w.MSHFlexGrid1;
+        win::MembersGrid *g = win::controls(w).MSHFlexGrid1;
         g->scrollTo(g->model()->index(1, t.index));
         QTest::mouseClick(g->viewport(), Qt::LeftButton, {},
                           g->visualRect(g->model()->index(1, t.index)).center());
-        return w.txtEdit;
+        return win::controls(w).txtEdit;
     }
     }
     return nullptr;
@@ -132,7 +132,7 @@ void TestInput::pastedTextKeepsTheKindRule()
     QCOMPARE(box->text(), kept);
     QCOMPARE(f.platform.beeps, 0);
     if (target.kind == Target::GridColumn)
-        QCOMPARE(f.window().MSHFlexGrid1->textMatrix(1, target.index), kept);
+        QCOMPARE(win::controls(f.window()).MSHFlexGrid1->textMatrix(1, target.index), kept);
     // Pasting between characters keeps both sides.
     if (!kept.isEmpty() && target.kind == Target::Field) {
         box->setCursorPosition(1);
@@ -149,7 +149,7 @@ void TestInput::inputMethodTextIsTyping()
 {
     Fixture f(Modello::Monistico);
     QVERIFY(testing::activate(f.window()));
-    QLineEdit *taxCode = f.window().TEXT_GENERALE[1];
+    QLineEdit *taxCode = win::controls(f.window()).TEXT_GENERALE[1];
     taxCode->setFocus();
     taxCode->setText(QStringLiteral("0123456789"));
     QInputMethodEvent commit;
@@ -158,7 +158,7 @@ void TestInput::inputMethodTextIsTyping()
     QCOMPARE(taxCode->text(), QStringLiteral("01234567891"));
     QCOMPARE(f.platform.beeps, 2);
 
-    QLineEdit *day = f.window().TEXT_GENERALE[34];
+    QLineEdit *day = win::controls(f.window()).TEXT_GENERALE[34];
     day->setFocus();
     QInputMethodEvent date;
     date.setCommitString(QStringLiteral("x7"));
@@ -172,19 +172,20 @@ void TestInput::programTextStaysWhole()
     Fixture f(Modello::Tradizionale);
     const QString big(40000, u'x');
     win::QuestionnaireWindow &w = f.window();
-    for (QLineEdit *box : {w.TEXT_GENERALE[0], w.TEXT_GENERALE[1], w.TEXT[0], w.txtEdit}) {
+    for (QLineEdit *box : {win::controls(w).TEXT_GENERALE[0], win::controls(w).TEXT_GENERALE[1],
+                           win::controls(w).TEXT[0], win::controls(w).txtEdit}) {
         box->setText(big);
         QCOMPARE(box->text().size(), big.size());
     }
     // The tax code set by the program keeps its letters, which no typed key could enter.
-    w.TEXT_GENERALE[1]->setText(QStringLiteral("AB12"));
-    QCOMPARE(w.TEXT_GENERALE[1]->text(), QStringLiteral("AB12"));
+    win::controls(w).TEXT_GENERALE[1]->setText(QStringLiteral("AB12"));
+    QCOMPARE(win::controls(w).TEXT_GENERALE[1]->text(), QStringLiteral("AB12"));
 }
 
 void TestInput::cellsOutsideTheGridAreErrors()
 {
     Fixture f(Modello::Dualistico);
-    win::MembersGrid &g = *f.window().MSHFlexGrid1;
+    win::MembersGrid &g = *win::controls(f.window()).MSHFlexGrid1;
     const int columns = f.module->table().gridColumns;
     const QList<QPoint> outside = {{-1, 0}, {3, 0}, {0, columns}, {0, -1}};
     for (const QPoint &cell : outside) {

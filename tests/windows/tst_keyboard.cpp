@@ -24,8 +24,8 @@ namespace
 
 int pageOf(QuestionnaireWindow &w, const QWidget *c)
 {
-    for (int p = 0; p < w.MySSTab->count(); ++p)
-        if (w.MySSTab->widget(p)->isAncestorOf(c))
+    for (int p = 0; p < win::controls(w).MySSTab->count(); ++p)
+        if (win::controls(w).MySSTab->widget(p)->isAncestorOf(c))
             return p;
     return -1;
 }
@@ -36,11 +36,11 @@ QList<QWidget *> focusable(QuestionnaireWindow &w)
 {
     QList<QWidget *> out;
     for (QWidget *c : w.findChildren<QWidget *>()) {
-        if (c->window() != &w || c == w.txtEdit || c->focusProxy() || !(c->focusPolicy() & Qt::TabFocus) ||
-            !c->isEnabled())
+        if (c->window() != &w || c == win::controls(w).txtEdit || c->focusProxy() ||
+            !(c->focusPolicy() & Qt::TabFocus) || !c->isEnabled())
             continue;
         const int page = pageOf(w, c);
-        if (c->isVisibleTo(page >= 0 ? w.MySSTab->widget(page) : &w))
+        if (c->isVisibleTo(page >= 0 ? win::controls(w).MySSTab->widget(page) : &w))
             out << c;
     }
     return out;
@@ -52,7 +52,7 @@ void checkShown(QuestionnaireWindow &w, QWidget *c)
     QVERIFY(c->isVisible());
     const int page = pageOf(w, c);
     if (page >= 0)
-        QCOMPARE(w.MySSTab->currentIndex(), page);
+        QCOMPARE(win::controls(w).MySSTab->currentIndex(), page);
     for (QWidget *p = c->parentWidget(); p; p = p->parentWidget())
         if (auto *area = qobject_cast<QScrollArea *>(p)) {
             // Wholly, or from its top left corner where it is larger than the page.
@@ -105,13 +105,13 @@ void TestKeyboard::walk()
     const QList<QWidget *> reachable = focusable(w);
     QList<QWidget *> expected;
     for (const qst::TabStop &stop : qst::ordineTab(model))
-        if (QWidget *c = w.focusRules().control(stop); c && reachable.contains(c))
+        if (QWidget *c = win::focusRules(w).control(stop); c && reachable.contains(c))
             expected << c;
     // The order holds every control Tab may reach, and the window starts on the first one.
     QCOMPARE(QSet<QWidget *>(expected.begin(), expected.end()),
              QSet<QWidget *>(reachable.begin(), reachable.end()));
     QCOMPARE(QApplication::focusWidget(), expected.front());
-    QCOMPARE(w.MySSTab->currentIndex(), 0);
+    QCOMPARE(win::controls(w).MySSTab->currentIndex(), 0);
     QVERIFY(!f.state().ultimoTabIndex.has_value());
 
     const qsizetype n = expected.size();
@@ -170,14 +170,14 @@ void TestKeyboard::moves()
     QWidget *start = w.findChild<QWidget *>(from);
     QVERIFY(start);
     if (pageOf(w, start) >= 0)
-        w.MySSTab->setCurrentIndex(pageOf(w, start));
+        win::controls(w).MySSTab->setCurrentIndex(pageOf(w, start));
     start->setFocus(Qt::OtherFocusReason);
     if (setup == QStringLiteral("print")) {
-        w.MySSTab->setCurrentIndex(3);
+        win::controls(w).MySSTab->setCurrentIndex(3);
         QTest::keyClick(start, Qt::Key_Space);
         QCOMPARE(f.commands->prints, 1);
     } else if (setup == QStringLiteral("edited")) {
-        w.TEXT_GENERALE[0]->setText(QStringLiteral("Alfa"));
+        win::controls(w).TEXT_GENERALE[0]->setText(QStringLiteral("Alfa"));
     }
 
     tab(forward);
@@ -204,8 +204,8 @@ void TestKeyboard::noPageTurn()
     QuestionnaireWindow &w = f.window();
     QVERIFY(activate(w));
     // The last box of a page, where a Tab would turn it.
-    w.MySSTab->setCurrentIndex(1);
-    QCheckBox *box = w.Check_NA[14];
+    win::controls(w).MySSTab->setCurrentIndex(1);
+    QCheckBox *box = win::controls(w).Check_NA[14];
     box->setFocus(Qt::OtherFocusReason);
     const std::optional<int> recorded = f.state().ultimoTabIndex;
     int page = 1;
@@ -219,10 +219,10 @@ void TestKeyboard::noPageTurn()
         f.platform.platform().dialogs.execModal(dialog);
     } else {
         page = 4;
-        w.MySSTab->setCurrentIndex(page);
+        win::controls(w).MySSTab->setCurrentIndex(page);
     }
     QVERIFY(activate(w));
-    QCOMPARE(w.MySSTab->currentIndex(), page);
+    QCOMPARE(win::controls(w).MySSTab->currentIndex(), page);
     if (page == 1) {
         // The box had the focus all along: it neither left nor took it again.
         QCOMPARE(QApplication::focusWidget(), box);

@@ -35,11 +35,11 @@ const QString kCutText =
 
 win::NoteLink *link(Fixture &f, int k)
 {
-    return f.window().Label_NOTA[static_cast<size_t>(k)];
+    return win::controls(f.window()).Label_NOTA[static_cast<size_t>(k)];
 }
 QCheckBox *si(Fixture &f, int k)
 {
-    return f.window().Check_SI[static_cast<size_t>(k)];
+    return win::controls(f.window()).Check_SI[static_cast<size_t>(k)];
 }
 
 // Group 0 answered as the open command leaves it (`which`: 'S', 'N', '-' for no answer) with a
@@ -49,7 +49,7 @@ void openNote(Fixture &f, const QString &stored, const std::function<void(NoteWi
 {
     f.state().inCaricamento = true;
     if (which != '-')
-        (which == 'S' ? si(f, 0) : f.window().Check_NO[0])->setChecked(true);
+        (which == 'S' ? si(f, 0) : win::controls(f.window()).Check_NO[0])->setChecked(true);
     f.state().inCaricamento = false;
     (which == 'S' ? f.state().noteSi : f.state().noteNo).set(0, stored);
     link(f, 0)->setForeColor(win::kColorRed);
@@ -151,7 +151,7 @@ void TestNoteWindow::memberMode()
     QFETCH(QString, note);
     QFETCH(QString, cell);
     Fixture f(model);
-    win::MembersGrid &grid = *f.window().MSHFlexGrid1;
+    win::MembersGrid &grid = *win::controls(f.window()).MSHFlexGrid1;
     const int nc = f.module->table().noteCell();
     grid.setTextMatrix(row, nc - 1, QStringLiteral("uno\ndue"));
     grid.setTextMatrix(row, nc, QStringLiteral("old"));
@@ -212,14 +212,15 @@ void TestNoteWindow::blankTest()
                 left = d.testo();
             },
             which);
-        const QString stored = blank ? QString() : NoteWindow::normalizzaTesto(text);
+        const QString stored = blank ? QString() : qst::withLineBreaks(text, u"\r\n");
         QCOMPARE(left, stored);
         // Filed under SI when SI is ticked, else under NO; an emptied note is gone, its link no
         // longer red, its answer unticked with no new window.
         QCOMPARE(f.state().noteSi.at(0), which == 'S' ? stored : QString());
         QCOMPARE(f.state().noteNo.at(0), which == 'S' ? QString() : stored);
         QCOMPARE(link(f, 0)->foreColor(), blank ? win::kColorButtonText : win::kColorRed);
-        QCOMPARE(si(f, 0)->isChecked() || f.window().Check_NO[0]->isChecked(), which != '-' && !blank);
+        QCOMPARE(si(f, 0)->isChecked() || win::controls(f.window()).Check_NO[0]->isChecked(),
+                 which != '-' && !blank);
         QCOMPARE(f.platform.modalShown, 1);
         QVERIFY(!f.state().bloccaNota);
         VERIFY_NO_FAILURES(f);
@@ -365,8 +366,8 @@ void TestNoteWindow::lineBreaks_data()
     QTest::addColumn<QString>("shown");
     QTest::newRow("CR LF") << QStringLiteral("a\r\nb") << QStringLiteral("a\r\nb");
     QTest::newRow("LF") << QStringLiteral("a\nb\n") << QStringLiteral("a\r\nb\r\n");
-    QTest::newRow("LF CR") << QStringLiteral("a\n\rb") << QStringLiteral("a\r\nb");
-    QTest::newRow("lone CR") << QStringLiteral("a\rb") << QStringLiteral("ab");
+    QTest::newRow("LF CR") << QStringLiteral("a\n\rb") << QStringLiteral("a\r\n\r\nb");
+    QTest::newRow("lone CR") << QStringLiteral("a\rb") << QStringLiteral("a\r\nb");
     QTest::newRow("no-break spaces") << QStringLiteral("a\u00a0b\u00a0\u00a0\nc")
                                      << QStringLiteral("a\u00a0b\u00a0\u00a0\r\nc");
     QTest::newRow("tabs and Unicode")

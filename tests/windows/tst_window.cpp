@@ -24,8 +24,8 @@ namespace
 // The tab page that holds a widget.
 int pageOf(const win::QuestionnaireWindow &w, const QWidget *widget)
 {
-    for (int tab = 0; tab < w.MySSTab->count(); ++tab)
-        if (w.MySSTab->widget(tab)->isAncestorOf(widget))
+    for (int tab = 0; tab < win::controls(w).MySSTab->count(); ++tab)
+        if (win::controls(w).MySSTab->widget(tab)->isAncestorOf(widget))
             return tab;
     return -1;
 }
@@ -66,32 +66,34 @@ void TestWindow::answerWidgetsFollowTheModel()
     for (int k = 0; k < qst::kGroups; ++k) {
         const size_t i = static_cast<size_t>(k);
         const QByteArray where = QByteArray::number(k);
-        QVERIFY2(bool(w.Check_SI[i]) == t.answerGroups.contains(k), where);
-        QVERIFY2(bool(w.Label_NOTA[i]) == t.answerGroups.contains(k), where);
-        QVERIFY2(bool(w.Check_NO[i]) == t.noNaGroups.contains(k), where);
-        QVERIFY2(bool(w.Check_NA[i]) == t.noNaGroups.contains(k), where);
-        if (!w.Check_SI[i])
+        QVERIFY2(bool(win::controls(w).Check_SI[i]) == t.answerGroups.contains(k), where);
+        QVERIFY2(bool(win::controls(w).Label_NOTA[i]) == t.answerGroups.contains(k), where);
+        QVERIFY2(bool(win::controls(w).Check_NO[i]) == t.noNaGroups.contains(k), where);
+        QVERIFY2(bool(win::controls(w).Check_NA[i]) == t.noNaGroups.contains(k), where);
+        if (!win::controls(w).Check_SI[i])
             continue;
         const int expectedPage = k >= 79 ? 0 : qst::pageOfGroup(k);
-        QVERIFY2(pageOf(w, w.Check_SI[i]) == expectedPage, where);
-        QVERIFY2(pageOf(w, w.Label_NOTA[i]) == expectedPage, where);
-        QVERIFY2(!w.Check_SI[i]->isChecked(), where);
-        QCOMPARE(w.Label_NOTA[i]->foreColor(), win::kColorButtonText);
+        QVERIFY2(pageOf(w, win::controls(w).Check_SI[i]) == expectedPage, where);
+        QVERIFY2(pageOf(w, win::controls(w).Label_NOTA[i]) == expectedPage, where);
+        QVERIFY2(!win::controls(w).Check_SI[i]->isChecked(), where);
+        QCOMPARE(win::controls(w).Label_NOTA[i]->foreColor(), win::kColorButtonText);
         if (k >= 79) {
             // Caption-less boxes on "Dati Generali", with their visible links.
-            QCOMPARE(w.Check_SI[i]->text(), (k == 80 && w.Check_NO[i]) ? QStringLiteral("Si") : QString());
-            QCOMPARE(w.Label_NOTA[i]->text(), QStringLiteral("Nota 1.0.%1").arg(QChar(u'a' + k - 79)));
-            QVERIFY(!w.Label_NOTA[i]->isHidden());
-            if (w.Check_NA[i])
-                QVERIFY(w.Check_NA[i]->isHidden());
+            QCOMPARE(win::controls(w).Check_SI[i]->text(),
+                     (k == 80 && win::controls(w).Check_NO[i]) ? QStringLiteral("Si") : QString());
+            QCOMPARE(win::controls(w).Label_NOTA[i]->text(),
+                     QStringLiteral("Nota 1.0.%1").arg(QChar(u'a' + k - 79)));
+            QVERIFY(!win::controls(w).Label_NOTA[i]->isHidden());
+            if (win::controls(w).Check_NA[i])
+                QVERIFY(win::controls(w).Check_NA[i]->isHidden());
         }
     }
-    QCOMPARE(w.Check_SI[7]->text(), QStringLiteral("Adeguata"));
-    QCOMPARE(w.Check_NO[7]->text(), QStringLiteral("Inadeguata"));
-    QVERIFY(w.Check_NA[7]->isHidden());
-    QCOMPARE(w.Check_SI[0]->text(), QStringLiteral("Si"));
-    QCOMPARE(w.Check_NO[0]->text(), QStringLiteral("No"));
-    QCOMPARE(w.Check_NA[0]->text(), QStringLiteral("N/A"));
+    QCOMPARE(win::controls(w).Check_SI[7]->text(), QStringLiteral("Adeguata"));
+    QCOMPARE(win::controls(w).Check_NO[7]->text(), QStringLiteral("Inadeguata"));
+    QVERIFY(win::controls(w).Check_NA[7]->isHidden());
+    QCOMPARE(win::controls(w).Check_SI[0]->text(), QStringLiteral("Si"));
+    QCOMPARE(win::controls(w).Check_NO[0]->text(), QStringLiteral("No"));
+    QCOMPARE(win::controls(w).Check_NA[0]->text(), QStringLiteral("N/A"));
 }
 
 void TestWindow::rowsMatchTheRowTable()
@@ -104,7 +106,7 @@ void TestWindow::rowsMatchTheRowTable()
         int lastY = -1;
         for (const qst::PageRow &r : qst::righePagina(model, page)) {
             ++rows;
-            const QLabel *label = w.LABEL_RIQUADRO[static_cast<size_t>(r.q)];
+            const QLabel *label = win::controls(w).LABEL_RIQUADRO[static_cast<size_t>(r.q)];
             QVERIFY(label);
             QCOMPARE(pageOf(w, label), page);
             QCOMPARE(label->isHidden(), r.labelHidden);
@@ -118,42 +120,42 @@ void TestWindow::rowsMatchTheRowTable()
             if (r.k < 0)
                 continue;
             const size_t i = static_cast<size_t>(r.k);
-            QCOMPARE(w.Label_NOTA[i]->text(), r.link);
-            QCOMPARE(w.Label_NOTA[i]->isHidden(), !r.linkVisible);
-            QCOMPARE(w.FRAME_RIQUADRO_1_1[i]->isHidden(), r.frameHidden);
-            QCOMPARE(w.Check_NA[i]->isHidden(), !r.naVisible);
+            QCOMPARE(win::controls(w).Label_NOTA[i]->text(), r.link);
+            QCOMPARE(win::controls(w).Label_NOTA[i]->isHidden(), !r.linkVisible);
+            QCOMPARE(win::controls(w).FRAME_RIQUADRO_1_1[i]->isHidden(), r.frameHidden);
+            QCOMPARE(win::controls(w).Check_NA[i]->isHidden(), !r.naVisible);
         }
     }
     QVERIFY(rows > 0);
     // Spot checks of the table.
-    QCOMPARE(w.Label_NOTA[72]->text(), QStringLiteral("Nota 0.a"));
-    QCOMPARE(w.Label_NOTA[4]->text(), QStringLiteral("NO"));
-    QVERIFY(w.Label_NOTA[4]->isHidden());
-    QVERIFY(!w.Check_NA[6]->isHidden());
-    QVERIFY(w.Check_NA[0]->isHidden());
-    QCOMPARE(w.Label_NOTA[77]->text(), QStringLiteral("Nota 10.a.1"));
+    QCOMPARE(win::controls(w).Label_NOTA[72]->text(), QStringLiteral("Nota 0.a"));
+    QCOMPARE(win::controls(w).Label_NOTA[4]->text(), QStringLiteral("NO"));
+    QVERIFY(win::controls(w).Label_NOTA[4]->isHidden());
+    QVERIFY(!win::controls(w).Check_NA[6]->isHidden());
+    QVERIFY(win::controls(w).Check_NA[0]->isHidden());
+    QCOMPARE(win::controls(w).Label_NOTA[77]->text(), QStringLiteral("Nota 10.a.1"));
     switch (model) {
     case Modello::Tradizionale:
-        QVERIFY(!w.Check_NA[71]->isHidden());
-        QVERIFY(!w.FRAME_RIQUADRO_1_1[69]->isHidden());
+        QVERIFY(!win::controls(w).Check_NA[71]->isHidden());
+        QVERIFY(!win::controls(w).FRAME_RIQUADRO_1_1[69]->isHidden());
         for (int k : {34, 38, 40}) {
-            QVERIFY(w.FRAME_RIQUADRO_1_1[static_cast<size_t>(k)]->isHidden());
+            QVERIFY(win::controls(w).FRAME_RIQUADRO_1_1[static_cast<size_t>(k)]->isHidden());
         }
-        for (const QLineEdit *box : w.TEXT) {
+        for (const QLineEdit *box : win::controls(w).TEXT) {
             QVERIFY(box);
             QCOMPARE(pageOf(w, box), 3);
         }
         break;
     case Modello::Monistico:
-        QCOMPARE(w.Label_NOTA[31]->text(), QStringLiteral("Nota 8.h"));
-        QCOMPARE(w.Label_NOTA[71]->text(), QStringLiteral("Nota 10.y"));
-        QVERIFY(w.Check_NA[71]->isHidden());
+        QCOMPARE(win::controls(w).Label_NOTA[31]->text(), QStringLiteral("Nota 8.h"));
+        QCOMPARE(win::controls(w).Label_NOTA[71]->text(), QStringLiteral("Nota 10.y"));
+        QVERIFY(win::controls(w).Check_NA[71]->isHidden());
         [[fallthrough]];
     case Modello::Dualistico:
-        QVERIFY(w.FRAME_RIQUADRO_1_1[69]->isHidden());
-        QVERIFY(w.Label_NOTA[69]->isHidden());
-        QCOMPARE(w.Label_NOTA[69]->text(), QStringLiteral("Nota 10.w"));
-        for (const QLineEdit *box : w.TEXT)
+        QVERIFY(win::controls(w).FRAME_RIQUADRO_1_1[69]->isHidden());
+        QVERIFY(win::controls(w).Label_NOTA[69]->isHidden());
+        QCOMPARE(win::controls(w).Label_NOTA[69]->text(), QStringLiteral("Nota 10.w"));
+        for (const QLineEdit *box : win::controls(w).TEXT)
             QVERIFY(!box);
         break;
     }
@@ -176,7 +178,7 @@ void TestWindow::questionTexts()
     const win::QuestionnaireWindow &w = f.window();
     int withText = 0;
     for (int q = 0; q < qst::kLabels; ++q) {
-        const QLabel *label = w.LABEL_RIQUADRO[static_cast<size_t>(q)];
+        const QLabel *label = win::controls(w).LABEL_RIQUADRO[static_cast<size_t>(q)];
         const auto text = qst::testoDomanda(model, q);
         QCOMPARE(bool(label), text.has_value());
         if (!label)
@@ -187,7 +189,8 @@ void TestWindow::questionTexts()
     }
     QCOMPARE(withText, shown);
     // Items keep their 48 leading blanks on screen.
-    QVERIFY(w.LABEL_RIQUADRO[1]->text().startsWith(QString(48, u' ') + QStringLiteral("società")));
+    QVERIFY(
+        win::controls(w).LABEL_RIQUADRO[1]->text().startsWith(QString(48, u' ') + QStringLiteral("società")));
 }
 
 void TestWindow::generalPage()
@@ -200,22 +203,23 @@ void TestWindow::generalPage()
         const bool expected =
             (i <= 7) || (i >= 33 && i <= 36) ||
             std::find(t.meetingFields.begin(), t.meetingFields.end(), i) != t.meetingFields.end();
-        QVERIFY2(bool(w.TEXT_GENERALE[static_cast<size_t>(i)]) == expected, qPrintable(QString::number(i)));
+        QVERIFY2(bool(win::controls(w).TEXT_GENERALE[static_cast<size_t>(i)]) == expected,
+                 qPrintable(QString::number(i)));
         if (expected)
-            QCOMPARE(pageOf(w, w.TEXT_GENERALE[static_cast<size_t>(i)]), 0);
+            QCOMPARE(pageOf(w, win::controls(w).TEXT_GENERALE[static_cast<size_t>(i)]), 0);
     }
-    QCOMPARE(bool(w.chk_RiunioniNA), t.hasRiunioniNA);
-    QCOMPARE(w.LABEL_GENERALE[0]->text(), QStringLiteral("Denominazione della società"));
-    QCOMPARE(w.LABEL_GENERALE[6]->text(), QStringLiteral("Membri effettivi del ") + t.organo);
-    QCOMPARE(w.LABEL_GENERALE[8]->toolTip(), QStringLiteral("Eletto dalle minoranze"));
-    QCOMPARE(w.LABEL_GENERALE[12]->text(),
+    QCOMPARE(bool(win::controls(w).chk_RiunioniNA), t.hasRiunioniNA);
+    QCOMPARE(win::controls(w).LABEL_GENERALE[0]->text(), QStringLiteral("Denominazione della società"));
+    QCOMPARE(win::controls(w).LABEL_GENERALE[6]->text(), QStringLiteral("Membri effettivi del ") + t.organo);
+    QCOMPARE(win::controls(w).LABEL_GENERALE[8]->toolTip(), QStringLiteral("Eletto dalle minoranze"));
+    QCOMPARE(win::controls(w).LABEL_GENERALE[12]->text(),
              QStringLiteral("Numero massimo di incarichi previsti dallo statuto"));
-    QCOMPARE(w.Label6[7]->text(), QStringLiteral("Numero di assemblee e riunioni nell'anno"));
-    QCOMPARE(w.Label6[8]->text(), QStringLiteral("Numero di riunioni del ") + t.organo);
-    QCOMPARE(w.Label6[9]->text(), QStringLiteral("Numero di assemblee"));
-    QCOMPARE(bool(w.Label6[11]), model != Modello::Dualistico);
-    QCOMPARE(w.btnAggiungi->text(), QStringLiteral("Aggiungi Membro"));
-    QVERIFY(w.txtEdit->isHidden());
+    QCOMPARE(win::controls(w).Label6[7]->text(), QStringLiteral("Numero di assemblee e riunioni nell'anno"));
+    QCOMPARE(win::controls(w).Label6[8]->text(), QStringLiteral("Numero di riunioni del ") + t.organo);
+    QCOMPARE(win::controls(w).Label6[9]->text(), QStringLiteral("Numero di assemblee"));
+    QCOMPARE(bool(win::controls(w).Label6[11]), model != Modello::Dualistico);
+    QCOMPARE(win::controls(w).btnAggiungi->text(), QStringLiteral("Aggiungi Membro"));
+    QVERIFY(win::controls(w).txtEdit->isHidden());
 }
 
 void TestWindow::gridAfterLoad_data()
@@ -235,10 +239,10 @@ void TestWindow::gridAfterLoad()
     QFETCH(int, hiddenColumn);
     Fixture f(model);
     const win::QuestionnaireWindow &w = f.window();
-    const win::MembersGrid *g = w.MSHFlexGrid1;
+    const win::MembersGrid *g = win::controls(w).MSHFlexGrid1;
     QCOMPARE(g->columnCount(), columns);
     QCOMPARE(g->rowCount(), 3);
-    QCOMPARE(w.righeGriglia, 3);
+    QCOMPARE(win::controls(w).righeGriglia, 3);
     QCOMPARE(g->textMatrix(0, 0), QStringLiteral("Pres."));
     QCOMPARE(g->textMatrix(1, 0), QStringLiteral("2"));
     QCOMPARE(g->textMatrix(2, 0), QStringLiteral("3"));
