@@ -1,8 +1,10 @@
 #include "legacymodule.h"
 
+#include "commands/printcommand.h"
 #include "core/error.h"
 #include "legacynotewindow.h"
 #include "legacywindow.h"
+#include "print/v11form.h"
 #include "questionnaire/models.h"
 #include "schedafile/v11reader.h"
 #include "windows/modelmodule.h"
@@ -121,6 +123,15 @@ bool LegacyModule::puoAprireNotaPre(int k) const
     const bool no = contenuto_.noTicked[i];
     return (t.siLink.contains(k) && si) || (t.noLink.contains(k) && no) ||
            (t.siOrNoLink.contains(k) && (si || no));
+}
+
+void LegacyModule::stampaSchedaPre()
+{
+    platform::trapErrors(platform.dialogs, [this] {
+        cmd::printOnChosenPrinter(platform.dialogs,
+                                  [this](prn::Printer &out) { prn::printV11Form(out, contenuto_); });
+        ultimoTabIndexPre = 1;
+    });
 }
 
 void LegacyModule::apriNota(int k)

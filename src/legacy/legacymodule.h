@@ -64,6 +64,10 @@ public:
     bool puoAprireNotaPre(int k) const;
     // Shows the note window on group k, modally.
     void apriNota(int k);
+    // "Stampa": the printer dialog, then the version 1.1 form on the chosen printer. A cancel
+    // prints nothing; an error shows its description without an icon and sends nothing. Either
+    // way `ultimoTabIndexPre` ends at 1, but after an error.
+    void stampaSchedaPre();
 
     // The window `Main`, created and loaded on the first call; null before the first import.
     LegacyWindow &window();

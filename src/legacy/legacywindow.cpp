@@ -289,7 +289,7 @@ void LegacyWindow::nascondi()
 void LegacyWindow::Command_Function_Click(int index)
 {
     if (index == kStampa)
-        runCommand([] {}); // the version 1.1 printout is not there yet
+        runCommand([this] { module_.stampaSchedaPre(); });
     else if (index == kEsci)
         runCommand([this] { module_.chiudiSchedaPre(); });
 }

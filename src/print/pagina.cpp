@@ -19,14 +19,36 @@ constexpr double kInterlinea = 2;
 
 const Impaginazione &impaginazioneScheda()
 {
-    static const Impaginazione layout{QStringLiteral("Pagina %1"),
-                                      2,
-                                      3,
-                                      3.75,
-                                      13,
-                                      QStringLiteral("Riquadro III - Relazione per l'assemblea"),
-                                      11,
-                                      true};
+    static const Impaginazione layout{
+        .numeroPagina = QStringLiteral("Pagina %1"),
+        .yNumeroPagina = 2,
+        .yTitolo = 3,
+        .yFiletto = 3.75,
+        .primaRiga = 13,
+        .titoloRavvicinato = QStringLiteral("Riquadro III - Relazione per l'assemblea"),
+        .primaRigaRavvicinata = 11,
+        .controllaPagina = true,
+        .numeraSeguito = true,
+        .rispostaGrassetto = false,
+    };
+    return layout;
+}
+
+const Impaginazione &impaginazioneSchedaPre()
+{
+    // Four numbered pages ("di 4 pagine"): a page the page check adds has its heading only.
+    static const Impaginazione layout{
+        .numeroPagina = QStringLiteral("Pagina %1 di 4 pagine"),
+        .yNumeroPagina = 5,
+        .yTitolo = 5,
+        .yFiletto = 5.75,
+        .primaRiga = 12,
+        .titoloRavvicinato = QString(),
+        .primaRigaRavvicinata = 0,
+        .controllaPagina = true,
+        .numeraSeguito = false,
+        .rispostaGrassetto = true,
+    };
     return layout;
 }
 
@@ -46,8 +68,12 @@ bool Pagina::controllaPagina()
 
 void Pagina::paginaSeguente(const QString &titolo)
 {
-    ++stato.contaPagine;
-    nuovaPagina(stato.contaPagine);
+    if (layout_.numeraSeguito) {
+        ++stato.contaPagine;
+        nuovaPagina(stato.contaPagine);
+    } else {
+        printer.NewPage();
+    }
     stampaTitolo(titolo);
 }
 

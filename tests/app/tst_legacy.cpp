@@ -11,10 +11,12 @@
 #include "support.h"
 #include "windows/notelink.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -84,6 +86,8 @@ private Q_SLOTS:
     void keyFilters_data();
     void keyFilters();
     void pageWrap();
+    void print_data();
+    void print();
 };
 
 void TestLegacy::handOff_data()
@@ -294,6 +298,40 @@ void TestLegacy::pageWrap()
         b.main().Command_Function[4]->setFocus();
         QCOMPARE(b.main().MySSTab->currentIndex(), first == 0 ? 5 : 0);
     }
+}
+
+void TestLegacy::print_data()
+{
+    QTest::addColumn<bool>("accept");
+    QTest::newRow("printed") << true;
+    QTest::newRow("cancelled") << false;
+}
+
+// "Stampa" (button or tray menu) through the printer dialog to a PDF file; a cancel prints
+// nothing and shows nothing. Either way the remembered tab position ends at 1.
+void TestLegacy::print()
+{
+    QFETCH(bool, accept);
+    Bench b;
+    b.leggi(testing::testData(QStringLiteral("v11_esempio.xml")));
+    const QString pdf = b.dir.filePath(QStringLiteral("v11.pdf"));
+    b.platform.choosePrinter(accept, pdf);
+    const int boxes = b.platform.messages.size();
+    b.main().MENU_STAMPA->trigger();
+    VERIFY_NO_FAILURES_OF(b.platform);
+    QCOMPARE(b.platform.messages.size(), boxes);
+    QCOMPARE(b.legacy.ultimoTabIndexPre, std::optional<int>(1));
+    QCOMPARE(QFile::exists(pdf), accept);
+    if (!accept)
+        return;
+    QProcess tool;
+    tool.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    QVERIFY(tool.waitForFinished(60000) && tool.exitCode() == 0);
+    const QString text = QString::fromUtf8(tool.readAllStandardOutput()).simplified();
+    for (const char *expected : {"VARZEN - SCHEDA RIEPILOGATIVA DELL'QUADRIVEX v. 1.1",
+                                 "Pagina 1 di 4 pagine", "Rossi & Bianchi Costruzioni S.p.A.",
+                                 "Pagina 4 di 4 pagine", "Nota 1.a", "Cessione alla controllata Beta S.r.l."})
+        QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
 }
 
 QTEST_MAIN(TestLegacy)
