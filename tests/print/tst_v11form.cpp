@@ -55,6 +55,7 @@ private Q_SLOTS:
     void notes();
     void longNotes_data();
     void longNotes();
+    void measuringGrowsWithTheNotes();
 };
 
 void TestV11Form::firstPage()
@@ -229,6 +230,22 @@ void TestV11Form::longNotes()
     QCOMPARE(printed.remove(u' ').size(), QString(note).remove(u' ').remove(u'\r').remove(u'\n').size());
     for (int page = 5; page <= p.printer.page(); ++page)
         QCOMPARE(p.printer.textsOnPage(page).first(), QStringLiteral("Note"));
+}
+
+// Every note at its length: the measuring work grows in proportion with the length.
+void TestV11Form::measuringGrowsWithTheNotes()
+{
+    std::vector<long> work;
+    for (int length : {qst::kNoteLimit / 4, qst::kNoteLimit}) {
+        V11Content c;
+        for (int k = 0; k < qst::kV11Groups; ++k)
+            if (qst::v11NoteCaption(k) != u"NO"_s) {
+                c.redLink[static_cast<size_t>(k)] = true;
+                c.noteNoPre[static_cast<size_t>(k)] = testing::sampleNote(qst::v11NoteCaption(k), length);
+            }
+        work.push_back(Printed(c).printer.measurements());
+    }
+    QVERIFY2(work[1] < 4.4 * work[0], qPrintable(u"%1 %2"_s.arg(work[0]).arg(work[1])));
 }
 
 QTEST_MAIN(TestV11Form)
