@@ -3,6 +3,7 @@
 #include "commands/opencommand.h"
 #include "commands/printcommand.h"
 #include "commands/savecommand.h"
+#include "legacy/legacymodule.h"
 #include "platform/qtplatform.h"
 #include "windows/modelmodule.h"
 #include "windows/questionnairewindow.h"
@@ -28,6 +29,10 @@ public:
     bool salvaScheda(bool genera) override { return salva_.salvaScheda(genera); }
     void apriScheda() override { apri_.apriScheda(); }
     void stampaScheda() override { cmd::stampaScheda(module_); }
+    void setImportaSchedaV11(cmd::OpenCommand::ImportaSchedaV11 importa)
+    {
+        apri_.setImportaSchedaV11(importa);
+    }
 
 private:
     win::ModelModule &module_;
@@ -50,8 +55,20 @@ Application::Application(platform::Platform platform)
     for (qst::Modello m : qst::kModelli) {
         const size_t i = static_cast<size_t>(m);
         modules_[i] = std::make_unique<win::ModelModule>(m, platform);
-        commands_[i] = std::make_unique<ModelCommands>(*modules_[i]);
-        modules_[i]->setCommands(commands_[i].get());
+        auto commands = std::make_unique<ModelCommands>(*modules_[i]);
+        modules_[i]->setCommands(commands.get());
+        if (m == qst::Modello::Tradizionale) {
+            // Only the traditional window hands a file of another kind to the version 1.1 import.
+            legacy_ = std::make_unique<legacy::LegacyModule>(*modules_[i], platform,
+                                                             QCoreApplication::applicationDirPath());
+            commands->setImportaSchedaV11([this](const QString &nomeFile) {
+                if (!legacy_->importaSchedaV11(nomeFile))
+                    return false;
+                legacy_->mostraMain();
+                return true;
+            });
+        }
+        commands_[i] = std::move(commands);
     }
     QObject::connect(start_.get(), &win::StartWindow::modelChosen, start_.get(),
                      [this](qst::Modello m) { avviaModello(m); });

@@ -13,6 +13,11 @@ class ModelModule;
 class StartWindow;
 } // namespace win
 
+namespace legacy
+{
+class LegacyModule;
+}
+
 class QApplication;
 
 namespace app
@@ -33,6 +38,7 @@ public:
 
     win::StartWindow &startWindow() { return *start_; }
     win::ModelModule &module(qst::Modello m) { return *modules_[static_cast<size_t>(m)]; }
+    legacy::LegacyModule &legacyModule() { return *legacy_; }
     // What a model button of the start window does: show that model's window, hide the start.
     void avviaModello(qst::Modello m);
 
@@ -42,6 +48,8 @@ private:
     std::array<std::unique_ptr<win::SchedaCommands>, 3> commands_;
     std::unique_ptr<win::StartWindow> start_;
     std::array<std::unique_ptr<win::ModelModule>, 3> modules_;
+    // The version 1.1 questionnaire, whose window stands in for the traditional one.
+    std::unique_ptr<legacy::LegacyModule> legacy_;
 };
 
 } // namespace app

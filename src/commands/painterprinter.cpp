@@ -2,11 +2,65 @@
 
 #include "core/error.h"
 
+#include <QFileInfo>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
+#include <QSaveFile>
+#include <algorithm>
+#include <cerrno>
+#include <initializer_list>
 
 namespace cmd
 {
+
+namespace
+{
+
+const QString kCannotStart = QStringLiteral("Impossibile avviare la stampa.");
+const QString kCannotFinish = QStringLiteral("Impossibile completare la stampa.");
+
+[[noreturn]] void fail(const QString &message, const QString &cause)
+{
+    throw core::SchedaError(cause.isEmpty() ? message : message + QLatin1Char('\n') + cause);
+}
+
+// The page a printout is laid out on: the printer's own, or for a PDF file its paper with the
+// program's margins.
+QPageLayout pageLayoutFor(const QPrinter &printer)
+{
+    const QPageLayout layout = printer.pageLayout();
+    if (printer.outputFormat() != QPrinter::PdfFormat)
+        return layout;
+    const double m = PainterPrinter::kPdfMargin;
+    return QPageLayout(layout.pageSize(), layout.orientation(), QMarginsF(m, m, m, m),
+                       QPageLayout::Millimeter);
+}
+
+// Why writing `file` failed, in Italian, where the system said: a full disk, a missing
+// permission; otherwise the empty text.
+QString writeFailureCause(const QFileDevice &file)
+{
+    // The file classes describe a system error by the system's own text for its code.
+    const QString detail = file.errorString();
+    const auto said = [&detail](std::initializer_list<int> codes) {
+        return std::any_of(codes.begin(), codes.end(),
+                           [&detail](int code) { return detail == qt_error_string(code); });
+    };
+#ifdef EDQUOT
+    if (said({ENOSPC, EDQUOT}))
+#else
+    if (said({ENOSPC}))
+#endif
+        return QStringLiteral("Spazio insufficiente sul disco.");
+    const QFileInfo target(file.fileName());
+    // QSaveFile refuses an existing file that may not be written with a text of its own.
+    if (said({EACCES, EPERM, EROFS}) || (target.exists() && !target.isWritable()))
+        return QStringLiteral("Permesso di scrittura negato.");
+    return QString();
+}
+
+} // namespace
 
 QString printFace(const QString &name)
 {
@@ -30,7 +84,7 @@ QFont printFont(const prn::Printer::Font &font)
 }
 
 PainterPrinter::PainterPrinter(QPrinter &printer)
-    : printer_(printer), area_(printer.pageLayout().paintRectPixels(printer.resolution()))
+    : printer_(printer), layout_(pageLayoutFor(printer)), area_(layout_.paintRectPixels(printer.resolution()))
 {
 }
 
@@ -82,33 +136,94 @@ double PainterPrinter::lineHeight(const Font &font)
     return face(font).metrics.height() * ScaleHeight() / area_.height();
 }
 
-void PainterPrinter::deliver()
+bool PainterPrinter::paint(QPainter &painter, const std::function<bool()> &newPage)
 {
     const double sx = area_.width() / ScaleWidth();
     const double sy = area_.height() / ScaleHeight();
-    QPainter painter;
-    if (!painter.begin(&printer_))
-        throw core::SchedaError(QStringLiteral("Impossibile avviare la stampa."));
     int sheet = 0;
     for (const Item &item : items()) {
-        while (sheet < item.page) {
-            if (!printer_.newPage()) {
-                painter.end();
-                throw core::SchedaError(QStringLiteral("Impossibile avviare la stampa."));
-            }
-            ++sheet;
-        }
+        for (; sheet < item.page; ++sheet)
+            if (!newPage())
+                return false;
         const Face &f = face(item.font);
         painter.setFont(f.font);
         painter.drawText(QPointF(item.x * sx, item.y * sy + f.metrics.ascent()), item.text);
     }
     // Sheets begun after the last item are printed empty, as they were asked for.
-    while (sheet < page()) {
-        printer_.newPage();
-        ++sheet;
+    for (; sheet < page(); ++sheet)
+        if (!newPage())
+            return false;
+    return true;
+}
+
+void PainterPrinter::deliver()
+{
+    if (printer_.outputFormat() == QPrinter::PdfFormat)
+        deliverPdf();
+    else
+        deliverToPrinter();
+}
+
+void PainterPrinter::deliverToPrinter()
+{
+    QPainter painter;
+    if (!painter.begin(&printer_))
+        fail(kCannotStart, QString());
+    const bool painted = paint(painter, [this] { return printer_.newPage(); });
+    // Where the system cannot abort a job, ending the painter sends the sheets painted so far.
+    if (!painted)
+        printer_.abort();
+    const bool ended = painter.end();
+    if (!painted || !ended)
+        fail(kCannotFinish, QString());
+}
+
+void PainterPrinter::deliverPdf()
+{
+    // A file, or a new one, is written beside its name and takes its place only when whole;
+    // anything else (a device, a pipe) is written directly.
+    const QString path = printer_.outputFileName();
+    const QFileInfo target(path);
+    if (path.isEmpty())
+        fail(kCannotStart, QString());
+    std::unique_ptr<QFileDevice> file;
+    if (target.exists() && !target.isFile())
+        file = std::make_unique<QFile>(path);
+    else
+        file = std::make_unique<QSaveFile>(path);
+    if (!file->open(QIODevice::WriteOnly))
+        fail(kCannotStart, writeFailureCause(*file));
+    const auto written = [&file] { return file->error() == QFileDevice::NoError; };
+
+    bool ok;
+    {
+        QPdfWriter writer(file.get());
+        writer.setPdfVersion(printer_.pdfVersion());
+        writer.setResolution(printer_.resolution());
+        writer.setPageLayout(layout_);
+        writer.setCreator(printer_.creator());
+        writer.setTitle(printer_.docName());
+        QPainter painter;
+        if (!painter.begin(&writer))
+            fail(kCannotStart, writeFailureCause(*file));
+        ok = paint(painter, [&] { return writer.newPage() && written(); });
+        painter.end();
+        ok = ok && written();
     }
-    if (!painter.end())
-        throw core::SchedaError(QStringLiteral("Impossibile avviare la stampa."));
+    QString cause = ok ? QString() : writeFailureCause(*file);
+    if (ok) {
+        if (auto *save = qobject_cast<QSaveFile *>(file.get())) {
+            ok = save->commit();
+        } else {
+            file->close();
+            ok = written();
+        }
+        if (!ok)
+            cause = writeFailureCause(*file);
+    }
+    // An unfinished QSaveFile takes its partial file away with it.
+    if (!ok)
+        fail(kCannotFinish, cause);
 }
 
 } // namespace cmd

@@ -4,10 +4,13 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QPageLayout>
 #include <QRectF>
+#include <functional>
 #include <memory>
 #include <vector>
 
+class QPainter;
 class QPrinter;
 
 namespace cmd
@@ -21,11 +24,18 @@ QFont printFont(const prn::Printer::Font &font);
 
 // The printer over a QPrinter (a system printer or a PDF file). It measures with the printer's
 // own font metrics and maps the user scale onto the printable area by hand, so that glyphs keep
-// their shape. The document is painted onto the QPrinter only by EndDoc: a printout that fails
-// before opens no print job and writes no file.
+// their shape. The document is painted only by EndDoc: a printout that fails before opens no
+// print job and writes no file. A PDF file has margins of kPdfMargin millimetres on every side
+// and is written whole or not at all: a failure while it is written leaves no file behind, and
+// an earlier file of that name as it was. When painting fails, a system printer's job is
+// aborted where the system allows it. EndDoc then throws "Impossibile completare la stampa."
+// with the cause on a new line where it is known.
 class PainterPrinter : public prn::Printer
 {
 public:
+    // Most printers cannot print closer to the edge of the sheet.
+    static constexpr double kPdfMargin = 5;
+
     explicit PainterPrinter(QPrinter &printer);
     ~PainterPrinter() override;
 
@@ -35,6 +45,11 @@ protected:
     void deliver() override;
 
 private:
+    // Paints the recorded items, beginning the sheets through `newPage`; false when it fails.
+    bool paint(QPainter &painter, const std::function<bool()> &newPage);
+    void deliverPdf();
+    void deliverToPrinter();
+
     struct Face {
         Font key;
         QFont font;
@@ -45,7 +60,8 @@ private:
     Face &face(const Font &font);
 
     QPrinter &printer_;
-    QRectF area_; // the printable area in device pixels
+    QPageLayout layout_; // the page and its margins
+    QRectF area_;        // the printable area in device pixels
     std::vector<std::unique_ptr<Face>> faces_;
     Face *last_ = nullptr;
 };

@@ -1,7 +1,6 @@
 #include "printcommand.h"
 
 #include "painterprinter.h"
-#include "platform/dialogs.h"
 #include "print/modulo.h"
 #include "windows/contenutofinestra.h"
 #include "windows/modelmodule.h"
@@ -11,22 +10,26 @@
 namespace cmd
 {
 
+bool printOnChosenPrinter(platform::Dialogs &dialogs, const std::function<void(prn::Printer &)> &printout)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    if (!dialogs.choosePrinter(printer))
+        return false;
+    PainterPrinter out(printer);
+    printout(out);
+    return true;
+}
+
 void stampaScheda(win::ModelModule &module)
 {
-    platform::Dialogs &dialogs = module.platform.dialogs;
     qst::ModelState &state = module.state;
     platform::trapErrors(
-        dialogs,
+        module.platform.dialogs,
         [&] {
             state.contaPagine = 1;
-            QPrinter printer(QPrinter::HighResolution);
-            if (!dialogs.choosePrinter(printer)) {
-                state.ultimoTabIndex = 1;
-                return;
-            }
-            const qst::Contenuto content = win::leggiContenuto(module);
-            PainterPrinter out(printer);
-            stampaModulo(out, content, state);
+            printOnChosenPrinter(module.platform.dialogs, [&](prn::Printer &out) {
+                prn::stampaModulo(out, win::leggiContenuto(module), state);
+            });
             state.ultimoTabIndex = 1;
         },
         QString(), platform::Icon::Critical);

@@ -58,7 +58,7 @@ void rigaRisposta(Pagina &pg, const QString &testo, const QString &risposta)
     const QString dots = pg.riempiPuntini(p.CurrentX() + p.TextWidth(risposta));
     if (!risposta.isEmpty()) {
         p.Print(dots);
-        p.setFontBold(false);
+        p.setFontBold(pg.layout().rispostaGrassetto);
         p.setCurrentX(p.ScaleWidth() - p.TextWidth(risposta));
         p.setCurrentY(pg.stato.rigaStampa);
         p.Print(risposta);

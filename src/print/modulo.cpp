@@ -97,29 +97,40 @@ void stampaDatiGenerali(Pagina &pg, const Contenuto &c, QString &testoAppoggio)
     pg.stato.rigaStampa = 25;
     pg.stato.titoloSezione = kDatiGenerali;
 
-    const qst::Modello m = c.modello;
-    using namespace qst::field;
-    pg.stampaVoce(etichettaGenerale(m, 0), c.campo(CompanyName));
-    pg.stampaVoce(etichettaGenerale(m, 1), c.campo(CompanyTaxCode));
-    pg.stampaVoce(etichettaGenerale(m, 2), data(c, ClosingDay));
-    pg.stampaVoce(etichettaGenerale(m, 3), c.campo(ContactAddress));
-    pg.stampaVoce(etichettaGenerale(m, 4), c.campo(ContactPhone));
-    pg.stampaVoce(etichettaGenerale(m, 5), c.campo(ContactEmail));
-    pg.stampaVoce(prefisso(c, qst::kFirstItemGroup) + g.label6.value(5),
-                  rispostaDomanda(c, qst::kFirstItemGroup));
-    if (tab.voceSette.isEmpty()) {
-        pg.stampaVoce(prefisso(c, qst::kSecondItemGroup) + g.label6.value(6),
-                      rispostaDomanda(c, qst::kSecondItemGroup));
-    } else {
-        // Fixed lines, the leader and the answer on the last one.
+    // Values are not limited in length and a long one takes lines of its own, so every item
+    // may fall at the foot of a page: each is page-checked.
+    const auto item = [&pg](const QString &etichetta, const QString &valore) {
+        pg.controllaPagina();
+        pg.stampaVoce(etichetta, valore);
+    };
+    // The start of a fixed line of bold text, page-checked.
+    const auto fixedLine = [&pg, &p] {
+        pg.controllaPagina();
         p.setFontBold(true);
         p.setCurrentX(0);
         p.setCurrentY(pg.stato.rigaStampa);
+    };
+    const qst::Modello m = c.modello;
+    using namespace qst::field;
+    item(etichettaGenerale(m, 0), c.campo(CompanyName));
+    item(etichettaGenerale(m, 1), c.campo(CompanyTaxCode));
+    item(etichettaGenerale(m, 2), data(c, ClosingDay));
+    item(etichettaGenerale(m, 3), c.campo(ContactAddress));
+    item(etichettaGenerale(m, 4), c.campo(ContactPhone));
+    item(etichettaGenerale(m, 5), c.campo(ContactEmail));
+    item(prefisso(c, qst::kFirstItemGroup) + g.label6.value(5), rispostaDomanda(c, qst::kFirstItemGroup));
+    if (tab.voceSette.isEmpty()) {
+        item(prefisso(c, qst::kSecondItemGroup) + g.label6.value(6),
+             rispostaDomanda(c, qst::kSecondItemGroup));
+    } else {
+        // Fixed lines, the leader and the answer on the last one.
         for (qsizetype i = 0; i + 1 < tab.voceSette.size(); ++i) {
+            fixedLine();
             p.Print(tab.voceSette.at(i));
             p.setCurrentY(p.CurrentY() + 2);
             pg.stato.rigaStampa = p.CurrentY();
         }
+        fixedLine();
         testoAppoggio = tab.voceSette.last();
         p.Print(testoAppoggio);
         p.setCurrentX(p.TextWidth(testoAppoggio) + 1);
@@ -127,17 +138,13 @@ void stampaDatiGenerali(Pagina &pg, const Contenuto &c, QString &testoAppoggio)
     }
     const std::vector<int> &meetings = c.tabella().meetingFields;
     for (size_t j = 0; j < meetings.size(); ++j)
-        pg.stampaVoce(g.label6.value(8 + static_cast<int>(j)), c.campo(meetings[j]));
+        item(g.label6.value(8 + static_cast<int>(j)), c.campo(meetings[j]));
 
     stampaMembri(pg, c);
 
-    // The lines after the members may fall at the foot of a page: each is page-checked.
-    pg.controllaPagina();
-    pg.stampaVoce(g.labelGenerale.value(12), c.campo(qst::field::MaxOffices));
-    pg.controllaPagina();
-    pg.stampaVoce(g.labelGenerale.value(13), data(c, qst::field::OfficeStartDay));
-    pg.controllaPagina();
-    pg.stampaVoce(prefisso(c, qst::kOfficesItemGroup), rispostaDomanda(c, qst::kOfficesItemGroup));
+    item(g.labelGenerale.value(12), c.campo(qst::field::MaxOffices));
+    item(g.labelGenerale.value(13), data(c, qst::field::OfficeStartDay));
+    item(prefisso(c, qst::kOfficesItemGroup), rispostaDomanda(c, qst::kOfficesItemGroup));
 }
 
 // Every question of the boxes in screen order, each box on a new page under its heading.

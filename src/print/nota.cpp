@@ -105,16 +105,23 @@ qsizetype prossimaRiga(Pagina &pg, const QString &w)
         else
             lo = mid;
     }
+    // The line ends at that blank; or, when the gathering runs past the line break first, at
+    // the break, unjustified, provided it fits; or at the last blank.
     qsizetype end;
+    const bool atBreak = hi == static_cast<qsizetype>(before.size()) && blankAfterBreak;
     if (hi < static_cast<qsizetype>(before.size()))
         end = before[static_cast<size_t>(hi)];
-    else if (blankAfterBreak)
-        return hardBreak();
+    else if (atBreak)
+        end = crlf;
     else
         end = before.back();
 
     QString line = w.left(end);
-    if (p.TextWidth(line) > kLarghezzaNota) {
+    if (p.TextWidth(line) <= kLarghezzaNota) {
+        if (atBreak)
+            return hardBreak();
+    } else {
+        // Too wide: the rest of the line, and any line break after it, wait for the next line.
         // Back to the last blank that leaves the line, blank included, within the width.
         qsizetype found = -1;
         qsizetype a = -1;

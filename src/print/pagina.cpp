@@ -10,7 +10,7 @@ namespace prn
 namespace
 {
 
-// A line may start at most this far above the page height.
+// A line may start at most this far above the page height, or its own height if that is more.
 constexpr double kPiede = 5;
 // Space added below a line of general data.
 constexpr double kInterlinea = 2;
@@ -19,14 +19,36 @@ constexpr double kInterlinea = 2;
 
 const Impaginazione &impaginazioneScheda()
 {
-    static const Impaginazione layout{QStringLiteral("Pagina %1"),
-                                      2,
-                                      3,
-                                      3.75,
-                                      13,
-                                      QStringLiteral("Riquadro III - Relazione per l'assemblea"),
-                                      11,
-                                      true};
+    static const Impaginazione layout{
+        .numeroPagina = QStringLiteral("Pagina %1"),
+        .yNumeroPagina = 2,
+        .yTitolo = 3,
+        .yFiletto = 3.75,
+        .primaRiga = 13,
+        .titoloRavvicinato = QStringLiteral("Riquadro III - Relazione per l'assemblea"),
+        .primaRigaRavvicinata = 11,
+        .controllaPagina = true,
+        .numeraSeguito = true,
+        .rispostaGrassetto = false,
+    };
+    return layout;
+}
+
+const Impaginazione &impaginazioneSchedaPre()
+{
+    // Four numbered pages ("di 4 pagine"): a page the page check adds has its heading only.
+    static const Impaginazione layout{
+        .numeroPagina = QStringLiteral("Pagina %1 di 4 pagine"),
+        .yNumeroPagina = 5,
+        .yTitolo = 5,
+        .yFiletto = 5.75,
+        .primaRiga = 12,
+        .titoloRavvicinato = QString(),
+        .primaRigaRavvicinata = 0,
+        .controllaPagina = true,
+        .numeraSeguito = false,
+        .rispostaGrassetto = true,
+    };
     return layout;
 }
 
@@ -36,7 +58,9 @@ Pagina::Pagina(Printer &p, const Impaginazione &layout) : printer(p), layout_(la
 
 bool Pagina::controllaPagina()
 {
-    if (!layout_.controllaPagina || stato.rigaStampa + kPiede <= printer.ScaleHeight())
+    // A line taller than the foot (on small paper) needs its own height.
+    const double foot = std::max(kPiede, printer.TextHeight());
+    if (!layout_.controllaPagina || stato.rigaStampa + foot <= printer.ScaleHeight())
         return false;
     paginaSeguente(stato.titoloSezione);
     return true;
@@ -44,8 +68,12 @@ bool Pagina::controllaPagina()
 
 void Pagina::paginaSeguente(const QString &titolo)
 {
-    ++stato.contaPagine;
-    nuovaPagina(stato.contaPagine);
+    if (layout_.numeraSeguito) {
+        ++stato.contaPagine;
+        nuovaPagina(stato.contaPagine);
+    } else {
+        printer.NewPage();
+    }
     stampaTitolo(titolo);
 }
 

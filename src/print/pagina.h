@@ -7,7 +7,8 @@
 namespace prn
 {
 
-// Where a printout puts its page furniture, and whether its lines look for the foot of the page.
+// Where a printout puts its page furniture, whether its lines look for the foot of the page, and
+// how its question lines print their answers.
 struct Impaginazione {
     QString numeroPagina;            // the page label, "%1" standing for the number
     double yNumeroPagina = 0;        // top of the page label
@@ -17,10 +18,13 @@ struct Impaginazione {
     QString titoloRavvicinato;       // the heading whose first line starts higher
     double primaRigaRavvicinata = 0; // ... here
     bool controllaPagina = true;     // the page check begins a new page at the foot
+    bool numeraSeguito = true;       // a page the page check begins gets the next number
+    bool rispostaGrassetto = false;  // a question line's answer is bold
 };
 
-// The page furniture of the printed form of the three models.
+// The page furniture of the printed form of the three models, and of the version 1.1 form.
 const Impaginazione &impaginazioneScheda();
+const Impaginazione &impaginazioneSchedaPre();
 
 // The state of one printout.
 struct StatoStampa {
@@ -38,11 +42,14 @@ public:
 
     Printer &printer;
     StatoStampa stato;
+    const Impaginazione &layout() const { return layout_; }
 
-    // A line would start below the foot of the page (rigaStampa + 5 > ScaleHeight): a new page
-    // with the next number and the section heading. True when it began one.
+    // A line would start below the foot of the page (rigaStampa + 5 > ScaleHeight, or the
+    // current line height in place of 5 when it is taller): a new page with the next number and
+    // the section heading. True when it began one.
     bool controllaPagina();
-    // The next page of the document under `titolo`: contaPagine + 1, nuovaPagina, stampaTitolo.
+    // The next page of the document under `titolo`: contaPagine + 1 and nuovaPagina where the
+    // layout numbers its continuation pages, else a page without number; then stampaTitolo.
     void paginaSeguente(const QString &titolo);
     void nuovaPagina(long pagina);
     // The heading at the top of a section page; leaves size 10, bold, at the first line.

@@ -1,6 +1,7 @@
 #include "catalogue.h"
 
 #include "indices.h"
+#include "v11content.h"
 
 #include <algorithm>
 #include <array>
@@ -363,7 +364,44 @@ constexpr bool textTableInOrder()
 }
 static_assert(textTableInOrder(), "one entry per question label, in label order");
 
+// The version 1.1 form's own wording of a traditional label.
+struct V11Text {
+    int q;
+    const char *text; // UTF-8
+};
+constexpr V11Text kV11Texts[] = {
+    {9, "L'informativa resa dagli amministratori nella relazione sulla gestione rispetto a quanto "
+        "previsto dalle Comunicazioni Varzen in materia di controlli societari risulta:"},
+    {17, "Sono stati esaminati gli eventuali ulteriori incarichi conferiti alla società di revisione "
+         "e valutati i relativi costi?"},
+    {18, "Sono stati esaminati gli eventuali incarichi conferiti a soggetti legati alla società "
+         "incaricata della revisione da rapporti continuativi e valutati i relativi costi? (cfr. Com. "
+         "Varzen 3558 - 18.4.96)"},
+    {43, "Il Cda vigila sul generale andamento della gestione, con particolare attenzione alle "
+         "situazioni di conflitto di interessi, tenendo in considerazione, in particolare, le "
+         "informazioni ricevute dal comitato esecutivo, dagli amministratori delegati e dal comitato "
+         "per il controllo interno, nonché confrontando periodicamente i risultati conseguiti con "
+         "quelli programmati?"},
+    {47, "Il Comitato esecutivo e/o gli amministratori delegati rendono periodicamente conto al Cda "
+         "delle attività svolte nell'esercizio delle deleghe?"},
+    {55, "La valutazione circa l'adeguatezza delle informazioni rese dagli amministratori nella "
+         "relazione sulla gestione sulle operazioni atipiche e/o inusuali, così come indicato nelle "
+         "Comunicazioni Varzen in materia di controlli societari?"},
+    {61, "Le indicazioni sulla presenza ovvero l'assenza di ulteriori incarichi conferiti alla "
+         "società di revisione ed i relativi costi?"},
+    {62, "Le indicazioni sulla presenza ovvero l'assenza di incarichi conferiti a soggetti legati "
+         "alla società incaricata della revisione da rapporti continuativi ed i relativi costi?"},
+};
+
 using Catalogue = std::array<std::optional<QString>, kLabels>;
+
+QString caption(const TextEntry &e, const char *text)
+{
+    QString s = QString::fromUtf8(text);
+    if (e.indented)
+        s.prepend(QString(kItemIndent, QLatin1Char(' ')));
+    return s;
+}
 
 Catalogue buildCatalogue(Modello m)
 {
@@ -376,11 +414,18 @@ Catalogue buildCatalogue(Modello m)
             text = e.dual;
         if (text == kAbsent)
             continue;
-        QString s = QString::fromUtf8(text);
-        if (e.indented)
-            s.prepend(QString(kItemIndent, QLatin1Char(' ')));
-        out[static_cast<size_t>(e.q)] = s;
+        out[static_cast<size_t>(e.q)] = caption(e, text);
     }
+    return out;
+}
+
+std::array<QString, kV11Labels> buildV11Catalogue()
+{
+    std::array<QString, kV11Labels> out;
+    for (int q = 0; q < kV11Labels; ++q)
+        out[static_cast<size_t>(q)] = caption(kTexts[q], kTexts[q].base);
+    for (const V11Text &t : kV11Texts)
+        out[static_cast<size_t>(t.q)] = caption(kTexts[t.q], t.text);
     return out;
 }
 
@@ -688,7 +733,82 @@ GeneralLabels buildGeneralLabels(Modello m)
     return g;
 }
 
+// ---------------------------------------------------------------------------------------------
+// The version 1.1 pages
+// ---------------------------------------------------------------------------------------------
+
+// Where the version 1.1 rows differ from the traditional ones.
+constexpr std::pair<int, const char *> kV11Links[] = {{48, "Nota 10.a"}};
+constexpr int kV11NaGroups[] = {16};
+
+PageRows buildV11Rows()
+{
+    PageRows pages = buildRows(Modello::Tradizionale);
+    for (std::vector<PageRow> &rows : pages) {
+        std::erase_if(rows, [](const PageRow &r) { return r.q >= kV11Labels; });
+        for (PageRow &r : rows) {
+            for (const auto &[k, link] : kV11Links)
+                if (r.k == k)
+                    r.link = u8(link);
+            if (std::find(std::begin(kV11NaGroups), std::end(kV11NaGroups), r.k) != std::end(kV11NaGroups))
+                r.naVisible = true;
+        }
+    }
+    return pages;
+}
+
+QStringList buildV11GeneralLabels()
+{
+    // The traditional window's texts, in the version 1.1 window's order: its member rows are
+    // text boxes with row labels, and its minority heading is written out.
+    const GeneralLabels &g = etichetteGenerali(Modello::Tradizionale);
+    const QStringList &t = g.labelGenerale;
+    QStringList labels = t.mid(0, 7);
+    labels << QStringLiteral("Pres.") << QString() << QString() << t[12] << t[13] << t[7]
+           << g.labelGenerale8Tip << t[9] << t[10] << t[11];
+    return labels;
+}
+
 } // namespace
+
+std::optional<QString> v11QuestionText(int q)
+{
+    static const std::array<QString, kV11Labels> catalogue = buildV11Catalogue();
+    if (q < 0 || q >= kV11Labels)
+        return std::nullopt;
+    return catalogue[static_cast<size_t>(q)];
+}
+
+const std::vector<PageRow> &v11PageRows(int page)
+{
+    static const PageRows rows = buildV11Rows();
+    static const std::vector<PageRow> none;
+    if (page < 1 || page > kPages)
+        return none;
+    return rows[static_cast<size_t>(page - 1)];
+}
+
+const QString &v11NoteCaption(int k)
+{
+    static const std::array<QString, kV11Groups> captions = [] {
+        std::array<QString, kV11Groups> out;
+        for (int page = 1; page <= kPages; ++page)
+            for (const PageRow &row : v11PageRows(page))
+                if (row.k >= 0)
+                    out[static_cast<size_t>(row.k)] = row.link;
+        return out;
+    }();
+    static const QString none;
+    if (k < 0 || k >= kV11Groups)
+        return none;
+    return captions[static_cast<size_t>(k)];
+}
+
+const QStringList &v11GeneralLabels()
+{
+    static const QStringList labels = buildV11GeneralLabels();
+    return labels;
+}
 
 std::optional<QString> testoDomanda(Modello m, int q)
 {

@@ -47,4 +47,21 @@ struct GeneralLabels {
 };
 const GeneralLabels &etichetteGenerali(Modello m);
 
+// The version 1.1 form: the traditional catalogue for labels 0..73 and groups 0..71, with the
+// texts, note links and "N/A" boxes that the earlier form had of its own.
+
+// The caption of LABEL_RIQUADRO(q), q = 0..73, of the version 1.1 window; nullopt outside.
+std::optional<QString> v11QuestionText(int q);
+// The rows of question page `page` (1..5) of the version 1.1 window, top to bottom: labels
+// 0-16, 17-33, 34-49, 50-63 and 64-73. Rows 36, 40 and 42 (groups 34, 38, 40) have their frame
+// hidden: the number boxes TEXT(0..2) stand there.
+const std::vector<PageRow> &v11PageRows(int page);
+// The caption of Label_NOTA(k), k = 0..71, of the version 1.1 window ("NO" for a group without
+// a note); the empty text outside.
+const QString &v11NoteCaption(int k);
+// The captions of LABEL_GENERALE 0..16 of the version 1.1 window: 0-5 the company data, 6 the
+// heading of the members, 7-9 the row labels ("Pres.", then two empty ones), 10 the statute's
+// maximum, 11 the start of office, 12-16 the column headings of the member rows.
+const QStringList &v11GeneralLabels();
+
 } // namespace qst

@@ -7,7 +7,6 @@
 #include "questionnaire/posizionixml.h"
 
 #include <QFile>
-#include <QXmlStreamReader>
 
 namespace sf
 {
@@ -53,44 +52,29 @@ Risposta rispostaLetta(qst::Modello m, int k, const QString &parola)
     return Risposta::Nessuna;
 }
 
-// An answer element of group k: the answer node at its first position, the note node after it.
-// A SI or NO answer takes the note into its own table; a note that is not empty makes the link
-// red. A block with the answer only has no note; the "No" of item 80 reads none.
+// An answer element of group k: the answer node first, the note node last (the writer writes
+// them at 0 and 1). A SI or NO answer takes the note into its own table; a note that is not
+// empty makes the link red. A block with the answer only has no note; the "No" of item 80 reads
+// none.
 void leggiRisposta(const QDomNode &blocco, qst::Contenuto &c, int k)
 {
     const Nodi f = figli(blocco);
-    const Risposta r = rispostaLetta(c.modello, k, testo(figlio(f, qst::voce::kValore)));
+    const Risposta r = rispostaLetta(c.modello, k, testo(figlio(f, 0)));
     const size_t i = static_cast<size_t>(k);
     c.risposte[i] = r;
     const bool conNota = r == Risposta::Si || (r == Risposta::No && !qst::isItemGroup(k));
-    if (!conNota || f.size() <= static_cast<size_t>(qst::voce::kNota))
+    if (!conNota || f.size() < 2)
         return;
-    const QString nota = notaFinestra(testo(f[qst::voce::kNota]));
+    const QString nota = notaFinestra(testo(f.back()));
     (r == Risposta::Si ? c.noteSi : c.noteNo).set(k, nota);
     c.notaRossa[i] = !nota.isEmpty();
 }
 
-// The value of the first attribute of `nodo` in document order. QDomNamedNodeMap keeps its
-// attributes in no fixed order, so where there are several the start tag is read again from
-// the bytes, found by the position the parser recorded for the element.
-QString primoAttributo(const QDomNode &nodo, const QByteArray &dati)
+// The value of the first attribute of `nodo` in document order.
+QString primoAttributo(const QDomNode &nodo, const XmlTree &tree)
 {
-    const QDomNamedNodeMap attributi = nodo.attributes();
-    if (attributi.count() == 1)
-        return attributi.item(0).nodeValue();
-    if (attributi.count() > 1) {
-        QXmlStreamReader r(dati);
-        r.setNamespaceProcessing(false); // as the document was parsed
-        while (!r.atEnd() && r.lineNumber() <= nodo.lineNumber()) {
-            if (r.readNext() == QXmlStreamReader::StartElement && r.lineNumber() == nodo.lineNumber() &&
-                r.columnNumber() == nodo.columnNumber()) {
-                const QXmlStreamAttributes a = r.attributes();
-                if (!a.isEmpty())
-                    return a.first().value().toString();
-                break;
-            }
-        }
-    }
+    if (std::optional<QString> valore = tree.firstAttribute(nodo))
+        return *valore;
     throw core::outOfRange();
 }
 
@@ -101,7 +85,7 @@ void leggiData(const QString &data, qst::Contenuto &c, int primoCampo)
         c.generale[static_cast<size_t>(primoCampo) + i] = parti[i];
 }
 
-void leggiGenerale(const QDomNode &generale, qst::Contenuto &c, const QByteArray &dati)
+void leggiGenerale(const QDomNode &generale, qst::Contenuto &c, const XmlTree &tree)
 {
     namespace g = qst::generale;
     const Nodi f = figli(generale);
@@ -114,10 +98,12 @@ void leggiGenerale(const QDomNode &generale, qst::Contenuto &c, const QByteArray
     const Nodi referente = figli(f[g::kReferente]);
     for (int i = 0; i < 3; ++i)
         c.generale[static_cast<size_t>(ContactAddress + i)] = testo(figlio(referente, i));
+    // The requirement items: the holder's first and last child.
     const Nodi requisiti = figli(f[g::kRequisiti]);
+    const std::array<QDomNode, 2> items = {figlio(requisiti, 0), requisiti.back()};
     const std::array<int, 2> ordine = qst::ordineRequisiti(c.modello);
-    for (int i = 0; i < 2; ++i)
-        leggiRisposta(figlio(figlio(figlio(requisiti, i), 0), qst::voce::kRisposta), c, ordine[i]);
+    for (size_t i = 0; i < items.size(); ++i)
+        leggiRisposta(figlio(figlio(items[i], 0), qst::voce::kRisposta), c, ordine[i]);
 
     const qst::ModelTable &t = c.tabella();
     const Nodi riunioni = figli(f[g::kRiunioni]);
@@ -126,7 +112,7 @@ void leggiGenerale(const QDomNode &generale, qst::Contenuto &c, const QByteArray
         const int campo = t.meetingFields[i];
         // The executive committee's count: its flag says whether it applies.
         if (campo == ExecutiveCommitteeMeetings && t.hasRiunioniNA &&
-            primoAttributo(n, dati) == QLatin1String("true"))
+            primoAttributo(n, tree) == QLatin1String("true"))
             c.riunioniNA = true;
         else
             c.generale[static_cast<size_t>(campo)] = testo(n);
@@ -204,10 +190,21 @@ QString erroreAltroModello(qst::Modello m)
            qst::modelTable(m).nome.toUpper() + QStringLiteral(".\nOperazione annullata.");
 }
 
-FileScheda::FileScheda(QByteArray dati) : dati_(std::move(dati))
+namespace
 {
-    if (!doc_.setContent(dati_))
+
+XmlTree parsedTree(const QByteArray &dati)
+{
+    std::optional<XmlTree> t = XmlTree::parse(dati);
+    if (!t)
         throw core::SchedaError(erroreApertura());
+    return std::move(*t);
+}
+
+} // namespace
+
+FileScheda::FileScheda(const QByteArray &dati) : tree_(parsedTree(dati))
+{
 }
 
 FileScheda FileScheda::carica(const QString &percorso)
@@ -215,15 +212,15 @@ FileScheda FileScheda::carica(const QString &percorso)
     QFile file(percorso);
     if (!file.open(QIODevice::ReadOnly))
         throw core::SchedaError(erroreApertura());
-    QByteArray dati = file.readAll();
+    const QByteArray dati = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw core::SchedaError(erroreApertura());
-    return FileScheda(std::move(dati));
+    return FileScheda(dati);
 }
 
 bool FileScheda::radiceScheda() const
 {
-    const QDomNode radice = doc_.lastChild();
+    const QDomNode radice = tree_.document().lastChild();
     return radice.isElement() && radice.nodeName() == kRadice;
 }
 
@@ -233,14 +230,14 @@ qst::Contenuto FileScheda::leggiXml(qst::Modello m) const
     leggendo([&] {
         if (!radiceScheda())
             throw core::outOfRange();
-        modello = figlio(figlio(doc_.lastChild(), 0), 0);
+        modello = figlio(figlio(tree_.document().lastChild(), 0), 0);
     });
     if (modello.nodeName() != qst::modelTable(m).modelElement)
         throw core::SchedaError(erroreAltroModello(m));
     qst::Contenuto c(m);
     leggendo([&] {
         const Nodi sezioni = figli(modello);
-        leggiGenerale(figlio(sezioni, qst::kSezioneGenerale), c, dati_);
+        leggiGenerale(figlio(sezioni, qst::kSezioneGenerale), c, tree_);
         leggiMembri(figlio(sezioni, qst::kSezioneMembri), c);
         leggiDomande(figlio(sezioni, qst::kSezioneDomande), c);
     });

@@ -5,9 +5,9 @@
 // It reads the whole file before anything else happens, so a file that fails halfway changes
 // nothing. The layout of the file is described in docs/file-format.md.
 #include "questionnaire/contenuto.h"
+#include "xmltree.h"
 
 #include <QByteArray>
-#include <QDomDocument>
 #include <array>
 
 namespace sf
@@ -24,8 +24,9 @@ class FileScheda
 {
 public:
     // Parses `dati`. Throws core::SchedaError with erroreApertura() unless they hold a
-    // well-formed XML document, in any encoding the document declares and Qt reads.
-    explicit FileScheda(QByteArray dati);
+    // well-formed XML document, in any encoding the document declares and Qt reads, that nests
+    // no deeper than kMaxDepth and gives no element more than kMaxAttributes attributes.
+    explicit FileScheda(const QByteArray &dati);
     // The file at `percorso`; throws as the constructor, also when it cannot be read.
     static FileScheda carica(const QString &percorso);
 
@@ -38,8 +39,7 @@ public:
     qst::Contenuto leggiXml(qst::Modello m) const;
 
 private:
-    QByteArray dati_;
-    QDomDocument doc_;
+    XmlTree tree_;
 };
 
 // A note as the window keeps it: every line break (LF, CR LF, a lone CR) is CR LF.

@@ -4,6 +4,7 @@
 #include "membersgrid.h"
 #include "modelmodule.h"
 #include "notelink.h"
+#include "pagebuilders.h"
 #include "questionnaire/catalogue.h"
 #include "questionnaire/indices.h"
 #include "questionnairewindow.h"
@@ -62,37 +63,6 @@ private:
     std::vector<std::pair<int, QLabel *>> columns_;
 };
 
-QLabel *newLabel(const QString &text, const QString &name, QWidget *parent)
-{
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setTextFormat(Qt::PlainText);
-    return l;
-}
-
-QLineEdit *newField(int width, QWidget *parent)
-{
-    auto *e = new QLineEdit(parent);
-    e->setFixedWidth(twips(width) + 8);
-    return e;
-}
-
-QLabel *slash(const QString &name, QWidget *parent)
-{
-    QLabel *l = newLabel(QStringLiteral("/"), name, parent);
-    QFont f = l->font();
-    f.setPointSizeF(13.5);
-    l->setFont(f);
-    return l;
-}
-
-QGroupBox *untitledFrame(const QString &name, QWidget *parent)
-{
-    auto *f = new QGroupBox(parent);
-    f->setObjectName(name);
-    return f;
-}
-
 } // namespace
 
 void QuestionnaireWindow::buildGeneralPage(QWidget *page)
@@ -141,15 +111,7 @@ void QuestionnaireWindow::buildGeneralPage(QWidget *page)
         return h;
     };
     auto dateRow = [&](int day, const QString &s1, const QString &s2) {
-        auto *h = new QHBoxLayout;
-        h->setSpacing(2);
-        h->addStretch(1);
-        h->addWidget(field(day, 300));
-        h->addWidget(slash(s1, frame1));
-        h->addWidget(field(day + 1, 300));
-        h->addWidget(slash(s2, frame1));
-        h->addWidget(field(day + 2, 500));
-        return h;
+        return win::dateRow({field(day, 300), field(day + 1, 300), field(day + 2, 500)}, s1, s2, frame1);
     };
 
     // Top frame: company data on the left, requirement items and meeting counts on the right.

@@ -4,6 +4,7 @@
 #include "core/error.h"
 #include "membersgrid.h"
 #include "modelmodule.h"
+#include "notelayout.h"
 #include "notelink.h"
 
 #include <QCheckBox>
@@ -66,86 +67,13 @@ NoteWindow::NoteWindow(ModelModule &module, AnswerControls &answers, MembersGrid
     setWindowTitle(QStringLiteral("Nota allegata"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    QFont base = font();
-    base.setPointSizeF(8.25);
-    setFont(base);
-    QFont bold = base;
-    bold.setBold(true);
-    QFont buttonFont = base;
-    buttonFont.setPointSizeF(9.75);
-    buttonFont.setBold(true);
-
-    auto *root = new QVBoxLayout(this);
-    root->setSizeConstraint(QLayout::SetFixedSize);
-    root->setContentsMargins(twips(100), twips(60), twips(140), twips(135));
-
-    Frame1 = new QGroupBox(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    root->addWidget(Frame1);
-    auto *inside = new QVBoxLayout(Frame1);
-    inside->setContentsMargins(twips(150), twips(200), twips(150), twips(150));
-    inside->setSpacing(twips(100));
-
-    Frame2 = new QGroupBox(QStringLiteral("Nota"), Frame1);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    Frame2->setFont(bold);
-    Frame2->setFixedWidth(twips(8700));
-    Frame2->setMinimumHeight(twips(1300));
-    auto *frame2Layout = new QVBoxLayout(Frame2);
-    frame2Layout->setContentsMargins(twips(150), twips(60), twips(150), twips(60));
-    Label1 = new QLabel(testoIstruzioni(), Frame2);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setTextFormat(Qt::PlainText);
-    Label1->setFont(bold);
-    Label1->setWordWrap(true);
-    Label1->setFixedWidth(twips(8400));
-    Label1->setMinimumHeight(twips(800));
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    frame2Layout->addWidget(Label1);
-    inside->addWidget(Frame2);
-
-    TEXT_NOTE = new QPlainTextEdit(Frame1);
-    TEXT_NOTE->setObjectName(QStringLiteral("TEXT_NOTE"));
-    TEXT_NOTE->setFixedSize(twips(8700), twips(3000));
-    TEXT_NOTE->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    TEXT_NOTE->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    TEXT_NOTE->setTabChangesFocus(true);
-    inside->addWidget(TEXT_NOTE);
-    inside->addSpacing(twips(200));
-
-    Delete_Note = new QPushButton(QStringLiteral("Cancella"), Frame1);
-    Delete_Note->setObjectName(QStringLiteral("Delete_Note"));
-    End_Note = new QPushButton(QStringLiteral("Fine"), Frame1);
-    End_Note->setObjectName(QStringLiteral("End_Note"));
-    for (QPushButton *b : {Delete_Note, End_Note}) {
-        b->setFont(buttonFont);
-        b->setFixedSize(twips(1850), twips(400));
-    }
-    auto *buttons = new QHBoxLayout;
-    buttons->addSpacing(twips(2000));
-    buttons->addWidget(Delete_Note);
-    buttons->addSpacing(twips(1000));
-    buttons->addWidget(End_Note);
-    buttons->addStretch(1);
-    inside->addLayout(buttons);
-
-    setTabOrder(End_Note, Delete_Note);
-    setTabOrder(Delete_Note, TEXT_NOTE);
+    buildNoteLayout(*this, *this);
 
     connect(End_Note, &QPushButton::clicked, this, [this] { trapping([this] { End_Note_Click(); }); });
     connect(Delete_Note, &QPushButton::clicked, this, [this] { trapping([this] { Delete_Note_Click(); }); });
     connect(TEXT_NOTE, &QPlainTextEdit::textChanged, this,
             [this] { trapping([this] { TEXT_NOTE_Change(); }); });
     TEXT_NOTE->installEventFilter(this);
-}
-
-QString NoteWindow::testoIstruzioni()
-{
-    return QStringLiteral("Cliccando sul nome della nota in corrispondenza di ogni singolo gruppo di "
-                          "risposte, è possibile visionare l'eventuale commento associato alla "
-                          "domanda. La presenza di quest'ultimo è contrassegnata dal testo di "
-                          "colore rosso.") +
-           QString(75, QLatin1Char(' ')) + QStringLiteral("N.B.: max 65000 caratteri inseribili.");
 }
 
 QString NoteWindow::testo() const

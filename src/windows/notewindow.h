@@ -1,5 +1,7 @@
 #pragma once
 
+#include "notelayout.h"
+
 #include <QDialog>
 
 #include <functional>
@@ -34,7 +36,7 @@ struct AnswerControls;
 // The note text is handled in the form the program keeps it: line breaks as CR LF, every other
 // character as typed (no-break spaces included). Its length is counted in that form, so a line
 // break counts two characters.
-class NoteWindow : public QDialog
+class NoteWindow : public QDialog, public NoteControls
 {
     Q_OBJECT
 public:
@@ -42,22 +44,12 @@ public:
     // are that window's.
     NoteWindow(ModelModule &module, AnswerControls &answers, MembersGrid &grid, QWidget *parent);
 
-    QGroupBox *Frame1 = nullptr;
-    QGroupBox *Frame2 = nullptr;
-    QLabel *Label1 = nullptr;
-    QPlainTextEdit *TEXT_NOTE = nullptr;
-    QPushButton *Delete_Note = nullptr;
-    QPushButton *End_Note = nullptr;
-
     // The text of TEXT_NOTE with CR LF line breaks.
     QString testo() const;
     // Puts a text into TEXT_NOTE; CR LF, a lone CR and a lone LF each break a line.
     void setTesto(const QString &text);
     // The length of the text as the limit counts it.
     qsizetype lunghezza() const;
-
-    // The explanation shown above the text box.
-    static QString testoIstruzioni();
 
     // Event procedures.
     void Form_Activate();

@@ -10,6 +10,7 @@
 #include "membersgrid.h"
 #include "modelmodule.h"
 #include "notelink.h"
+#include "pagebuilders.h"
 #include "platform/trayicon.h"
 #include "questionnaire/catalogue.h"
 #include "questionnaire/check.h"
@@ -33,15 +34,8 @@ namespace win
 {
 
 QuestionnaireWindow::QuestionnaireWindow(ModelModule &module)
-    : module_(module), controls_(std::make_unique<Controls>()), c_(*controls_)
+    : CommandWindow(module.platform), module_(module), controls_(std::make_unique<Controls>()), c_(*controls_)
 {
-    const qst::ModelTable &t = module_.table();
-    setObjectName(t.nome);
-    setWindowTitle(t.caption);
-    setWindowIcon(appIcon());
-    QFont f = font();
-    f.setPointSizeF(8.25);
-    setFont(f);
     buildWindow();
     answers_ = std::make_unique<AnswerRules>(c_, module_);
     answers_->connectControls();
@@ -55,33 +49,21 @@ QuestionnaireWindow::~QuestionnaireWindow() = default;
 
 void QuestionnaireWindow::buildWindow()
 {
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(3, 3, 3, 3);
-    layout->setSpacing(4);
-    c_.MySSTab = new QTabWidget(this);
-    c_.MySSTab->setObjectName(QStringLiteral("MySSTab"));
-    c_.MySSTab->setUsesScrollButtons(false);
-    const QStringList &captions = qst::pageCaptions();
-    for (int tab = 0; tab < captions.size(); ++tab) {
-        auto *page = new QWidget;
-        page->setObjectName(QStringLiteral("page%1").arg(tab));
-        c_.MySSTab->addTab(page, captions[tab]);
+    const qst::ModelTable &t = module_.table();
+    const qst::Modello m = t.modello;
+    QVBoxLayout *layout = buildFrame(t.nome, t.caption, c_.MySSTab, [&](QWidget *page, int tab) {
         if (tab == 0)
             buildGeneralPage(page);
-        else if (tab == 3 && !module_.table().riquadroIIHasQuestions)
+        else if (tab == 3 && !t.riquadroIIHasQuestions)
             buildPicturePage(page);
         else
-            buildQuestionPage(page, tab);
-    }
-    layout->addWidget(c_.MySSTab, 1);
+            buildQuestionPage(
+                page, tab, qst::righePagina(m, tab),
+                QuestionPageControls{c_, c_.TEXT, [m](int k) { return qst::numberBoxOfGroup(m, k); }});
+    });
     buildButtonBar(layout);
-    buildTrayMenu();
-    // The form's client area, widened for the fonts of this desktop, within the screen.
-    QSize size(twips(14535) + 150, twips(9105) + 100);
-    if (const QScreen *s = screen())
-        size = size.boundedTo(s->availableGeometry().size());
-    resize(size);
-    centerOnScreen(*this);
+    buildTrayMenu(c_, true);
+    placeOnScreen(14535, 9105);
 }
 
 void QuestionnaireWindow::buildButtonBar(QBoxLayout *layout)
@@ -90,56 +72,19 @@ void QuestionnaireWindow::buildButtonBar(QBoxLayout *layout)
                                                                "Esci"};
     auto *bar = new QHBoxLayout;
     bar->setSpacing(twips(150));
-    QFont bold = font();
-    bold.setPointSizeF(9.75);
-    bold.setBold(true);
     for (int i = 0; i < qst::kCommandButtons; ++i) {
-        auto *b = new QPushButton(QString::fromLatin1(captions[i]), this);
-        b->setObjectName(QStringLiteral("Command_Function_%1").arg(i));
-        b->setFont(bold);
-        b->setMinimumWidth(twips(2600) - 20);
-        b->setAutoDefault(false);
-        c_.Command_Function[static_cast<size_t>(i)] = b;
-        connect(b, &QPushButton::clicked, this, [this, i] { Command_Function_Click(i); });
-        bar->addWidget(b);
+        addCommandButton(c_, *bar, i, QString::fromLatin1(captions[i]), 2600);
         if (i == static_cast<int>(qst::CommandButton::Genera)) // "Esci" stands apart at the right
             bar->addStretch(1);
     }
     layout->addLayout(bar);
 }
 
-void QuestionnaireWindow::buildTrayMenu()
-{
-    c_.MENU_HIDE = new QMenu(QStringLiteral("HIDE"), this);
-    c_.MENU_HIDE->setObjectName(QStringLiteral("MENU_HIDE"));
-    c_.MENU_RIPRISTINA = c_.MENU_HIDE->addAction(QStringLiteral("Ripristina"));
-    c_.MENU_HIDE->addSeparator();
-    c_.MENU_STAMPA = c_.MENU_HIDE->addAction(QStringLiteral("Stampa"));
-    c_.MENU_SALVA = c_.MENU_HIDE->addAction(QStringLiteral("Salva Temp."));
-    c_.MENU_LEGGI = c_.MENU_HIDE->addAction(QStringLiteral("Leggi"));
-    c_.MENU_GENERA = c_.MENU_HIDE->addAction(QStringLiteral("Genera"));
-    c_.MENU_ESCI = c_.MENU_HIDE->addAction(QStringLiteral("Esci"));
-    connect(c_.MENU_RIPRISTINA, &QAction::triggered, this, [this] { MENU_RIPRISTINA_Click(); });
-    // The menu repeats the commands of the button bar.
-    using B = qst::CommandButton;
-    const std::pair<QAction *, B> commands[] = {{c_.MENU_STAMPA, B::Stampa},
-                                                {c_.MENU_SALVA, B::SalvaTemp},
-                                                {c_.MENU_LEGGI, B::Leggi},
-                                                {c_.MENU_GENERA, B::Genera},
-                                                {c_.MENU_ESCI, B::Esci}};
-    for (const auto &[action, button] : commands)
-        connect(action, &QAction::triggered, this,
-                [this, index = static_cast<int>(button)] { Command_Function_Click(index); });
-}
-
 void QuestionnaireWindow::Form_Load()
 {
     qst::ModelState &s = module_.state;
     platform::trapErrors(module_.platform.dialogs, [&] {
-        tray_ = module_.platform.system.createTrayIcon();
-        tray_->add(windowIcon(), qst::trayTip(module_.table().caption));
-        connect(tray_.get(), &platform::TrayIcon::leftButtonReleased, this,
-                &QuestionnaireWindow::showTrayMenu);
+        addTrayIcon(qst::trayTip(module_.table().caption));
         s.ultimoTabIndex.reset();
         s.salvato = true;
         impostaDomande();
@@ -186,11 +131,6 @@ void QuestionnaireWindow::showFileInTitle(const QString &name)
     QString escaped = name;
     escaped.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
     setWindowTitle(titoloBase_ + QStringLiteral(" - ") + escaped);
-}
-
-void QuestionnaireWindow::restore()
-{
-    MENU_RIPRISTINA_Click();
 }
 
 void QuestionnaireWindow::showPage(int page)
@@ -257,23 +197,9 @@ void QuestionnaireWindow::retickSi(int k)
     box->setChecked(true);
 }
 
-bool QuestionnaireWindow::busy() const
+bool QuestionnaireWindow::endEditing()
 {
-    return commandRunning_ || module_.platform.dialogs.busy();
-}
-
-void QuestionnaireWindow::runCommand(const std::function<void()> &command)
-{
-    if (busy())
-        return;
-    // A cell still being edited is left first, through its leaving rule: a text the rule refuses
-    // never reaches a command, and the command does not run.
-    bool edited = false;
-    platform::trapErrors(module_.platform.dialogs, [&] { edited = generalData_->grid().endEditing(); });
-    if (!edited)
-        return;
-    const QScopedValueRollback running(commandRunning_, true);
-    platform::trapErrors(module_.platform.dialogs, command);
+    return generalData_->grid().endEditing();
 }
 
 void QuestionnaireWindow::Command_Function_Click(int index)
@@ -295,20 +221,6 @@ void QuestionnaireWindow::Command_Function_Click(int index)
         runCommand([this] { module_.esciProgramma(); });
         break;
     }
-}
-
-void QuestionnaireWindow::MENU_RIPRISTINA_Click()
-{
-    setWindowState(windowState() & ~Qt::WindowMinimized);
-    show();
-    raise();
-    activateWindow();
-}
-
-void QuestionnaireWindow::showTrayMenu(const QPoint &globalPos)
-{
-    activateWindow();
-    c_.MENU_HIDE->popup(globalPos);
 }
 
 bool QuestionnaireWindow::Form_Unload()
@@ -336,20 +248,6 @@ void QuestionnaireWindow::closeEvent(QCloseEvent *event)
     bool close = false;
     runCommand([&] { close = Form_Unload(); });
     event->setAccepted(close);
-}
-
-void QuestionnaireWindow::changeEvent(QEvent *event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange || !isMinimized())
-        return;
-    // Hide only where the tray icon can bring the window back, and never under an open box:
-    // it would be hidden with the window and nothing of the program could be reached.
-    if (tray_ && tray_->available() && tray_->isShown() && !module_.platform.dialogs.busy())
-        QTimer::singleShot(0, this, [this] {
-            if (isMinimized() && !module_.platform.dialogs.busy())
-                hide();
-        });
 }
 
 Controls &controls(QuestionnaireWindow &window)

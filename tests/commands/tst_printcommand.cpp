@@ -7,6 +7,7 @@
 #include "questionnaire/stampa.h"
 #include "support.h"
 
+#include <QDir>
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QPrinter>
@@ -14,6 +15,9 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <optional>
+#include <sys/resource.h>
 
 using qst::Modello;
 
@@ -40,6 +44,24 @@ long printPdf(const qst::Contenuto &c, const QString &path)
     prn::stampaModulo(out, c, state);
     return state.contaPagine;
 }
+
+// While it lives, the files this process writes cannot grow past `bytes`: a write beyond fails
+// as on a full disk (the signal the system sends with it ignored).
+struct FileSizeLimit {
+    explicit FileSizeLimit(rlim_t bytes) : handler(std::signal(SIGXFSZ, SIG_IGN))
+    {
+        getrlimit(RLIMIT_FSIZE, &old);
+        const rlimit limit{bytes, old.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, handler);
+    }
+    void (*handler)(int);
+    rlimit old{};
+};
 
 QString pdfText(const QString &pdf, const QStringList &options = {})
 {
@@ -69,13 +91,17 @@ void TestPrintCommand::printFaceHasTheLayoutsWidths()
 {
     const QFont f = cmd::printFont({QStringLiteral("MS Sans Serif"), 10, true});
     QCOMPARE(QFontInfo(f).family(), QStringLiteral("Liberation Sans"));
-    // The painter printer measures what Qt will draw, scaled to the printable width.
+    // The painter printer measures what Qt will draw, scaled to the width inside the margins of
+    // a PDF file, 5 mm on each side.
     QTemporaryDir dir;
     const auto printer = pdfPrinter(dir.filePath(QStringLiteral("x.pdf")));
     cmd::PainterPrinter p(*printer);
     p.setFontName(QStringLiteral("MS Sans Serif"));
     p.setFontBold(true);
-    const double scale = 197.0 / printer->pageLayout().paintRectPixels(printer->resolution()).width();
+    const QPageLayout paper = printer->pageLayout();
+    const QPageLayout page(paper.pageSize(), paper.orientation(), QMarginsF(5, 5, 5, 5),
+                           QPageLayout::Millimeter);
+    const double scale = 197.0 / page.paintRectPixels(printer->resolution()).width();
     for (const QString &s : {QString::fromUtf8("Attività società Più"), QString(40, QLatin1Char('.')),
                              QStringLiteral("AV Te WA 1/2"), QString::fromUtf8("\u4e2d\u6587 e\u0301")})
         QCOMPARE(p.TextWidth(s), QFontMetricsF(f, printer.get()).horizontalAdvance(s) * scale);
@@ -84,38 +110,61 @@ void TestPrintCommand::printFaceHasTheLayoutsWidths()
 void TestPrintCommand::command_data()
 {
     QTest::addColumn<bool>("accept");
-    QTest::addColumn<bool>("toFile");
+    QTest::addColumn<QString>("output"); // the PDF file: in the test's folder unless absolute
+    QTest::addColumn<int>("limit");      // the size a file may grow to, 0 for any
     QTest::addColumn<QString>("message");
-    QTest::newRow("cancelled") << false << true << QString();
-    QTest::newRow("printer cannot be opened")
-        << true << false << QStringLiteral("Impossibile avviare la stampa.");
-    QTest::newRow("printed") << true << true << QString();
+    QTest::addColumn<bool>("printed");
+    const QString failed = QStringLiteral("Impossibile completare la stampa.");
+    QTest::newRow("cancelled") << false << "scheda.pdf" << 0 << QString() << false;
+    QTest::newRow("printer cannot be opened") << true << "" << 0 << "Impossibile avviare la stampa." << false;
+    QTest::newRow("printed") << true << "scheda.pdf" << 0 << QString() << true;
+    // Failures while the file is written: the cause where the system names one.
+    QTest::newRow("disk full") << true << "/dev/full" << 0
+                               << failed + QStringLiteral("\nSpazio insufficiente sul disco.") << false;
+    QTest::newRow("file size limit") << true << "scheda.pdf" << 4096 << failed << false;
 }
 
 void TestPrintCommand::command()
 {
     QFETCH(bool, accept);
-    QFETCH(bool, toFile);
+    QFETCH(QString, output);
+    QFETCH(int, limit);
     QFETCH(QString, message);
+    QFETCH(bool, printed);
     QTemporaryDir dir;
-    const QString pdf = dir.filePath(QStringLiteral("scheda.pdf"));
+    const QString pdf = output.isEmpty() || QDir::isAbsolutePath(output) ? output : dir.filePath(output);
+    if (pdf.startsWith(QStringLiteral("/dev/")) && !QFile::exists(pdf))
+        QSKIP("no such device here");
+    QFile earlier(dir.filePath(QStringLiteral("scheda.pdf")));
+    QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
+    earlier.close();
     testing::Fixture f(Modello::Monistico);
     win::QuestionnaireWindow &w = f.window();
     win::controls(w).TEXT_GENERALE[0]->setText(QStringLiteral("Beta S.p.A."));
     f.state().ultimoTabIndex = 7;
-    f.platform.choosePrinter(accept, toFile ? pdf : QString());
+    f.platform.choosePrinter(accept, pdf);
     if (!message.isEmpty())
         f.platform.answer(platform::Answer::Ok, message);
-    cmd::stampaScheda(*f.module);
+    {
+        std::optional<FileSizeLimit> limited;
+        if (limit > 0)
+            limited.emplace(limit);
+        cmd::stampaScheda(*f.module);
+    }
 
-    QVERIFY2(f.platform.failures.isEmpty(), qPrintable(f.platform.failures.join(QLatin1Char('\n'))));
+    VERIFY_NO_FAILURES(f);
     QVERIFY(f.platform.allConsumed());
     QCOMPARE(f.platform.printerDialogs, 1);
     QCOMPARE(f.state().ultimoTabIndex, message.isEmpty() ? 1 : 7);
-    if (!message.isEmpty())
+    if (!message.isEmpty()) {
+        QCOMPARE(f.platform.messages.first().text, message);
         QCOMPARE(f.platform.messages.first().icon, platform::Icon::Critical);
-    QCOMPARE(QFile::exists(pdf), accept && toFile);
-    if (accept && toFile)
+    }
+    // Nothing written beside the name; the earlier file replaced only by a whole printout.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("scheda.pdf")});
+    QVERIFY(earlier.open(QIODevice::ReadOnly));
+    QCOMPARE(earlier.readAll() == "earlier", !printed);
+    if (printed)
         QVERIFY(pdfText(pdf).contains(QStringLiteral("Beta S.p.A.")));
 }
 
@@ -136,7 +185,13 @@ void TestPrintCommand::pdfReadBack()
 
     const QString text = pdfText(pdf);
     QVERIFY2(!text.isEmpty(), "pdftotext (poppler-utils) reads the file");
-    const QString doc = text.simplified();
+    const QStringList pages = text.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    // The text without a continuation page's number, heading and rule, so that a question
+    // broken across two pages reads whole.
+    QStringList body;
+    for (qsizetype i = 0; i < pages.size(); ++i)
+        body << (i == 0 ? pages[i] : pages[i].section(QLatin1Char('\n'), 3));
+    const QString doc = body.join(QLatin1Char(' ')).simplified();
     QVERIFY(doc.startsWith(QStringLiteral("VARZEN - SCHEDA RIEPILOGATIVA DELL'QUADRIVEX v. 2.0 ") +
                            qst::tabellaStampa(model).rigaModello));
     QVERIFY(doc.contains(QStringLiteral("v40.1")));
@@ -147,23 +202,25 @@ void TestPrintCommand::pdfReadBack()
         if (const QString note = c.notaScritta(k); !note.isEmpty())
             QCOMPARE(doc.count(note), 1);
     // Page numbers from 2 on, one a page, consecutive.
-    const QStringList pages = text.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
     QCOMPARE(long(pages.size()), pageCount);
     QVERIFY(!pages.first().contains(QStringLiteral("Pagina")));
     for (int i = 1; i < pages.size(); ++i)
         QVERIFY2(pages[i].contains(QStringLiteral("Pagina %1").arg(i + 1)), qPrintable(QString::number(i)));
-    // Nothing outside the sheet.
+    // Nothing outside the sheet, and no text but a rule's end within 5 mm of its edges.
     const QString boxes = pdfText(pdf, {QStringLiteral("-bbox")});
     static const QRegularExpression page(QStringLiteral("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\""));
     static const QRegularExpression word(QStringLiteral(
-        "<word xMin=\"([-\\d.]+)\" yMin=\"([-\\d.]+)\" xMax=\"([-\\d.]+)\" yMax=\"([-\\d.]+)\""));
+        "<word xMin=\"([-\\d.]+)\" yMin=\"([-\\d.]+)\" xMax=\"([-\\d.]+)\" yMax=\"([-\\d.]+)\">([^<]*)<"));
     const auto size = page.match(boxes);
     QVERIFY(size.hasMatch());
+    const double margin = 4.8 * 72 / 25.4; // points; glyphs' outlines are a little wider
     for (auto it = word.globalMatch(boxes); it.hasNext();) {
         const auto m = it.next();
-        QVERIFY(m.captured(1).toDouble() >= 0 && m.captured(2).toDouble() >= 0);
-        QVERIFY(m.captured(3).toDouble() <= size.captured(1).toDouble());
-        QVERIFY(m.captured(4).toDouble() <= size.captured(2).toDouble());
+        const double width = size.captured(1).toDouble(), height = size.captured(2).toDouble();
+        const double inset = m.captured(5).count(QLatin1Char('_')) == m.captured(5).size() ? 0 : margin;
+        QVERIFY2(m.captured(1).toDouble() >= inset && m.captured(2).toDouble() >= inset &&
+                     m.captured(3).toDouble() <= width - inset && m.captured(4).toDouble() <= height - inset,
+                 qPrintable(m.captured(0)));
     }
 }
 

@@ -58,11 +58,15 @@ void TestPageLayer::pageCheck_data()
 {
     QTest::addColumn<double>("riga");
     QTest::addColumn<QString>("heading");
-    QTest::addColumn<double>("firstLine"); // where the line goes; 292: it stays
-    QTest::newRow("292 stays") << 292.0 << QStringLiteral("DATI GENERALI") << 292.0;
-    QTest::newRow("292.5 breaks") << 292.5 << QStringLiteral("DATI GENERALI") << 13.0;
+    QTest::addColumn<double>("firstLine"); // where the line goes; riga: it stays
+    QTest::addColumn<double>("size");      // of the current font; its line is 0.4 a point high
+    QTest::newRow("292 stays") << 292.0 << QStringLiteral("DATI GENERALI") << 292.0 << 10.0;
+    QTest::newRow("292.5 breaks") << 292.5 << QStringLiteral("DATI GENERALI") << 13.0 << 10.0;
     QTest::newRow("box III starts higher")
-        << 300.0 << QStringLiteral("Riquadro III - Relazione per l'assemblea") << 11.0;
+        << 300.0 << QStringLiteral("Riquadro III - Relazione per l'assemblea") << 11.0 << 10.0;
+    // A line 5.6 high (as on small paper) needs 5.6 below it.
+    QTest::newRow("tall line 291 stays") << 291.0 << QStringLiteral("DATI GENERALI") << 291.0 << 14.0;
+    QTest::newRow("tall line 291.5 breaks") << 291.5 << QStringLiteral("DATI GENERALI") << 13.0 << 14.0;
 }
 
 void TestPageLayer::pageCheck()
@@ -70,7 +74,9 @@ void TestPageLayer::pageCheck()
     QFETCH(double, riga);
     QFETCH(QString, heading);
     QFETCH(double, firstLine);
+    QFETCH(double, size);
     Layer l(riga, heading);
+    l.p.setFontSize(size);
     l.pg.stato.contaPagine = 4;
     QCOMPARE(l.pg.controllaPagina(), firstLine != riga);
     QCOMPARE(l.pg.stato.rigaStampa, firstLine);
@@ -295,6 +301,13 @@ void TestPageLayer::notes_data()
     // Line breaks met while gathering end the line, two in a row leave an empty line.
     QTest::newRow("line breaks") << QStringLiteral("breve\r\n\r\n") + sentence.repeated(4)
                                  << QList<double>{17.7, 27.1};
+    // The last word before a line break ends past the line (27 words, 182.25, and 18 more):
+    // the line stops at the blank before it, and the word goes with the break onto the next,
+    // where the rest fits and prints line by line.
+    QTest::newRow("last word past the margin before a line break")
+        << words(QStringLiteral("aaaa"), 27) + QLatin1Char(' ') + QString(12, QLatin1Char('b')) +
+               QStringLiteral("\r\n") + sentence
+        << QList<double>{17.7, 22.4, 26.4};
     QTest::newRow("word wider than a line")
         << sentence + QString(300, QLatin1Char('x')) + sentence << QList<double>{17.7, 22.4, 27.1};
 }
@@ -308,6 +321,7 @@ void TestPageLayer::notes()
 
     const std::vector<Item> &items = l.items();
     QVERIFY(items[0].text == QStringLiteral("Nota 1.a") && items[0].font.bold && items[0].x == 5);
+    QVERIFY(items.size() > static_cast<size_t>(ys.size()));
     for (int i = 0; i < ys.size(); ++i)
         QCOMPARE(items[static_cast<size_t>(i) + 1].y, ys[i]);
     // The whole text comes back in order, not bold, and nothing leaves the page.

@@ -18,28 +18,6 @@ Q_DECLARE_METATYPE(qst::Risposta)
 namespace
 {
 
-// The printed lines: the items of one page and one Y joined, a run of dots or rule shown as
-// "..." or "___"; the number, heading and rule at the top of a continuation page left out.
-QStringList lines(const prn::RecordingPrinter &p)
-{
-    QStringList out;
-    const Item *prev = nullptr;
-    for (const Item &i : p.items()) {
-        if (i.page > 0 && i.y < 11)
-            continue;
-        QString text = i.text;
-        for (QChar run : {QLatin1Char('.'), QLatin1Char('_')})
-            if (text.count(run) == text.size())
-                text = QString(3, run);
-        if (prev && prev->page == i.page && prev->y == i.y)
-            out.last() += text;
-        else
-            out << text;
-        prev = &i;
-    }
-    return out;
-}
-
 struct Printed {
     prn::RecordingPrinter printer;
     qst::ModelState state;
@@ -120,7 +98,7 @@ void TestPrintForm::generalData()
     QFETCH(QStringList, expected);
     QFETCH(QString, absent);
     const auto out = print(testing::printable(model, 3));
-    const QStringList printed = lines(out->printer);
+    const QStringList printed = testing::printedLines(out->printer);
     const qsizetype at = printed.indexOf(expected.first());
     QVERIFY2(at >= 0, qPrintable(expected.first()));
     QCOMPARE(printed.mid(at, expected.size()), expected);
@@ -139,7 +117,7 @@ void TestPrintForm::memberRows()
     c.membri[0] = c.rigaVuota(0);
     c.membri[1] = c.rigaVuota(1);
     c.membri[1][11] = QStringLiteral("nota");
-    const QStringList printed = lines(print(c)->printer);
+    const QStringList printed = testing::printedLines(print(c)->printer);
     QVERIFY(!printed.join(QLatin1Char('\n')).contains(QStringLiteral("(Nota Pres.)")));
     const qsizetype at = printed.indexOf(QStringLiteral("Membro..."));
     QCOMPARE(printed.at(at - 1), QStringLiteral("___"));
@@ -151,16 +129,22 @@ void TestPrintForm::sectionsAndPages_data()
 {
     QTest::addColumn<Modello>("model");
     QTest::addColumn<int>("members");
-    for (Modello m : qst::kModelli)
+    QTest::addColumn<int>("nameLines"); // a company name of as many lines, ending low on page 1
+    for (Modello m : qst::kModelli) {
         for (int n : {3, 40})
-            QTest::addRow("%s %d", testing::modelName(m), n) << m << n;
+            QTest::addRow("%s %d", testing::modelName(m), n) << m << n << 0;
+        QTest::addRow("%s long name", testing::modelName(m)) << m << 3 << 44;
+    }
 }
 
 void TestPrintForm::sectionsAndPages()
 {
     QFETCH(Modello, model);
     QFETCH(int, members);
-    const qst::Contenuto c = testing::printable(model, members);
+    QFETCH(int, nameLines);
+    qst::Contenuto c = testing::printable(model, members);
+    if (nameLines > 0) // 29 words a line
+        c.generale[0] = QStringList(29 * nameLines, QStringLiteral("abcd")).join(QLatin1Char(' '));
     const auto out = print(c);
     const prn::RecordingPrinter &p = out->printer;
     QVERIFY(p.offPageItems().empty());
@@ -185,7 +169,7 @@ void TestPrintForm::sectionsAndPages()
     QCOMPARE(sections, expected);
     QCOMPARE(out->state.contaPagine, long(p.page() + 1));
     // Every member's block in order, one line per data column.
-    const QStringList printed = lines(p);
+    const QStringList printed = testing::printedLines(p);
     for (int r = 0; r < members; ++r) {
         const QString first = (r == 0 ? QStringLiteral("Presidente") : QStringLiteral("Membro")) +
                               QStringLiteral("...v%1.1").arg(r + 1);
@@ -267,7 +251,7 @@ void TestPrintForm::boxes()
     c.noteSi.set(4, QStringLiteral("nota senza link"));
     c.risposte[6] = Risposta::NA;
     const auto out = print(c);
-    const QString doc = lines(out->printer).join(QLatin1Char(' ')).simplified();
+    const QString doc = testing::printedLines(out->printer).join(QLatin1Char(' ')).simplified();
     // The rows in order, with their prefixes and answers.
     qsizetype at = 0;
     for (const QString &row : testing::boxRows(c)) {

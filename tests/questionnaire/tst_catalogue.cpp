@@ -1,4 +1,5 @@
 #include "questionnaire/catalogue.h"
+#include "questionnaire/v11content.h"
 
 #include <QTest>
 
@@ -77,6 +78,9 @@ private Q_SLOTS:
     void rowOrder();
     void generalLabels_data() { addModelRows(); }
     void generalLabels();
+    void v11Texts();
+    void v11Rows_data();
+    void v11Rows();
 };
 
 // Presence, counts, body names, closing punctuation and item indentation of every text.
@@ -392,6 +396,67 @@ void TestCatalogue::generalLabels()
     QCOMPARE(g.label6Tips.at(4).isEmpty(), dual);
     QCOMPARE(g.label6Tips.at(dual ? 3 : 4), professionalita);
     QCOMPARE(g.label6.at(3) == professionalita, dual);
+}
+
+// The version 1.1 labels are the traditional ones but eight, worded as the earlier form had them
+// (43 and 47 only write "Cda" for "CdA"); its "Dati Generali" reuses the traditional texts.
+void TestCatalogue::v11Texts()
+{
+    const IndexSet own("9, 17, 18, 43, 47, 55, 61, 62");
+    for (int q = -1; q <= kV11Labels; ++q) {
+        const auto t = v11QuestionText(q);
+        QCOMPARE(t.has_value(), q >= 0 && q < kV11Labels);
+        QVERIFY2(!t || (*t == testoDomanda(T, q)) != own.contains(q), qPrintable(QString::number(q)));
+    }
+    for (int q : {43, 47})
+        QCOMPARE(v11QuestionText(q)->replace(QStringLiteral("Cda"), QStringLiteral("CdA")),
+                 testoDomanda(T, q));
+    const QStringList &g = v11GeneralLabels();
+    QCOMPARE(g.size(), 17);
+    QCOMPARE(g.mid(7, 7).join(u'|'),
+             QStringLiteral("Pres.|||%1|%2|Codice Fiscale|Eletto dalle minoranze")
+                 .arg(etichetteGenerali(T).labelGenerale[12], etichetteGenerali(T).labelGenerale[13]));
+}
+
+void TestCatalogue::v11Rows_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("labels");
+    QTest::addColumn<QString>("na"); // groups whose "N/A" box shows
+    for (auto [page, labels, na] : {std::tuple{1, "0-16", "6, 8-10, 12, 14"},
+                                    {2, "17-33", "15, 16, 20-22, 24, 26, 28"},
+                                    {3, "34-49", "36, 44-46"},
+                                    {4, "50-63", ""},
+                                    {5, "64-73", "71"}})
+        QTest::addRow("page %d", page) << page << QString::fromLatin1(labels) << QString::fromLatin1(na);
+}
+
+// Rows, "N/A" boxes, number-box rows and note links of the version 1.1 pages.
+void TestCatalogue::v11Rows()
+{
+    QFETCH(int, page);
+    QFETCH(QString, labels);
+    QFETCH(QString, na);
+    // Runs of note links: first group, step, count, section, first letter.
+    const std::tuple<int, int, int, const char *, char> runs[] = {
+        {0, 1, 4, "1.", 'a'},  {6, 1, 1, "1.", 'e'},  {7, 1, 1, "2.", 'a'},    {11, 1, 2, "3.", 'a'},
+        {13, 1, 2, "4.", 'a'}, {15, 1, 1, "5.", 'a'}, {16, 1, 1, "6.", 'a'},   {18, 1, 1, "7.", 'a'},
+        {20, 2, 6, "8.", 'a'}, {43, 1, 1, "9.", 'a'}, {48, 1, 18, "10.", 'a'}, {66, 1, 5, "10.", 't'}};
+    std::map<int, QString> links;
+    for (const auto &[k, step, n, section, letter] : runs)
+        for (int i = 0; i < n; ++i)
+            links[k + i * step] =
+                QStringLiteral("Nota %1%2").arg(QLatin1String(section)).arg(QChar(letter + i));
+    std::vector<int> got;
+    for (const PageRow &r : v11PageRows(page)) {
+        got.push_back(r.q);
+        const QString link = links.count(r.k) ? links[r.k] : QStringLiteral("NO");
+        QVERIFY(r.k < 0 || (r.link == link && v11NoteCaption(r.k) == link));
+        QCOMPARE(r.linkVisible, links.count(r.k) == 1);
+        QCOMPARE(r.naVisible, IndexSet(na.toStdString()).contains(r.k));
+        QCOMPARE(r.frameHidden, r.k == 34 || r.k == 38 || r.k == 40);
+    }
+    QCOMPARE(got, IndexSet(labels.toStdString()).toVector());
 }
 
 QTEST_APPLESS_MAIN(TestCatalogue)

@@ -1,6 +1,7 @@
 // The questionnaire file without a window: where each model's file keeps its questions, and
 // hand-written files of each model, in several encodings, read field by field.
 #include "contents.h"
+#include "core/error.h"
 #include "questionnaire/catalogue.h"
 #include "questionnaire/posizionixml.h"
 #include "schedafile/lettorexml.h"
@@ -17,6 +18,20 @@ namespace
 
 const char *const kSigle[] = {"trad", "dual", "mon"};
 
+// `depth` nested elements around `inner`; an element with `count` attributes.
+QString nested(int depth, const QString &inner = QString())
+{
+    return QStringLiteral("<a>").repeated(depth) + inner + QStringLiteral("</a>").repeated(depth);
+}
+
+QString attributes(int count)
+{
+    QString s = QStringLiteral("<a");
+    for (int i = 0; i < count; ++i)
+        s += QStringLiteral(" x%1='%1'").arg(i);
+    return s + QStringLiteral("/>");
+}
+
 } // namespace
 
 class TestFile : public QObject
@@ -27,6 +42,10 @@ private Q_SLOTS:
     void tabellaPosizioni();
     void lettura_data();
     void lettura();
+    void firstAndLast_data();
+    void firstAndLast();
+    void limits_data();
+    void limits();
 };
 
 void TestFile::tabellaPosizioni_data()
@@ -98,6 +117,78 @@ void TestFile::lettura()
              QString::fromUtf8(
                  testing::testData(QStringLiteral("lettura_%1.atteso").arg(QLatin1String(kSigle[int(m)]))))
                  .split(u'\n', Qt::SkipEmptyParts));
+}
+
+void TestFile::firstAndLast_data()
+{
+    QTest::addColumn<Modello>("m");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    const QString note = QStringLiteral("<V>SI</V><N ref=\"Nota x\">g72</N>");
+    QTest::newRow("comment between the requirement items")
+        << Modello::Monistico << QStringLiteral("</X>\n     <X>") << QStringLiteral("</X><!-- c --><X>");
+    QTest::newRow("comment between answer and note")
+        << Modello::Tradizionale << note << QString(note).insert(9, QStringLiteral("<!-- c -->"));
+}
+
+// The requirement items are the first and last child of their holder, answer and note the first
+// and last child of the answer block: nodes between them change nothing.
+void TestFile::firstAndLast()
+{
+    QFETCH(Modello, m);
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    const QString name = QStringLiteral("lettura_%1.").arg(QLatin1String(kSigle[int(m)]));
+    QString text = QString::fromUtf8(testing::testData(name + QStringLiteral("xml")));
+    QVERIFY(text.contains(before));
+    text.replace(before, after);
+    QCOMPARE(testing::describe(sf::FileScheda(text.toUtf8()).leggiXml(m)),
+             QString::fromUtf8(testing::testData(name + QStringLiteral("atteso")))
+                 .split(u'\n', Qt::SkipEmptyParts));
+}
+
+void TestFile::limits_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("encoding"); // with a byte-order mark
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("64 levels") << nested(64) << QByteArray("UTF-8") << true;
+    QTest::newRow("65 levels") << nested(63, QStringLiteral("<a/><a><a/></a>")) << QByteArray("UTF-8")
+                               << false;
+    QTest::newRow("100000 levels, 700 KB") << nested(100000) << QByteArray("UTF-8") << false;
+    QTest::newRow("65 levels in UTF-16") << nested(65) << QByteArray("UTF-16") << false;
+    QTest::newRow("256 attributes") << attributes(256) << QByteArray("UTF-32") << true;
+    QTest::newRow("257 attributes") << attributes(257) << QByteArray("UTF-32") << false;
+    // Comments, CDATA sections, instructions and attribute values are not counted.
+    const QString quoted = QStringLiteral("<!-- %1 --><![CDATA[%1]]><?p %1?><b v='%2'/>")
+                               .arg(nested(100), QStringLiteral("=>").repeated(300));
+    QTest::newRow("markup not counted") << nested(63, quoted) << QByteArray("UTF-8") << true;
+    // A document type's default attributes count; parameter entities cannot be counted.
+    QTest::newRow("257 declared attributes") << QStringLiteral("<!DOCTYPE a [<!ATTLIST a %1>]><a/>")
+                                                    .arg(QStringLiteral("d CDATA 'x' ").repeated(257))
+                                             << QByteArray("UTF-8") << false;
+    QTest::newRow("parameter entity")
+        << QStringLiteral("<!DOCTYPE a [<!ENTITY % d '<!ATTLIST a d CDATA \"x\">'> %d;]><a/>")
+        << QByteArray("UTF-8") << false;
+}
+
+// Files deeper than 64 levels, or with an element of more than 256 attributes, are refused at
+// once with the reader's message, whatever their encoding.
+void TestFile::limits()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, encoding);
+    QFETCH(bool, accepted);
+    QStringEncoder encoder(encoding.constData(), QStringEncoder::Flag::WriteBom);
+    const QByteArray data = encoder.encode(text);
+    QVERIFY(encoder.isValid() && !encoder.hasError());
+    QString message;
+    try {
+        QVERIFY(!sf::FileScheda(data).radiceScheda());
+    } catch (const core::SchedaError &e) {
+        message = e.description();
+    }
+    QCOMPARE(message, accepted ? QString() : sf::erroreApertura());
 }
 
 QTEST_MAIN(TestFile)

@@ -1,6 +1,7 @@
 #include "contents.h"
 
 #include "print/modulo.h"
+#include "print/recordingprinter.h"
 #include "questionnaire/catalogue.h"
 #include "questionnaire/posizionixml.h"
 #include "questionnaire/stampa.h"
@@ -121,6 +122,16 @@ Contenuto full(Modello m, int rows, int noteLength)
     }
     if (t.hasNumberBoxes)
         c.numeri = {QStringLiteral("5"), QString(), QStringLiteral("123")};
+    // Values made only of spaces that XML does not count as white space.
+    c.generale[0] = QString(QChar(0x00A0));
+    if (rows > 1)
+        c.membri[1][1] = QString(QChar(0x3000));
+    for (int k = 0; k < qst::kGroups; ++k) {
+        if (c.notaRossa[size_t(k)]) {
+            (c.risposte[size_t(k)] == Risposta::Si ? c.noteSi : c.noteNo).set(k, QString(QChar(0x00A0)));
+            break;
+        }
+    }
     return c;
 }
 
@@ -194,6 +205,26 @@ QStringList describe(const Contenuto &c)
     for (size_t i = 0; i < c.numeri.size(); ++i)
         add(QStringLiteral("numero %1").arg(i), c.numeri[i]);
     out.sort();
+    return out;
+}
+
+QStringList printedLines(const prn::RecordingPrinter &p, double furniture)
+{
+    QStringList out;
+    const prn::Printer::Item *prev = nullptr;
+    for (const prn::Printer::Item &i : p.items()) {
+        if (i.page > 0 && i.y < furniture)
+            continue;
+        QString text = i.text;
+        for (QChar run : {QLatin1Char('.'), QLatin1Char('_')})
+            if (text.count(run) == text.size())
+                text = QString(3, run);
+        if (prev && prev->page == i.page && prev->y == i.y)
+            out.last() += text;
+        else
+            out << text;
+        prev = &i;
+    }
     return out;
 }
 

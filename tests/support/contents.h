@@ -7,6 +7,11 @@
 #include <QString>
 #include <QStringList>
 
+namespace prn
+{
+class RecordingPrinter;
+}
+
 namespace testing
 {
 
@@ -30,7 +35,8 @@ void fillMember(qst::Contenuto &c, int r);
 qst::Contenuto complete(qst::Modello m);
 
 // A questionnaire with every field, answer and note filled, and `rows` member rows whose notes
-// are `noteLength` characters long where they are long.
+// are `noteLength` characters long where they are long. The company name and the first note
+// are a non-breaking space, the second member's name an ideographic space.
 qst::Contenuto full(qst::Modello m, int rows, int noteLength);
 
 // A note of `length` characters (one sentence for 0) that names `title`.
@@ -44,6 +50,11 @@ qst::Contenuto printable(qst::Modello m, int members, int noteLength = 0);
 // Every part of a content value that holds something, one sorted line each; line breaks shown
 // as \r and \n.
 QStringList describe(const qst::Contenuto &c);
+
+// The printed lines: the items of one page and one Y joined, a run of dots or rule shown as
+// "..." or "___"; on the pages after the first, what stands above `furniture` (the number, the
+// heading and the rule at the top of a continuation page) left out.
+QStringList printedLines(const prn::RecordingPrinter &p, double furniture = 11);
 
 // The row texts of the printed boxes, with their answers, in order.
 QStringList boxRows(const qst::Contenuto &c);

@@ -53,7 +53,7 @@ Fixture::~Fixture()
     module.reset();
 }
 
-bool activate(win::QuestionnaireWindow &w)
+bool activate(QWidget &w)
 {
     w.show();
     if (!QTest::qWaitForWindowExposed(&w))

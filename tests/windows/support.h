@@ -70,6 +70,6 @@ struct Fixture {
 };
 
 // Shows the window and makes it the active one, so that focus and keys reach its controls.
-bool activate(win::QuestionnaireWindow &w);
+bool activate(QWidget &w);
 
 } // namespace testing
