@@ -11,13 +11,9 @@
 namespace legacy
 {
 
-LegacyNoteWindow::LegacyNoteWindow(LegacyModule &module, QWidget *parent) : QDialog(parent), module_(module)
+LegacyNoteWindow::LegacyNoteWindow(LegacyModule &module, QWidget *parent)
+    : NoteDialog(QStringLiteral("Nota"), parent), module_(module)
 {
-    setObjectName(QStringLiteral("Nota"));
-    setWindowTitle(QStringLiteral("Nota allegata"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                   Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    win::buildNoteLayout(*this, *this);
     TEXT_NOTE->setReadOnly(true);
     Delete_Note->hide();
     connect(End_Note, &QPushButton::clicked, this, &QDialog::accept);

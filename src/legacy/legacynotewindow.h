@@ -11,7 +11,7 @@ class LegacyModule;
 
 // The note window `Nota` of the version 1.1 window: shows the note of answer group
 // `indiceNotaPre`, whole and read-only. "Fine" hides it; nothing is ever stored.
-class LegacyNoteWindow : public QDialog, public win::NoteControls
+class LegacyNoteWindow : public win::NoteDialog
 {
     Q_OBJECT
 public:

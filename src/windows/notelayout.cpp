@@ -3,11 +3,13 @@
 #include "membersgrid.h"
 
 #include <QDialog>
+#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace win
@@ -89,6 +91,31 @@ void buildNoteLayout(QDialog &dialog, NoteControls &c)
 
     QWidget::setTabOrder(c.End_Note, c.Delete_Note);
     QWidget::setTabOrder(c.Delete_Note, c.TEXT_NOTE);
+}
+
+NoteDialog::NoteDialog(const QString &name, QWidget *parent) : QDialog(parent)
+{
+    setObjectName(name);
+    setWindowTitle(QStringLiteral("Nota allegata"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                   Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    buildNoteLayout(*this, *this);
+}
+
+void NoteDialog::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || !isMinimized())
+        return;
+    QTimer::singleShot(0, this, [this] {
+        if (!isVisible())
+            return;
+        if (QWidget *owner = parentWidget(); owner && owner->isMinimized())
+            owner->setWindowState(owner->windowState() & ~Qt::WindowMinimized);
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+        raise();
+        activateWindow();
+    });
 }
 
 } // namespace win

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <QDialog>
 #include <QString>
 
-class QDialog;
 class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
@@ -27,5 +27,19 @@ QString testoIstruzioni();
 // Lays a note window out: the frame "Nota" with the explanation, the note's text box, and the
 // buttons "Cancella" and "Fine", at a fixed size; the controls go into `c`.
 void buildNoteLayout(QDialog &dialog, NoteControls &c);
+
+// A note window of the program: named `name`, captioned "Nota allegata" until it is shown, laid
+// out by buildNoteLayout with a fixed border and no minimise or maximise button. A window manager
+// that minimises it anyway gets it back at once, with the window that owns it: a modal window
+// hidden with its owner would leave nothing of the program to reach.
+class NoteDialog : public QDialog, public NoteControls
+{
+    Q_OBJECT
+public:
+    NoteDialog(const QString &name, QWidget *parent);
+
+protected:
+    void changeEvent(QEvent *event) override;
+};
 
 } // namespace win

@@ -61,14 +61,8 @@ bool tickedBox(const QCheckBox *box)
 } // namespace
 
 NoteWindow::NoteWindow(ModelModule &module, AnswerControls &answers, MembersGrid &grid, QWidget *parent)
-    : QDialog(parent), m_(module), answers_(answers), grid_(grid)
+    : NoteDialog(module.table().noteWindowName, parent), m_(module), answers_(answers), grid_(grid)
 {
-    setObjectName(m_.table().noteWindowName);
-    setWindowTitle(QStringLiteral("Nota allegata"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                   Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    buildNoteLayout(*this, *this);
-
     connect(End_Note, &QPushButton::clicked, this, [this] { trapping([this] { End_Note_Click(); }); });
     connect(Delete_Note, &QPushButton::clicked, this, [this] { trapping([this] { Delete_Note_Click(); }); });
     connect(TEXT_NOTE, &QPlainTextEdit::textChanged, this,
@@ -122,22 +116,6 @@ void NoteWindow::showEvent(QShowEvent *event)
     // Set up on every showing by the program; a window system's re-show keeps what was typed.
     if (!event->spontaneous())
         trapping([this] { Form_Activate(); });
-}
-
-void NoteWindow::changeEvent(QEvent *event)
-{
-    QDialog::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange || !isMinimized())
-        return;
-    QTimer::singleShot(0, this, [this] {
-        if (!isVisible())
-            return;
-        if (QWidget *owner = parentWidget(); owner && owner->isMinimized())
-            owner->setWindowState(owner->windowState() & ~Qt::WindowMinimized);
-        setWindowState(windowState() & ~Qt::WindowMinimized);
-        raise();
-        activateWindow();
-    });
 }
 
 void NoteWindow::Form_Activate()

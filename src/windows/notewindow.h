@@ -36,7 +36,7 @@ struct AnswerControls;
 // The note text is handled in the form the program keeps it: line breaks as CR LF, every other
 // character as typed (no-break spaces included). Its length is counted in that form, so a line
 // break counts two characters.
-class NoteWindow : public QDialog, public NoteControls
+class NoteWindow : public NoteDialog
 {
     Q_OBJECT
 public:
@@ -63,7 +63,6 @@ protected:
     void showEvent(QShowEvent *event) override;
     // The window has no minimise button, yet some window managers minimise it all the same, and
     // the questionnaire window with it, leaving nothing to bring back: both come back at once.
-    void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     // The close box: keeps a typed note as "Fine" does; an empty or blank text stores nothing.
     void reject() override;
