@@ -177,7 +177,10 @@ void TestV11Form::boxPages()
                  (QStringList{QStringLiteral("Pagina %1 di 4 pagine").arg(page + 1), headings[page - 1]}));
         QVERIFY(texts.value(3).simplified().contains(
             qst::v11QuestionText(opening[page - 1])->simplified().left(20)));
-        const auto first = std::find_if(p.printer.items().begin(), p.printer.items().end(),
+        const auto label = std::find_if(p.printer.items().begin(), p.printer.items().end(),
+                                        [page](const Item &i) { return i.page == page; });
+        QCOMPARE(label->y, 5.0);
+        const auto first = std::find_if(label, p.printer.items().end(),
                                         [page](const Item &i) { return i.page == page && i.y >= 12; });
         QCOMPARE(first->y, 12.0);
     }
