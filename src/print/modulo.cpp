@@ -59,7 +59,6 @@ void stampaMembri(Pagina &pg, const Contenuto &c)
                         g.label6Tips.value(last - 7);
                 value = value.isEmpty() ? QStringLiteral("No") : QStringLiteral("Si");
             }
-            pg.controllaPagina();
             pg.stampaVoce(label, value);
         }
     }
@@ -97,10 +96,7 @@ void stampaDatiGenerali(Pagina &pg, const Contenuto &c, QString &testoAppoggio)
     pg.stato.rigaStampa = 25;
     pg.stato.titoloSezione = kDatiGenerali;
 
-    // Values are not limited in length and a long one takes lines of its own, so every item
-    // may fall at the foot of a page: each is page-checked.
     const auto item = [&pg](const QString &etichetta, const QString &valore) {
-        pg.controllaPagina();
         pg.stampaVoce(etichetta, valore);
     };
     // The start of a fixed line of bold text, page-checked.

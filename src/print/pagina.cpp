@@ -189,6 +189,7 @@ QString Pagina::riempiPuntini(double x)
 
 void Pagina::stampaVoce(const QString &etichetta, const QString &valore)
 {
+    controllaPagina();
     printer.setFontBold(true);
     printer.setCurrentX(0);
     printer.setCurrentY(stato.rigaStampa);

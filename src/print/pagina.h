@@ -61,7 +61,9 @@ public:
     void stampaPuntini(const QString &valore);
     // The dots that reach from x to 1 unit before the right margin (not bold); prints nothing.
     QString riempiPuntini(double x);
-    // One item line: the label in bold at the left, then stampaPuntini with the value.
+    // One item line, page-checked (values are not limited in length, and a long one takes lines of
+    // its own, so any item may fall at the foot of a page): the label in bold at the left, then
+    // stampaPuntini with the value.
     void stampaVoce(const QString &etichetta, const QString &valore);
     // The shortest run of "_" as wide as the page in the current font.
     QString filetto();

@@ -75,9 +75,7 @@ void stampaPrimaPagina(Pagina &pg, const V11Content &c)
     p.setCurrentY(25);
     pg.stato.rigaStampa = 25;
     pg.stato.titoloSezione = kDatiGenerali;
-    // A long value takes lines of its own: every item may fall at the foot of the page.
     const Item item = [&pg](const QString &etichetta, const QString &valore) {
-        pg.controllaPagina();
         pg.stampaVoce(etichetta, valore);
     };
     const auto field = [&c](int i) { return c.general[static_cast<size_t>(i)]; };
