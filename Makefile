@@ -3,7 +3,7 @@
 # after the format, platform-call and layering checks.
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build setup clean
+.PHONY: run test build bench setup clean
 
 setup:
 	./scripts/setup.sh
@@ -24,5 +24,11 @@ test: setup
 	cd build-test && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --output-on-failure -j$(JOBS)
 
+# The benchmark, built as Release without sanitizers; it prints its table on standard output.
+bench: setup
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DSCHEDA_TESTS=OFF -DSCHEDA_BENCH=ON
+	cmake --build build-bench -j$(JOBS) --target scheda-bench
+	./build-bench/bin/scheda-bench $(BENCH_ARGS)
+
 clean:
-	rm -rf build build-test
+	rm -rf build build-test build-bench

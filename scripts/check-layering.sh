@@ -4,7 +4,7 @@
 #   core  <-  platform, questionnaire
 #   questionnaire  <-  schedafile, print          (these see no widget)
 #   platform, questionnaire  <-  windows
-#   windows, schedafile, print  <-  commands  <-  legacy  <-  app
+#   windows, schedafile, print  <-  commands  <-  legacy  <-  app  <-  bench
 #
 # The named controls of a window (windows/controls.h) stay inside the windows room.
 # The suites of tests/<room>/ include only what their room may include (the shared test
@@ -19,6 +19,7 @@ allowed() {
     commands) echo "core platform questionnaire schedafile print windows" ;;
     legacy) echo "core platform questionnaire schedafile print windows commands" ;;
     app) echo "core platform questionnaire schedafile print windows commands legacy" ;;
+    bench) echo "core platform questionnaire schedafile print windows commands legacy app" ;;
     support) echo "core questionnaire schedafile print" ;;
     *) echo "?" ;;
     esac
@@ -51,6 +52,7 @@ for dir in tests/*/; do
     esac
     check "$dir" "$room" || status=1
 done >>"$report"
+check bench bench >>"$report" || status=1
 # The named controls of a questionnaire window are the windows room's own (and the tests').
 grep -rnE '^[[:space:]]*#[[:space:]]*include[[:space:]]+"windows/controls\.h"' src --include='*.h' --include='*.cpp' |
     sed 's/$/: only the windows room reaches the controls of a window/' >>"$report"
