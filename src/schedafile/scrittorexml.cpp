@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTextStream>
 
 #include <cerrno>
 
@@ -304,8 +305,11 @@ bool scriviXml(const qst::Contenuto &c, const QString &cartella, QIODevice &out)
     scriviGenerale(n, c);
     scriviMembri(doc, n, c);
     scriviDomande(n, c);
-    const QByteArray dati = doc.toByteArray(2);
-    return out.write(dati) == dati.size();
+    // Streamed to the device as UTF-8: the document is never held whole as one text.
+    QTextStream stream(&out);
+    doc.save(stream, 2);
+    stream.flush();
+    return stream.status() == QTextStream::Ok;
 }
 
 void salvaXml(const qst::Contenuto &c, const QString &cartella, const QString &percorso)
