@@ -3,6 +3,7 @@
 #include <QXmlStreamReader>
 #include <cstring>
 #include <initializer_list>
+#include <string_view>
 
 namespace sf
 {
@@ -66,10 +67,30 @@ public:
                 return false;
         return true;
     }
+    // The index of the first "<" at or after k; count() when there is none. One-byte units are
+    // searched by memchr: this pass runs over the whole file before it is parsed.
+    qsizetype nextOpen(qsizetype k) const
+    {
+        if (k >= count_)
+            return count_;
+        if (width_ == 1) {
+            const auto *hit =
+                static_cast<const uchar *>(std::memchr(data_ + start_ + k, '<', size_t(count_ - k)));
+            return hit ? hit - data_ - start_ : count_;
+        }
+        while (k < count_ && (*this)[k] != U'<')
+            ++k;
+        return k;
+    }
     // The index just past the first s at or after k; count() when there is none.
     qsizetype past(qsizetype k, const char *s) const
     {
         const qsizetype n = static_cast<qsizetype>(std::strlen(s));
+        if (width_ == 1) {
+            const std::string_view text(reinterpret_cast<const char *>(data_ + start_), size_t(count_));
+            const size_t hit = k < count_ ? text.find(s, size_t(k), size_t(n)) : std::string_view::npos;
+            return hit == std::string_view::npos ? count_ : qsizetype(hit) + n;
+        }
         for (; k + n <= count_; ++k)
             if (spell(k, s))
                 return k + n;
@@ -163,10 +184,8 @@ bool withinLimits(const QByteArray &data)
     int depth = 0;
     int declared = 0;
     bool parameterEntities = false;
-    for (qsizetype k = 0; k < u.count();) {
-        if (u[k] != U'<') {
-            ++k;
-        } else if (u[k + 1] == U'/') {
+    for (qsizetype k = u.nextOpen(0); k < u.count(); k = u.nextOpen(k)) {
+        if (u[k + 1] == U'/') {
             --depth;
             k = u.past(k + 2, ">");
         } else if (u[k + 1] == U'?') {
