@@ -39,19 +39,40 @@ void NoteTable::clear()
 namespace
 {
 
-// Calls line(from, to) for each line of `text` and breakAt(position, length) for each line break.
+// The index of the first CR or LF at or after i; n when there is none. Blocks of 16 characters
+// without any character below 14 are passed over whole (a test the compiler vectorises): notes
+// run to tens of thousands of characters.
+qsizetype nextBreak(const char16_t *p, qsizetype i, qsizetype n)
+{
+    constexpr qsizetype kBlock = 16;
+    while (i < n) {
+        if (i + kBlock <= n) {
+            bool control = false;
+            for (qsizetype j = 0; j < kBlock; ++j)
+                control |= p[i + j] < 14;
+            if (!control) {
+                i += kBlock;
+                continue;
+            }
+        }
+        for (const qsizetype end = std::min(n, i + kBlock); i < end; ++i)
+            if (p[i] == u'\r' || p[i] == u'\n')
+                return i;
+    }
+    return n;
+}
+
+// Calls line(from, to, length) for each line of `text`: its characters are from..to, and the line
+// break after them is `length` characters long (0 for the last line).
 template <typename Line> void forEachLine(const QString &text, Line &&line)
 {
+    const auto *p = reinterpret_cast<const char16_t *>(text.constData());
     const qsizetype n = text.size();
     qsizetype start = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text.at(i);
-        if (c != u'\r' && c != u'\n')
-            continue;
-        const qsizetype length = c == u'\r' && i + 1 < n && text.at(i + 1) == u'\n' ? 2 : 1;
+    for (qsizetype i = nextBreak(p, 0, n); i < n; i = nextBreak(p, start, n)) {
+        const qsizetype length = p[i] == u'\r' && i + 1 < n && p[i + 1] == u'\n' ? 2 : 1;
         line(start, i, length);
-        i += length - 1;
-        start = i + 1;
+        start = i + length;
     }
     line(start, n, 0);
 }
@@ -67,20 +88,23 @@ QStringList noteLines(const QString &text)
 
 QString withLineBreaks(const QString &text, QStringView lineBreak)
 {
-    bool same = true;
-    forEachLine(text, [&](qsizetype, qsizetype to, qsizetype length) {
-        same = same && (length == 0 || QStringView(text).mid(to, length) == lineBreak);
-    });
-    if (same)
-        return text;
+    // The text is copied only from its first line break that differs.
     QString out;
-    out.reserve(text.size() + text.size() / 8);
+    bool copying = false;
     forEachLine(text, [&](qsizetype from, qsizetype to, qsizetype length) {
-        out += QStringView(text).mid(from, to - from);
+        const QStringView line = QStringView(text).mid(from, to - from);
+        if (!copying) {
+            if (length == 0 || QStringView(text).mid(to, length) == lineBreak)
+                return;
+            copying = true;
+            out.reserve(text.size() + text.size() / 8);
+            out += QStringView(text).left(from);
+        }
+        out += line;
         if (length > 0)
             out += lineBreak;
     });
-    return out;
+    return copying ? out : text;
 }
 
 bool haTesto(const QString &text)
