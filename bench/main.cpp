@@ -20,6 +20,7 @@
 #include <cstdio>
 #include <optional>
 #include <sys/resource.h>
+#include <utility>
 #include <vector>
 
 using bench::Subject;
@@ -259,6 +260,26 @@ void line(const QStringList &cells)
     std::fflush(stdout);
 }
 
+// Prints the head of a table: its titles, the first `textColumns` aligned left, the rest right.
+void head(const QStringList &titles, int textColumns)
+{
+    std::printf("\n");
+    line(titles);
+    QStringList rule;
+    for (int i = 0; i < titles.size(); ++i)
+        rule << (i < textColumns ? QStringLiteral("---") : QStringLiteral("---:"));
+    line(rule);
+}
+
+// Whether the case of `names` was asked for by --only.
+bool wanted(const Bench &b, const QStringList &names)
+{
+    const QString &only = b.options().only;
+    return only.isEmpty() || std::any_of(names.begin(), names.end(), [&](const QString &n) {
+               return n.contains(only, Qt::CaseInsensitive);
+           });
+}
+
 struct Size {
     const char *name;
     int noteLength;
@@ -282,18 +303,19 @@ void operationsTable(Bench &b, const std::vector<Size> &sizes)
         {"Validation", "check", nullptr, 0, 50},
         {"Print to PDF", "print", "print-text", 0.5, 0},
     };
-    std::printf("\n| Case | Model | Size | Median ms | Peak MiB | Baseline ms | Baseline peak MiB | Ratio | "
-                "Goal |\n");
-    line({QStringLiteral("---"), QStringLiteral("---"), QStringLiteral("---"), QStringLiteral("---:"),
-          QStringLiteral("---:"), QStringLiteral("---:"), QStringLiteral("---:"), QStringLiteral("---:"),
-          QStringLiteral("---")});
+    bool header = false;
     for (const Kind &k : kinds) {
         for (Modello m : qst::kModelli) {
             for (const Size &size : sizes) {
                 const QString label = QString::fromLatin1(k.name);
-                if (!b.options().only.isEmpty() && !label.contains(b.options().only, Qt::CaseInsensitive) &&
-                    !QString::fromLatin1(k.op).contains(b.options().only))
+                if (!wanted(b, {label, QString::fromLatin1(k.op)}))
                     continue;
+                if (!std::exchange(header, true))
+                    head({QStringLiteral("Case"), QStringLiteral("Model"), QStringLiteral("Size"),
+                          QStringLiteral("Median ms"), QStringLiteral("Peak MiB"),
+                          QStringLiteral("Baseline ms"), QStringLiteral("Baseline peak MiB"),
+                          QStringLiteral("Ratio"), QStringLiteral("Goal")},
+                         3);
                 const Result r = b.run(Subject{QString::fromLatin1(k.op), m, size.noteLength, size.members});
                 QStringList cells = {label, QString::fromLatin1(modelName(m)), QString::fromLatin1(size.name),
                                      cell(r), mib(r.peakKb)};
@@ -323,19 +345,20 @@ void operationsTable(Bench &b, const std::vector<Size> &sizes)
 
 void v11Table(Bench &b, int noteLength)
 {
-    if (!b.options().only.isEmpty() &&
-        !QStringLiteral("v11 version 1.1").contains(b.options().only, Qt::CaseInsensitive))
-        return;
-    std::printf("\n| Version 1.1, every note at %d characters | Median ms | Peak MiB | Baseline | Baseline "
-                "ms | Ratio |\n",
-                noteLength);
-    line({QStringLiteral("---"), QStringLiteral("---:"), QStringLiteral("---:"), QStringLiteral("---"),
-          QStringLiteral("---:"), QStringLiteral("---:")});
     const struct {
         const char *name, *op, *baseline, *baselineName;
     } rows[] = {{"Import (bytes to content value)", "v11-open", "v11-open-dom", "QDomDocument::setContent"},
                 {"Print to PDF", "v11-print", "v11-print-text", "QTextDocument::print"}};
+    bool header = false;
     for (const auto &row : rows) {
+        const QString name = QStringLiteral("Version 1.1: ") + QString::fromLatin1(row.name);
+        if (!wanted(b, {name, QString::fromLatin1(row.op)}))
+            continue;
+        if (!std::exchange(header, true))
+            head({QStringLiteral("Version 1.1, every note of %1 characters").arg(noteLength),
+                  QStringLiteral("Median ms"), QStringLiteral("Peak MiB"), QStringLiteral("Baseline"),
+                  QStringLiteral("Baseline ms"), QStringLiteral("Ratio")},
+                 1);
         const Result r = b.run(Subject{QString::fromLatin1(row.op), Modello::Tradizionale, noteLength, 0});
         const Result base =
             b.run(Subject{QString::fromLatin1(row.baseline), Modello::Tradizionale, noteLength, 0});
@@ -346,8 +369,7 @@ void v11Table(Bench &b, int noteLength)
 
 void startTable(Bench &b)
 {
-    if (!b.options().only.isEmpty() &&
-        !QStringLiteral("startup start-up").contains(b.options().only, Qt::CaseInsensitive))
+    if (!wanted(b, {QStringLiteral("start-up"), QStringLiteral("startup")}))
         return;
     Display display;
     QString name;
@@ -360,9 +382,11 @@ void startTable(Bench &b)
     }
     const Result app = b.start(QStringLiteral("startup-app"), name);
     const Result floor = b.start(QStringLiteral("startup-floor"), name);
-    std::printf("\n| Start-up (%s), median of %d | First window ms | Second window ms | Peak MiB |\n",
-                name.isEmpty() ? "offscreen" : "Xvfb", b.options().startRuns);
-    line({QStringLiteral("---"), QStringLiteral("---:"), QStringLiteral("---:"), QStringLiteral("---:")});
+    head({QStringLiteral("Start-up (%1), median of %2")
+              .arg(name.isEmpty() ? QStringLiteral("offscreen") : QStringLiteral("Xvfb"))
+              .arg(b.options().startRuns),
+          QStringLiteral("First window ms"), QStringLiteral("Second window ms"), QStringLiteral("Peak MiB")},
+         1);
     const auto firstCell = [](const Result &r) { return r.ok ? ms(r.firstMs) : QStringLiteral("failed"); };
     line({QStringLiteral("Program: \"Inizio\", then the traditional window"), firstCell(app), cell(app),
           mib(app.peakKb)});
@@ -373,40 +397,48 @@ void startTable(Bench &b)
                     qPrintable(ms(app.ms - floor.ms)), qPrintable(verdict(app.ms - floor.ms <= 150)));
 }
 
+// How the times of the traditional model grow with the length of the notes (200 members) and
+// with the members (notes at full length).
 void scalingTable(Bench &b, int noteLength, int members)
 {
     const char *const ops[] = {"save", "open", "apply", "check", "print", "v11-open", "v11-print"};
-    std::printf("\n| Growth (Tradizionale) | Operation | 1/4 | 1/2 | 1 | 1 / (1/4) | Goal |\n");
-    line({QStringLiteral("---"), QStringLiteral("---"), QStringLiteral("---:"), QStringLiteral("---:"),
-          QStringLiteral("---:"), QStringLiteral("---:"), QStringLiteral("---")});
+    bool header = false;
     for (const char *op : ops) {
         const QString o = QString::fromLatin1(op);
-        if (!b.options().only.isEmpty() && !o.contains(b.options().only))
+        if (!wanted(b, {QStringLiteral("growth"), o}))
             continue;
+        if (!std::exchange(header, true))
+            head({QStringLiteral("Growth with the notes (%1 characters at 1)").arg(noteLength),
+                  QStringLiteral("Operation"), QStringLiteral("1/4"), QStringLiteral("1/2"),
+                  QStringLiteral("1"), QStringLiteral("1 / (1/4)"), QStringLiteral("Goal")},
+                 2);
         std::vector<Result> r;
         for (int d : {4, 2, 1})
             r.push_back(b.run(Subject{o, Modello::Tradizionale, noteLength / d,
                                       o.startsWith(QStringLiteral("v11")) ? 0 : members}));
-        const double ratio = r[0].ok && r[2].ok && r[0].ms > 0 ? r[2].ms / r[0].ms : 0;
-        line({QStringLiteral("notes, %1 characters at 1").arg(noteLength), o, cell(r[0]), cell(r[1]),
-              cell(r[2]), QString::number(ratio, 'f', 2),
+        line({o.startsWith(QStringLiteral("v11")) ? QStringLiteral("version 1.1 file")
+                                                  : QStringLiteral("Tradizionale, %1 members").arg(members),
+              o, cell(r[0]), cell(r[1]), cell(r[2]),
+              QString::number(r[0].ms > 0 ? r[2].ms / r[0].ms : 0, 'f', 2),
               QStringLiteral("≤ 5: ") + ratioVerdict(r[2], r[0], 5)});
     }
-    std::printf("\n| Growth (Tradizionale) | Operation | %d | %d | %d | %d | %d / %d | Goal |\n", members / 8,
-                members / 4, members / 2, members, members, members / 8);
-    line({QStringLiteral("---"), QStringLiteral("---"), QStringLiteral("---:"), QStringLiteral("---:"),
-          QStringLiteral("---:"), QStringLiteral("---:"), QStringLiteral("---:"), QStringLiteral("---")});
+    header = false;
     for (const char *op : ops) {
         const QString o = QString::fromLatin1(op);
-        if (o.startsWith(QStringLiteral("v11")) ||
-            (!b.options().only.isEmpty() && !o.contains(b.options().only)))
+        if (o.startsWith(QStringLiteral("v11")) || !wanted(b, {QStringLiteral("growth"), o}))
             continue;
+        if (!std::exchange(header, true))
+            head({QStringLiteral("Growth with the members"), QStringLiteral("Operation"),
+                  QString::number(members / 8), QString::number(members / 4), QString::number(members / 2),
+                  QString::number(members), QStringLiteral("%1 / %2").arg(members).arg(members / 8),
+                  QStringLiteral("Goal")},
+                 2);
         std::vector<Result> r;
         for (int d : {8, 4, 2, 1})
             r.push_back(b.run(Subject{o, Modello::Tradizionale, noteLength, members / d}));
-        const double ratio = r[0].ok && r[3].ok && r[0].ms > 0 ? r[3].ms / r[0].ms : 0;
-        line({QStringLiteral("members, notes of %1 characters").arg(noteLength), o, cell(r[0]), cell(r[1]),
-              cell(r[2]), cell(r[3]), QString::number(ratio, 'f', 2),
+        line({QStringLiteral("Tradizionale, notes of %1 characters").arg(noteLength), o, cell(r[0]),
+              cell(r[1]), cell(r[2]), cell(r[3]),
+              QString::number(r[0].ms > 0 ? r[3].ms / r[0].ms : 0, 'f', 2),
               QStringLiteral("≤ 10: ") + ratioVerdict(r[3], r[0], 10)});
     }
 }
