@@ -85,6 +85,34 @@ QDomAttr attributoUnico(const QDomNode &nodo)
     return attributi.item(0).toAttr();
 }
 
+namespace
+{
+
+// A long text is written as adjacent text nodes of about this many characters, which QDom writes
+// out as one text: it escapes a node with one in-place replacement per "<" or "&", so the time
+// to write one node grows with the square of its length.
+constexpr qsizetype kPezzoTesto = 4096;
+
+// The end of the piece of `testo` that starts at `from`. A piece does not end inside a surrogate
+// pair, nor after a "]": QDom escapes the ">" of "]]>" only when the three stand in one node.
+qsizetype finePezzo(const QString &testo, qsizetype from)
+{
+    const qsizetype n = testo.size();
+    const auto taglio = [&testo](qsizetype i) { return !testo[i].isLowSurrogate() && testo[i - 1] != u']'; };
+    qsizetype to = from + kPezzoTesto;
+    if (to >= n)
+        return n;
+    for (qsizetype i = to; i > from + 1; --i)
+        if (taglio(i))
+            return i;
+    for (qsizetype i = to + 1; i < n; ++i)
+        if (taglio(i))
+            return i;
+    return n;
+}
+
+} // namespace
+
 void scriviTesto(QDomElement nodo, const QString &testo)
 {
     if (nodo.isNull())
@@ -92,8 +120,12 @@ void scriviTesto(QDomElement nodo, const QString &testo)
     while (nodo.hasChildNodes())
         nodo.removeChild(nodo.firstChild());
     const QString pulito = testoXml(testo);
-    if (!pulito.isEmpty())
-        nodo.appendChild(nodo.ownerDocument().createTextNode(pulito));
+    QDomDocument doc = nodo.ownerDocument();
+    for (qsizetype from = 0, to = 0; from < pulito.size(); from = to) {
+        to = finePezzo(pulito, from);
+        nodo.appendChild(
+            doc.createTextNode(from == 0 && to == pulito.size() ? pulito : pulito.mid(from, to - from)));
+    }
 }
 
 void scriviAttributo(const QDomNode &nodo, const QString &valore)

@@ -293,6 +293,11 @@ void TestSalvataggio::noteOstili_data()
     QTest::newRow("ritorni") << QStringLiteral("uno\r\ndue\rtre\n\rquattro")
                              << QStringLiteral("uno\ndue\ntre\n\nquattro");
     QTest::newRow("65000") << lunga << lunga;
+    // Long texts are written in pieces: no piece may split "]]>" or a surrogate pair.
+    const QString pezzi = (QStringLiteral("]]>") + emoji + QStringLiteral("<&\"'")).repeated(4000);
+    QTest::newRow("65000 markup") << pezzi.left(65000) << pezzi.left(65000);
+    QTest::newRow("parentesi") << QString(9000, u']') + QStringLiteral(">x")
+                               << QString(9000, u']') + QStringLiteral(">x");
 }
 
 void TestSalvataggio::noteOstili()
