@@ -88,23 +88,23 @@ QStringList noteLines(const QString &text)
 
 QString withLineBreaks(const QString &text, QStringView lineBreak)
 {
-    // The text is copied only from its first line break that differs.
-    QString out;
-    bool copying = false;
+    // The exact size first: a note is allocated once, no larger than it has to be.
+    qsizetype size = 0;
+    bool differs = false;
     forEachLine(text, [&](qsizetype from, qsizetype to, qsizetype length) {
-        const QStringView line = QStringView(text).mid(from, to - from);
-        if (!copying) {
-            if (length == 0 || QStringView(text).mid(to, length) == lineBreak)
-                return;
-            copying = true;
-            out.reserve(text.size() + text.size() / 8);
-            out += QStringView(text).left(from);
-        }
-        out += line;
+        size += to - from + (length > 0 ? lineBreak.size() : 0);
+        differs = differs || (length > 0 && QStringView(text).mid(to, length) != lineBreak);
+    });
+    if (!differs)
+        return text;
+    QString out;
+    out.reserve(size);
+    forEachLine(text, [&](qsizetype from, qsizetype to, qsizetype length) {
+        out += QStringView(text).mid(from, to - from);
         if (length > 0)
             out += lineBreak;
     });
-    return copying ? out : text;
+    return out;
 }
 
 bool haTesto(const QString &text)

@@ -53,7 +53,13 @@ const QDomNode &figlio(const std::vector<QDomNode> &figli, int posizione)
 
 QString testo(const QDomNode &nodo)
 {
-    return nodo.isElement() ? nodo.toElement().text() : nodo.nodeValue();
+    if (!nodo.isElement())
+        return nodo.nodeValue();
+    // The usual element of one text: its value is shared, not gathered into a fresh copy.
+    const QDomNode primo = nodo.firstChild();
+    if (primo.isText() && primo.nextSibling().isNull())
+        return primo.nodeValue();
+    return nodo.toElement().text();
 }
 
 std::vector<QDomNode> nodiMembro(const QDomNode &membro, qst::Modello m)
