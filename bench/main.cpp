@@ -4,6 +4,7 @@
 // in a child process of its own (this program, started again with the case's name), so its peak
 // memory is that child's own. `scheda-bench --help` lists the options.
 #include "cases.h"
+#include "questionnaire/models.h"
 #include "questionnaires.h"
 #include "startup.h"
 
@@ -54,17 +55,9 @@ void say(const QString &text)
     std::fflush(stderr);
 }
 
-const char *modelName(Modello m)
+QString modelName(Modello m)
 {
-    switch (m) {
-    case Modello::Tradizionale:
-        return "Tradizionale";
-    case Modello::Dualistico:
-        return "Dualistico";
-    case Modello::Monistico:
-        return "Monistico";
-    }
-    return "?";
+    return qst::modelTable(m).nome;
 }
 
 // An Xvfb server of the benchmark's own for the start-up cases.
@@ -123,7 +116,7 @@ public:
         if (cache_.contains(key))
             return cache_[key];
         say(QStringLiteral("  %1 %2, notes %3, members %4")
-                .arg(s.operation, QString::fromLatin1(modelName(s.model)))
+                .arg(s.operation, modelName(s.model))
                 .arg(s.noteLength)
                 .arg(s.members));
         QStringList args = {QStringLiteral("--child"),   s.operation,
@@ -324,8 +317,8 @@ void operationsTable(Bench &b, const std::vector<Size> &sizes)
                           QStringLiteral("Ratio"), QStringLiteral("Goal")},
                          3);
                 const Result r = b.run(Subject{QString::fromLatin1(k.op), m, size.noteLength, size.members});
-                QStringList cells = {label, QString::fromLatin1(modelName(m)), QString::fromLatin1(size.name),
-                                     cell(r), mib(r.peakKb)};
+                QStringList cells = {label, modelName(m), QString::fromLatin1(size.name), cell(r),
+                                     mib(r.peakKb)};
                 const bool largest = &size == &sizes.back();
                 QString goal;
                 if (k.baseline) {
