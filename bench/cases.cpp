@@ -131,13 +131,13 @@ Action prepare(const Subject &s, Fixture &f)
 
 } // namespace
 
-QStringList operations()
+double median(std::vector<double> times)
 {
-    return {QStringLiteral("save"),          QStringLiteral("save-dom"),     QStringLiteral("commit"),
-            QStringLiteral("open"),          QStringLiteral("open-dom"),     QStringLiteral("apply"),
-            QStringLiteral("check"),         QStringLiteral("print"),        QStringLiteral("print-text"),
-            QStringLiteral("v11-open"),      QStringLiteral("v11-open-dom"), QStringLiteral("v11-print"),
-            QStringLiteral("v11-print-text")};
+    if (times.empty())
+        return 0;
+    std::sort(times.begin(), times.end());
+    const size_t n = times.size();
+    return n % 2 ? times[n / 2] : (times[n / 2 - 1] + times[n / 2]) / 2;
 }
 
 std::optional<double> measure(const Subject &s, int warmUps, int runs, QString &error)
@@ -158,9 +158,7 @@ std::optional<double> measure(const Subject &s, int warmUps, int runs, QString &
             action();
             times.push_back(double(timer.nsecsElapsed()) / 1e6);
         }
-        std::sort(times.begin(), times.end());
-        const size_t n = times.size();
-        return n % 2 ? times[n / 2] : (times[n / 2 - 1] + times[n / 2]) / 2;
+        return median(std::move(times));
     } catch (const core::SchedaError &e) {
         error = e.description();
     } catch (const std::exception &e) {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <vector>
 
 namespace bench
 {
@@ -18,8 +19,8 @@ struct Subject {
     int members = 0;
 };
 
-// The operations a child can run.
-QStringList operations();
+// The median of `times`; 0 for none.
+double median(std::vector<double> times);
 
 // Runs `warmUps` unmeasured and then `runs` measured runs of the operation, and returns the
 // median in milliseconds; nullopt with `error` set when the operation failed. Needs a

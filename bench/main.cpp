@@ -166,18 +166,9 @@ public:
             second.push_back(r.ms);
             out.peakKb = std::max(out.peakKb, r.peakKb);
         }
-        out.firstMs = median(first);
-        out.ms = median(second);
+        out.firstMs = bench::median(first);
+        out.ms = bench::median(second);
         return out;
-    }
-
-    static double median(std::vector<double> v)
-    {
-        if (v.empty())
-            return 0;
-        std::sort(v.begin(), v.end());
-        const size_t n = v.size();
-        return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
     }
 
     const Options &options() const { return o_; }
