@@ -66,7 +66,6 @@ qsizetype prossimaRiga(Pagina &pg, const QString &w)
     for (qsizetype b : blanks)
         if (crlf < 0 || b < crlf)
             before.push_back(b);
-    const bool blankAfterBreak = crlf >= 0 && !blanks.empty() && blanks.back() > crlf;
 
     const auto hardBreak = [&] {
         riga(pg, w.left(crlf));
@@ -105,10 +104,11 @@ qsizetype prossimaRiga(Pagina &pg, const QString &w)
         else
             lo = mid;
     }
-    // The line ends at that blank; or, when the gathering runs past the line break first, at
-    // the break, unjustified, provided it fits; or at the last blank.
+    // The line ends at that blank; or, when the gathering reaches the line break first, at the
+    // break, unjustified, provided it fits: the last line of a paragraph is never stretched,
+    // whatever follows the break.
     qsizetype end;
-    const bool atBreak = hi == static_cast<qsizetype>(before.size()) && blankAfterBreak;
+    const bool atBreak = hi == static_cast<qsizetype>(before.size()) && crlf >= 0;
     if (hi < static_cast<qsizetype>(before.size()))
         end = before[static_cast<size_t>(hi)];
     else if (atBreak)

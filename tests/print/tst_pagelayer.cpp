@@ -288,28 +288,45 @@ void TestPageLayer::notes_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QList<double>>("ys"); // tops of the first text lines
+    // Where it matters what a line holds: its text and its top.
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QList<double>>("lineYs");
     const QString sentence =
         QStringLiteral("Il collegio ha vigilato sull'osservanza della legge e dello statuto. ");
     const QString many = (sentence.repeated(4) + QStringLiteral("\r\n")).repeated(250);
     // A text that fits prints line by line at the line height, an empty line kept; a wrapped
     // one adds the small advance to every line.
     QTest::newRow("short, several lines")
-        << QStringLiteral("prima riga\r\nseconda\r\n\r\nquarta") << QList<double>{17.7, 21.7, 29.7};
-    QTest::newRow("65000, no line break") << sentence.repeated(1000).left(65000) << QList<double>{17.7, 22.4};
-    QTest::newRow("65000, many line breaks") << many.left(65000) << QList<double>{17.7, 22.4};
-    QTest::newRow("one enormous word") << QString(65000, QLatin1Char('x')) << QList<double>{17.7, 22.4};
+        << QStringLiteral("prima riga\r\nseconda\r\n\r\nquarta") << QList<double>{17.7, 21.7, 29.7}
+        << QStringList() << QList<double>();
+    QTest::newRow("65000, no line break") << sentence.repeated(1000).left(65000) << QList<double>{17.7, 22.4}
+                                          << QStringList() << QList<double>();
+    QTest::newRow("65000, many line breaks")
+        << many.left(65000) << QList<double>{17.7, 22.4} << QStringList() << QList<double>();
+    QTest::newRow("one enormous word")
+        << QString(65000, QLatin1Char('x')) << QList<double>{17.7, 22.4} << QStringList() << QList<double>();
     // Line breaks met while gathering end the line, two in a row leave an empty line.
     QTest::newRow("line breaks") << QStringLiteral("breve\r\n\r\n") + sentence.repeated(4)
-                                 << QList<double>{17.7, 27.1};
+                                 << QList<double>{17.7, 27.1} << QStringList() << QList<double>();
     // The last word before a line break ends past the line (27 words, 182.25, and 18 more):
     // the line stops at the blank before it, and the word goes with the break onto the next,
     // where the rest fits and prints line by line.
     QTest::newRow("last word past the margin before a line break")
         << words(QStringLiteral("aaaa"), 27) + QLatin1Char(' ') + QString(12, QLatin1Char('b')) +
                QStringLiteral("\r\n") + sentence
-        << QList<double>{17.7, 22.4, 26.4};
+        << QList<double>{17.7, 22.4, 26.4} << QStringList() << QList<double>();
+    // The last line of a paragraph is printed as it stands, even when the word after the break
+    // is too wide for a line; the empty line between them is one line.
+    const QString tail = QString::fromUtf8("(perché la procedura non era aggiornata). ");
+    const QString longWord(160, QLatin1Char('w'));
+    QTest::newRow("paragraph end before a word wider than a line")
+        << sentence.repeated(3) + tail + QStringLiteral("\r\n\r\n") + longWord << QList<double>{17.7, 22.4}
+        << QStringList{QStringLiteral("sull'osservanza della legge e dello statuto. ") + tail,
+                       longWord.left(60)}
+        << QList<double>{22.4, 31.8};
     QTest::newRow("word wider than a line")
-        << sentence + QString(300, QLatin1Char('x')) + sentence << QList<double>{17.7, 22.4, 27.1};
+        << sentence + QString(300, QLatin1Char('x')) + sentence << QList<double>{17.7, 22.4, 27.1}
+        << QStringList() << QList<double>();
 }
 
 void TestPageLayer::notes()
@@ -324,6 +341,14 @@ void TestPageLayer::notes()
     QVERIFY(items.size() > static_cast<size_t>(ys.size()));
     for (int i = 0; i < ys.size(); ++i)
         QCOMPARE(items[static_cast<size_t>(i) + 1].y, ys[i]);
+    QFETCH(QStringList, lines);
+    QFETCH(QList<double>, lineYs);
+    for (int i = 0; i < lines.size(); ++i) {
+        const auto line = std::find_if(items.begin(), items.end(),
+                                       [&](const Item &item) { return qAbs(item.y - lineYs[i]) < 1e-9; });
+        QVERIFY(line != items.end());
+        QCOMPARE(line->text.left(lines[i].size()), lines[i]);
+    }
     // The whole text comes back in order, not bold, and nothing leaves the page.
     QString printed;
     for (size_t i = 1; i < items.size(); ++i) {
