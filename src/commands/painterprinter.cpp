@@ -1,15 +1,14 @@
 #include "painterprinter.h"
 
 #include "core/error.h"
+#include "schedafile/scrittorexml.h"
 
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QSaveFile>
-#include <algorithm>
 #include <cerrno>
-#include <initializer_list>
 
 namespace cmd
 {
@@ -37,27 +36,18 @@ QPageLayout pageLayoutFor(const QPrinter &printer)
                        QPageLayout::Millimeter);
 }
 
-// Why writing `file` failed, in Italian, where the system said: a full disk, a missing
-// permission; otherwise the empty text.
-QString writeFailureCause(const QFileDevice &file)
+// Why writing `file` failed, in the words of a failed save, from the file's error and the
+// system's error number read right after the failing step; the empty text when nothing failed
+// on the file itself.
+QString writeFailure(const QFileDevice &file, int systemError)
 {
-    // The file classes describe a system error by the system's own text for its code.
-    const QString detail = file.errorString();
-    const auto said = [&detail](std::initializer_list<int> codes) {
-        return std::any_of(codes.begin(), codes.end(),
-                           [&detail](int code) { return detail == qt_error_string(code); });
-    };
-#ifdef EDQUOT
-    if (said({ENOSPC, EDQUOT}))
-#else
-    if (said({ENOSPC}))
-#endif
-        return QStringLiteral("Spazio insufficiente sul disco.");
+    // QSaveFile refuses an existing file that may not be written before the system is asked.
     const QFileInfo target(file.fileName());
-    // QSaveFile refuses an existing file that may not be written with a text of its own.
-    if (said({EACCES, EPERM, EROFS}) || (target.exists() && !target.isWritable()))
-        return QStringLiteral("Permesso di scrittura negato.");
-    return QString();
+    if (systemError == 0 && target.exists() && !target.isWritable())
+        systemError = EACCES;
+    if (systemError == 0 && file.error() == QFileDevice::NoError)
+        return QString();
+    return sf::saveFailureCause(file.error(), systemError);
 }
 
 } // namespace
@@ -191,8 +181,17 @@ void PainterPrinter::deliverPdf()
         file = std::make_unique<QFile>(path);
     else
         file = std::make_unique<QSaveFile>(path);
-    if (!file->open(QIODevice::WriteOnly))
-        fail(kCannotStart, writeFailureCause(*file));
+    // The system's error number of the first failing step, read right after it.
+    int systemError = 0;
+    const auto step = [&systemError](const auto &run) {
+        errno = 0;
+        const bool ok = run();
+        if (!ok && systemError == 0)
+            systemError = errno;
+        return ok;
+    };
+    if (!step([&] { return file->open(QIODevice::WriteOnly); }))
+        fail(kCannotStart, writeFailure(*file, systemError));
     const auto written = [&file] { return file->error() == QFileDevice::NoError; };
 
     bool ok;
@@ -204,26 +203,25 @@ void PainterPrinter::deliverPdf()
         writer.setCreator(printer_.creator());
         writer.setTitle(printer_.docName());
         QPainter painter;
-        if (!painter.begin(&writer))
-            fail(kCannotStart, writeFailureCause(*file));
-        ok = paint(painter, [&] { return writer.newPage() && written(); });
-        painter.end();
-        ok = ok && written();
+        if (!step([&] { return painter.begin(&writer); }))
+            fail(kCannotStart, writeFailure(*file, systemError));
+        ok = step([&] { return paint(painter, [&] { return writer.newPage() && written(); }) && written(); });
+        // The writer flushes the rest of the file when the painter ends.
+        ok = step([&] { return painter.end() && written(); }) && ok;
     }
-    QString cause = ok ? QString() : writeFailureCause(*file);
     if (ok) {
         if (auto *save = qobject_cast<QSaveFile *>(file.get())) {
-            ok = save->commit();
+            ok = step([&] { return save->commit(); });
         } else {
-            file->close();
-            ok = written();
+            ok = step([&] {
+                file->close();
+                return written();
+            });
         }
-        if (!ok)
-            cause = writeFailureCause(*file);
     }
     // An unfinished QSaveFile takes its partial file away with it.
     if (!ok)
-        fail(kCannotFinish, cause);
+        fail(kCannotFinish, writeFailure(*file, systemError));
 }
 
 } // namespace cmd

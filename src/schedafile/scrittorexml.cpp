@@ -280,6 +280,8 @@ QString saveFailureCause(QFileDevice::FileError error, int systemError)
         return QStringLiteral("Il disco è pieno.");
     case ENAMETOOLONG:
         return QStringLiteral("Il nome del file è troppo lungo.");
+    case EFBIG:
+        return QStringLiteral("Il file supera la dimensione massima consentita.");
     default:
         break;
     }

@@ -118,10 +118,13 @@ void TestPrintCommand::command_data()
     QTest::newRow("cancelled") << false << "scheda.pdf" << 0 << QString() << false;
     QTest::newRow("printer cannot be opened") << true << "" << 0 << "Impossibile avviare la stampa." << false;
     QTest::newRow("printed") << true << "scheda.pdf" << 0 << QString() << true;
-    // Failures while the file is written: the cause where the system names one.
-    QTest::newRow("disk full") << true << "/dev/full" << 0
-                               << failed + QStringLiteral("\nSpazio insufficiente sul disco.") << false;
-    QTest::newRow("file size limit") << true << "scheda.pdf" << 4096 << failed << false;
+    // Failures while the file is written: the cause in the words of a failed save.
+    QTest::newRow("disk full") << true << "/dev/full" << 0 << failed + QStringLiteral("\nIl disco è pieno.")
+                               << false;
+    QTest::newRow("file size limit") << true << "scheda.pdf" << 4096
+                                     << failed + QStringLiteral(
+                                                     "\nIl file supera la dimensione massima consentita.")
+                                     << false;
 }
 
 void TestPrintCommand::command()
