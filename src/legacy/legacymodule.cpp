@@ -63,9 +63,9 @@ bool LegacyModule::importaSchedaV11(const QString &nomeFile)
                                                       platform::Buttons::Ok, platform::Icon::Critical, 0});
         return false;
     }
-    // Answer lines of a group the window does not have were skipped: each says so.
-    for (const QString &messaggio : letto.messages)
-        platform.dialogs.showError(messaggio);
+    // Answer lines of a group the window does not have were skipped: the first says so.
+    if (!letto.skippedLine.isEmpty())
+        platform.dialogs.showError(letto.skippedLine);
 
     LegacyWindow &w = window();
     azzeraMain();

@@ -295,7 +295,8 @@ V11Reading parseV11(const QByteArray &bytes)
             impostaRispostaV11(r.content, *a.group,
                                line.sliced(first + 1, a.second - first - 1).trimmed().toString(), note);
         } catch (const core::SchedaError &e) {
-            r.messages << e.description();
+            if (r.skippedLine.isEmpty())
+                r.skippedLine = e.description();
         }
     }
     return r;

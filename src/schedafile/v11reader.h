@@ -40,9 +40,10 @@ public:
 // A parsed version 1.1 file.
 struct V11Reading {
     qst::V11Content content;
-    // The descriptions of the errors met by answer lines that were skipped (a group outside
-    // 0-71), in file order: each is shown in its own box with an OK button and no title.
-    QStringList messages;
+    // The description of the error met by the first answer line that was skipped (a group
+    // outside 0-71), shown once in a box with an OK button and no title; the lines skipped after
+    // it say nothing. Empty when no line was skipped.
+    QString skippedLine;
 };
 
 // Parses the bytes of a version 1.1 file. The text is UTF-8 when it starts with a UTF-8

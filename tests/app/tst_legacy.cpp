@@ -43,8 +43,9 @@ struct Bench {
         win::controls(trad.window()).TEXT_GENERALE[0]->setText(QStringLiteral("modifica"));
     }
     // "Leggi" on the traditional window with `bytes` as the chosen file, after No to the
-    // unsaved-edits question; `message` is the box the open gives, if any.
-    void leggi(const QByteArray &bytes, const QString &message = QString())
+    // unsaved-edits question; `message` is the box the open gives, if any, and `indexBox` says
+    // that the import shows the index message of a skipped line first.
+    void leggi(const QByteArray &bytes, const QString &message = QString(), bool indexBox = false)
     {
         QFile f(dir.filePath(QStringLiteral("v11 [*].xml")));
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
@@ -53,6 +54,8 @@ struct Bench {
         if (!trad.state.salvato)
             platform.answer(Answer::No, QStringLiteral("si desidera salvarle"));
         platform.chooseFile(path);
+        if (indexBox)
+            platform.answer(Answer::Ok, core::outOfRange().description());
         if (!message.isEmpty())
             platform.answer(Answer::Ok, message);
         win::controls(trad.window()).MENU_LEGGI->trigger();
@@ -94,9 +97,14 @@ void TestLegacy::handOff_data()
 {
     QTest::addColumn<QByteArray>("bytes"); // empty: no file at the chosen path
     QTest::addColumn<QString>("message");  // the box of a file that is not imported
-    QTest::newRow("imported") << testing::testData(QStringLiteral("v11_esempio.xml")) << QString();
-    QTest::newRow("malformed") << v11("no hyphen here\n", "") << sf::erroreApertura();
-    QTest::newRow("missing") << QByteArray() << sf::erroreApertura();
+    QTest::addColumn<bool>("indexBox");    // one box for the answer lines of groups outside 0-71
+    QTest::newRow("imported") << testing::testData(QStringLiteral("v11_esempio.xml")) << QString() << false;
+    QTest::newRow("groups outside 0-71")
+        << testing::testData(QStringLiteral("v11_esempio.xml"))
+               .replace("QUESTIONARIO\r\n", "QUESTIONARIO\r\n99 - Si - \r\n72 - No - a#||#\r\n99 - No - \r\n")
+        << QString() << true;
+    QTest::newRow("malformed") << v11("no hyphen here\n", "") << sf::erroreApertura() << false;
+    QTest::newRow("missing") << QByteArray() << sf::erroreApertura() << false;
 }
 
 // Imported: Main shows the file, the traditional window is hidden and emptied, counts as saved
@@ -105,8 +113,9 @@ void TestLegacy::handOff()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, message);
+    QFETCH(bool, indexBox);
     Bench b;
-    b.leggi(bytes, message);
+    b.leggi(bytes, message, indexBox);
     win::QuestionnaireWindow &t = b.trad.window();
     const bool imported = message.isEmpty();
     QCOMPARE(t.isVisible(), !imported);
