@@ -57,11 +57,19 @@ bool OpenCommand::leggiScheda(const QString &nomeFile)
     qst::Contenuto c(m);
     try {
         const sf::FileScheda file = sf::FileScheda::carica(nomeFile);
-        if (!file.radiceScheda() && m == qst::Modello::Tradizionale && importa_)
-            return importaSchedaV11(nomeFile);
+        if (!file.radiceScheda()) {
+            if (m == qst::Modello::Tradizionale && importa_)
+                return importaSchedaV11(nomeFile);
+            // A well-formed file of another kind: refused, the window left as it is.
+            mostraErrore(sf::erroreApertura());
+            return false;
+        }
         c = file.leggiXml(m);
-    } catch (const core::SchedaError &e) {
+    } catch (const sf::OtherModelError &e) {
         mostraErrore(e.description());
+        return false;
+    } catch (const core::SchedaError &e) {
+        showReadFailure(e.description());
         return false;
     }
     // The file's whole content replaces the window's: every control is set, so nothing of the
@@ -78,13 +86,23 @@ bool OpenCommand::importaSchedaV11(const QString &nomeFile)
         importato = importa_(nomeFile);
     } catch (const core::SchedaError &) {
         // The import may have hidden the window before it failed.
-        module_.window().setVisible(true);
-        mostraErrore(sf::erroreApertura());
+        showReadFailure(sf::erroreApertura());
         return false;
     }
-    if (importato)
+    if (importato) {
+        // The window is emptied: its title no longer names the file it showed.
         azzeraScheda(module_);
+        module_.window().setWindowTitle(module_.window().titoloBase());
+    }
     return importato;
+}
+
+void OpenCommand::showReadFailure(const QString &testo)
+{
+    // The message of a file that could not be read stands before the window, also when the
+    // window was hidden in the notification area.
+    module_.window().restore();
+    mostraErrore(testo);
 }
 
 void OpenCommand::mostraErrore(const QString &testo)

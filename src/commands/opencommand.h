@@ -38,15 +38,20 @@ public:
     // refused file or a failed read leave the window, its title and its edits as they were.
     void apriScheda();
 
-    // Reads the file `nomeFile` whole, then puts its content in place of the window's and names the file in
-    // the title. True when the window's content was replaced: by the file's, or emptied after
-    // the version 1.1 import took the file. False when the file was refused or could not be
-    // read (after the message) or the import did not take it; the window is then unchanged.
+    // Reads the file `nomeFile` whole, then puts its content in place of the window's and names
+    // the file in the title. True when the window's content was replaced: by the file's, or
+    // emptied (with the base title) after the version 1.1 import took the file. False when the
+    // file was refused or could not be read (after the message) or the import did not take it;
+    // the content is then unchanged. A file that could not be read, or that the import could not
+    // take, brings a window hidden in the notification area back before its message; a
+    // questionnaire of another model, or another kind of XML file, leaves the window as it is.
     bool leggiScheda(const QString &nomeFile);
 
 private:
     bool importaSchedaV11(const QString &nomeFile);
     void mostraErrore(const QString &testo);
+    // A file that could not be read: the window is restored, then the message.
+    void showReadFailure(const QString &testo);
 
     win::ModelModule &module_;
     QString cartella_;

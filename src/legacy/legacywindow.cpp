@@ -245,8 +245,13 @@ void LegacyWindow::caricaDomandePre()
 
 void LegacyWindow::applica(const qst::V11Content &c)
 {
+    // A value wider than its box is shown from its first character.
+    const auto show = [](QLineEdit *box, const QString &value) {
+        box->setText(value);
+        box->setCursorPosition(0);
+    };
     for (size_t i = 0; i < c.general.size(); ++i)
-        c_.TEXT_GENERALE[i]->setText(c.general[i]);
+        show(c_.TEXT_GENERALE[i], c.general[i]);
     for (size_t r = 0; r < c.minority.size(); ++r) {
         const qst::BoxState s = c.minority[r];
         c_.CHECK_MINORANZE[r]->setCheckState(s == qst::BoxState::Ticked   ? Qt::Checked
@@ -254,7 +259,7 @@ void LegacyWindow::applica(const qst::V11Content &c)
                                                                           : Qt::Unchecked);
     }
     for (size_t n = 0; n < c.numbers.size(); ++n)
-        c_.TEXT[n]->setText(c.numbers[n]);
+        show(c_.TEXT[n], c.numbers[n]);
     for (size_t k = 0; k < static_cast<size_t>(qst::kV11Groups); ++k) {
         c_.Check_SI[k]->setChecked(c.siTicked[k]);
         c_.Check_NO[k]->setChecked(c.noTicked[k]);

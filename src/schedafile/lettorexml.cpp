@@ -233,7 +233,7 @@ qst::Contenuto FileScheda::leggiXml(qst::Modello m) const
         modello = figlio(figlio(tree_.document().lastChild(), 0), 0);
     });
     if (modello.nodeName() != qst::modelTable(m).modelElement)
-        throw core::SchedaError(erroreAltroModello(m));
+        throw OtherModelError(m);
     qst::Contenuto c(m);
     leggendo([&] {
         const Nodi sezioni = figli(modello);

@@ -4,6 +4,7 @@
 // by node position, with the position tables the writer uses (questionnaire/posizionixml.h).
 // It reads the whole file before anything else happens, so a file that fails halfway changes
 // nothing. The layout of the file is described in docs/file-format.md.
+#include "core/error.h"
 #include "questionnaire/contenuto.h"
 #include "xmltree.h"
 
@@ -19,6 +20,14 @@ QString erroreApertura();
 // The message of a questionnaire of another governance model than m.
 QString erroreAltroModello(qst::Modello m);
 
+// The refusal of a questionnaire of another governance model: a well-formed file that the window
+// leaves as it is.
+class OtherModelError : public core::SchedaError
+{
+public:
+    explicit OtherModelError(qst::Modello m) : core::SchedaError(erroreAltroModello(m)) {}
+};
+
 // A questionnaire XML file, loaded whole and parsed.
 class FileScheda
 {
@@ -33,9 +42,9 @@ public:
     // Whether the document's last top-level node is the questionnaire root.
     bool radiceScheda() const;
 
-    // The questionnaire of model m the file holds. Throws core::SchedaError with
-    // erroreAltroModello(m) when the model element names another model, and with
-    // erroreApertura() when the root is not the questionnaire's or a node is missing.
+    // The questionnaire of model m the file holds. Throws OtherModelError when the model element
+    // names another model, and core::SchedaError with erroreApertura() when the root is not the
+    // questionnaire's or a node is missing.
     qst::Contenuto leggiXml(qst::Modello m) const;
 
 private:

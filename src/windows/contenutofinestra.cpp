@@ -29,6 +29,13 @@ void setTicked(QCheckBox *box, bool value)
         box->setChecked(value);
 }
 
+// A value wider than its box is shown from its first character.
+void setValue(QLineEdit *box, const QString &value)
+{
+    box->setText(value);
+    box->setCursorPosition(0);
+}
+
 } // namespace
 
 qst::Contenuto leggiContenuto(const ModelModule &module)
@@ -88,10 +95,10 @@ void applicaContenuto(ModelModule &module, const qst::Contenuto &c)
     for (size_t i = 0; i < w.TEXT_GENERALE.size(); ++i)
         if (QLineEdit *field = w.TEXT_GENERALE[i];
             field && !(i == qst::field::ExecutiveCommitteeMeetings && c.riunioniNA && w.chk_RiunioniNA))
-            field->setText(c.generale[i]);
+            setValue(field, c.generale[i]);
     for (size_t i = 0; i < w.TEXT.size(); ++i)
         if (QLineEdit *box = w.TEXT[i])
-            box->setText(c.numeri[i]);
+            setValue(box, c.numeri[i]);
 
     MembersGrid &grid = *w.MSHFlexGrid1;
     grid.clearAll();

@@ -108,30 +108,35 @@ void TestApertura::apertura_data()
     QTest::addColumn<QString>("esito");     // "letto", "vuoto", or "prima": the window as it was
     QTest::addColumn<bool>("salvato");
     QTest::addColumn<bool>("leggi");
+    QTest::addColumn<bool>("hidden"); // the window starts hidden in the notification area
+    QTest::addColumn<bool>("shown");  // the window is shown at the end
     const int no = int(Answer::No), si = int(Answer::Yes);
     const QString apertura = sf::erroreApertura(), nulla;
     const auto mon = Modello::Monistico, trad = Modello::Tradizionale, dual = Modello::Dualistico;
     const QByteArray fm = fixture(mon), ft = fixture(trad), fd = fixture(dual), annullato(""), nessuno("-");
     const QByteArray altra = "<?xml version='1.0'?><Vecchia><a/></Vecchia>\n";
-    QTest::newRow("senza modifiche") << mon << 0 << "-" << fm << -1 << nulla << "letto" << true << true;
-    QTest::newRow("annulla alla domanda")
-        << mon << int(Answer::Cancel) << "-" << nessuno << -1 << nulla << "prima" << false << false;
-    QTest::newRow("no, annullato") << mon << no << "-" << annullato << -1 << nulla << "prima" << false
-                                   << false;
-    QTest::newRow("si, salvataggio annullato")
-        << mon << si << "" << nessuno << -1 << nulla << "prima" << false << false;
-    QTest::newRow("si, salvato, letto")
-        << mon << si << "s.xml" << fm << -1 << nulla << "letto" << true << true;
-    QTest::newRow("si, salvato, annullato")
-        << mon << si << "s.xml" << annullato << -1 << nulla << "prima" << true << true;
-    QTest::newRow("importato") << trad << no << "-" << altra << 1 << nulla << "vuoto" << true << true;
-    QTest::newRow("importazione rifiutata")
-        << trad << no << "-" << altra << 0 << nulla << "prima" << false << true;
-    QTest::newRow("importazione fallita")
-        << trad << no << "-" << altra << 2 << apertura << "prima" << false << true;
+    const auto row = [](const char *tag, Modello m, int domanda, const char *salva, const QByteArray &dati,
+                        int importa, const QString &messaggio, const char *esito, bool salvato, bool leggi) {
+        QTest::newRow(tag) << m << domanda << QString::fromUtf8(salva) << dati << importa << messaggio
+                           << QString::fromUtf8(esito) << salvato << leggi << false << (importa != 1);
+    };
+    row("senza modifiche", mon, 0, "-", fm, -1, nulla, "letto", true, true);
+    row("annulla alla domanda", mon, int(Answer::Cancel), "-", nessuno, -1, nulla, "prima", false, false);
+    row("no, annullato", mon, no, "-", annullato, -1, nulla, "prima", false, false);
+    row("si, salvataggio annullato", mon, si, "", nessuno, -1, nulla, "prima", false, false);
+    row("si, salvato, letto", mon, si, "s.xml", fm, -1, nulla, "letto", true, true);
+    row("si, salvato, annullato", mon, si, "s.xml", annullato, -1, nulla, "prima", true, true);
+    // An import empties the window and its title; one that fails brings a hidden window back.
+    row("importato", trad, no, "-", altra, 1, nulla, "vuoto", true, true);
+    row("importazione rifiutata", trad, no, "-", altra, 0, nulla, "prima", false, true);
+    row("importazione fallita", trad, no, "-", altra, 2, apertura, "prima", false, true);
+    QTest::newRow("importazione fallita, nascosta")
+        << trad << no << "-" << altra << 2 << apertura << "prima" << false << true << true << true;
     // Refusals: the message, and the window as it was.
-    const auto rifiuto = [no](const char *nome, Modello m, const QByteArray &dati, const QString &messaggio) {
-        QTest::newRow(nome) << m << no << "-" << dati << -1 << messaggio << "prima" << false << true;
+    const auto rifiuto = [no](const char *nome, Modello m, const QByteArray &dati, const QString &messaggio,
+                              bool hidden = false, bool shown = true) {
+        QTest::newRow(nome) << m << no << "-" << dati << -1 << messaggio << "prima" << false << true << hidden
+                            << shown;
     };
     const auto senza = [](const QByteArray &d, const char *espressione) {
         return QString::fromUtf8(d).remove(QRegularExpression(QString::fromUtf8(espressione))).toUtf8();
@@ -153,10 +158,16 @@ void TestApertura::apertura_data()
     rifiuto("domanda senza risposta", trad, senza(ft, "<R><V>NA</V>.*g2</N></R><B>1</B><I>4</I>"), apertura);
     rifiuto("risposta senza figli", dual, senza(fd, "<V>NO</V><N ref=\"Nota x\">g77</N>"), apertura);
     rifiuto("senza attributo", trad, senza(ft, " NonApplicabile=[^>]*"), apertura);
+    // Hidden in the notification area: a file that cannot be read brings the window back before
+    // its message; a questionnaire of another model or another kind of file leaves it hidden.
+    rifiuto("nascosta, non XML", dual, "SI - NO\n", apertura, true, true);
+    rifiuto("nascosta, membro senza un figlio", mon, senza(fm, "<e>NO</e>"), apertura, true, true);
+    rifiuto("nascosta, altro modello", mon, ft, sf::erroreAltroModello(mon), true, false);
+    rifiuto("nascosta, altra radice", dual, altra, apertura, true, false);
 }
 
 // Every way through "Leggi": what the window holds after it, its title, the saved flag, the
-// "Leggi" button and the message of a file that is refused.
+// "Leggi" button, whether it is shown and the message of a file that is refused.
 void TestApertura::apertura()
 {
     QFETCH(Modello, m);
@@ -166,6 +177,7 @@ void TestApertura::apertura()
     QFETCH(int, importa);
     QFETCH(QString, messaggio);
     QFETCH(QString, esito);
+    QFETCH(bool, hidden);
     QTemporaryDir dir;
     Banco b(m);
     if (importa >= 0)
@@ -178,6 +190,7 @@ void TestApertura::apertura()
         });
     win::applicaContenuto(b.module, testing::full(m, 4, 50));
     b.module.state.salvato = true;
+    b.w.showFileInTitle(dir.filePath(QStringLiteral("prima.xml")));
     if (domanda) {
         b.modifica();
         b.platform.answer(Answer(domanda), QStringLiteral("si desidera salvarle"));
@@ -191,6 +204,8 @@ void TestApertura::apertura()
         b.platform.answer(Answer::Ok);
     const QStringList prima = testing::describe(win::leggiContenuto(b.module));
     const QString titolo = b.w.windowTitle();
+    if (hidden)
+        b.w.hide();
 
     win::controls(b.w).MENU_LEGGI->trigger();
     QVERIFY(b.platform.allConsumed());
@@ -200,16 +215,21 @@ void TestApertura::apertura()
                                                                    : prima);
     QTEST(b.module.state.salvato, "salvato");
     QTEST(win::controls(b.w).Command_Function[2]->isEnabled(), "leggi");
-    QCOMPARE(b.w.isVisible(), importa != 1);
+    QTEST(b.w.isVisible(), "shown");
     if (esito == QStringLiteral("letto"))
         QCOMPARE(b.w.windowTitle(), b.w.titoloBase() + QStringLiteral(" - ") +
                                         path.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
+    else if (esito == QStringLiteral("vuoto"))
+        QCOMPARE(b.w.windowTitle(), b.w.titoloBase());
     else if (salva == QStringLiteral("-"))
         QCOMPARE(b.w.windowTitle(), titolo);
     const platform::BoxRequest box = b.platform.messages.value(b.platform.messages.size() - 1);
     QCOMPARE(box.title == QStringLiteral("Errore") ? box.text : QString(), messaggio);
     QVERIFY(messaggio.isEmpty() ||
             (box.icon == platform::Icon::Critical && box.buttons == platform::Buttons::Ok));
+    // The company name read from a file is shown from its first character.
+    if (esito == QStringLiteral("letto"))
+        QCOMPARE(win::controls(b.w).TEXT_GENERALE[0]->cursorPosition(), 0);
 }
 
 void TestApertura::andataRitorno_data()
