@@ -43,39 +43,18 @@ void showFinding(win::ModelModule &module, const qst::Finding &r)
 bool controllaScheda(win::ModelModule &module)
 {
     win::QuestionnaireWindow &w = module.window();
-    qst::Contenuto c = win::leggiContenuto(module);
-
-    bool generabile = true;
-    for (const qst::Finding &r : qst::checkData(c)) {
-        showFinding(module, r);
-        generabile = false;
-        if (r.kind == qst::Finding::Kind::Stop)
-            return false;
-    }
-
-    int riga = 0;
-    while (const std::optional<qst::Finding> r = qst::checkOffices(c, riga)) {
-        if (r->kind != qst::Finding::Kind::Question) {
-            showFinding(module, *r);
-            return false;
-        }
+    const auto show = [&module](const qst::Finding &f) { showFinding(module, f); };
+    const auto ask = [&](const qst::Finding &question) -> std::optional<qst::Contenuto> {
         w.restore();
-        const platform::Answer risposta = module.platform.dialogs.message(
-            platform::BoxRequest{r->text, r->title, platform::Buttons::YesNo, icona(r->icon), 0});
-        if (risposta != platform::Answer::Yes) {
-            showFinding(module, qst::noteDeclined());
-            return false;
-        }
+        const platform::Answer risposta = module.platform.dialogs.message(platform::BoxRequest{
+            question.text, question.title, platform::Buttons::YesNo, icona(question.icon), 0});
+        if (risposta != platform::Answer::Yes)
+            return std::nullopt;
         // Ticking the box again opens its note window; the answer box's own rules run.
         w.retickSi(qst::kOfficesItemGroup);
-        c = win::leggiContenuto(module);
-        if (!qst::notePresent(c, qst::kOfficesItemGroup)) {
-            showFinding(module, qst::missingNote(c, qst::kOfficesItemGroup));
-            return false;
-        }
-        riga = r->row + 1;
-    }
-    return generabile;
+        return win::leggiContenuto(module);
+    };
+    return qst::runCheck(win::leggiContenuto(module), show, ask);
 }
 
 } // namespace cmd

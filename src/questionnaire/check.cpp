@@ -29,6 +29,23 @@ FocusTarget cella(int riga, int colonna)
     return FocusTarget{Target::Grid, -1, riga, colonna};
 }
 
+// Note k is present: its link is red and the note kept with the ticked answer holds text.
+bool notePresent(const Contenuto &c, int k)
+{
+    return c.notaRossa.at(static_cast<size_t>(k)) && haTesto(c.notaScritta(k));
+}
+
+// The failure of a required note that is missing.
+Finding missingNote(const Contenuto &c, int k)
+{
+    return Finding{.text = QStringLiteral("Verificare la <") + didascaliaNota(c.modello, k) +
+                           QStringLiteral("> nel ") + nomeRiquadro(k) + QLatin1Char('\n') +
+                           kPrimaDellaGenerazione,
+                   .title = kErrore,
+                   .page = pageOfGroup(k),
+                   .messageFirst = true};
+}
+
 // A question label's caption without the blanks that indent the sub-items.
 QString senzaRientro(const QString &text)
 {
@@ -187,13 +204,9 @@ Finding nonNumerico()
                    .messageFirst = true};
 }
 
-} // namespace
-
-QString nomeRiquadro(int k)
-{
-    return pageCaptions().value(pageOfGroup(k));
-}
-
+// Steps up to the statute maximum: the general data, the members, every answer and note, the
+// two dates and the statute maximum. The dates' findings come first (each is shown and the check
+// goes on); the last finding, when it is a failure, ends the check.
 std::vector<Finding> checkData(const Contenuto &c)
 {
     const RegoleControllo &regole = regoleControllo(c.modello);
@@ -218,6 +231,9 @@ std::vector<Finding> checkData(const Contenuto &c)
     return out;
 }
 
+// The offices in listed companies of member rows `fromRow` onwards against the statute maximum:
+// nothing when they pass, a failure, or the question about note "Nota 1.0.c" on the first row
+// that exceeds it. Run only after checkData found no failure that ends the check.
 std::optional<Finding> checkOffices(const Contenuto &c, int fromRow)
 {
     const std::optional<int> massimo = smallInteger(c.campo(field::MaxOffices));
@@ -251,34 +267,17 @@ std::optional<Finding> checkOffices(const Contenuto &c, int fromRow)
     return std::nullopt;
 }
 
-std::vector<Finding> checkContent(const Contenuto &c)
-{
-    std::vector<Finding> out = checkData(c);
-    if (!out.empty() && out.back().kind == Kind::Stop)
-        return out;
-    if (auto r = checkOffices(c))
-        out.push_back(*r);
-    return out;
-}
-
-bool notePresent(const Contenuto &c, int k)
-{
-    return c.notaRossa.at(static_cast<size_t>(k)) && haTesto(c.notaScritta(k));
-}
-
-Finding missingNote(const Contenuto &c, int k)
-{
-    return Finding{.text = QStringLiteral("Verificare la <") + didascaliaNota(c.modello, k) +
-                           QStringLiteral("> nel ") + nomeRiquadro(k) + QLatin1Char('\n') +
-                           kPrimaDellaGenerazione,
-                   .title = kErrore,
-                   .page = pageOfGroup(k),
-                   .messageFirst = true};
-}
-
+// The user declined to write note "Nota 1.0.c": back to the statute maximum.
 Finding noteDeclined()
 {
     return Finding{.focus = campo(field::MaxOffices), .page = 0};
+}
+
+} // namespace
+
+QString nomeRiquadro(int k)
+{
+    return pageCaptions().value(pageOfGroup(k));
 }
 
 bool validDate(const QString &giorno, const QString &mese, const QString &anno)
@@ -304,6 +303,38 @@ std::optional<int> smallInteger(const QString &text)
             return std::nullopt;
     }
     return value;
+}
+
+bool runCheck(const Contenuto &c, const std::function<void(const Finding &)> &show,
+              const OfficesNoteQuestion &ask)
+{
+    bool passes = true;
+    for (const Finding &f : checkData(c)) {
+        show(f);
+        passes = false;
+        if (f.kind == Kind::Stop)
+            return false;
+    }
+    Contenuto current = c;
+    int row = 0;
+    while (const std::optional<Finding> f = checkOffices(current, row)) {
+        if (f->kind != Kind::Question) {
+            show(*f);
+            return false;
+        }
+        std::optional<Contenuto> after = ask(*f);
+        if (!after) {
+            show(noteDeclined());
+            return false;
+        }
+        current = std::move(*after);
+        if (!notePresent(current, kOfficesItemGroup)) {
+            show(missingNote(current, kOfficesItemGroup));
+            return false;
+        }
+        row = f->row + 1;
+    }
+    return passes;
 }
 
 } // namespace qst

@@ -5,6 +5,7 @@
 #include "contenuto.h"
 
 #include <QString>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -51,26 +52,18 @@ struct Finding {
 // Caption of the tab page of answer group k.
 QString nomeRiquadro(int k);
 
-// Steps up to the statute maximum: the general data, the members, every answer and note, the
-// two dates and the statute maximum. The dates' findings come first (each is shown and the
-// check goes on); the last finding, when it is a failure, ends the check.
-std::vector<Finding> checkData(const Contenuto &c);
+// Asks the user about note "Nota 1.0.c" on a Question finding: the questionnaire's content after
+// the answer (with whatever note the user wrote), or nullopt when the user declined.
+using OfficesNoteQuestion = std::function<std::optional<Contenuto>(const Finding &question)>;
 
-// The offices in listed companies of member rows `fromRow` onwards against the statute maximum:
-// nothing when they pass, a failure, or the question about note "Nota 1.0.c" on the first row
-// that exceeds it. Run only after checkData found no failure that ends the check.
-std::optional<Finding> checkOffices(const Contenuto &c, int fromRow = 0);
-
-// Every finding of a questionnaire, as far as the check runs without asking the user: those of
-// checkData, then, unless one of them ends the check, that of checkOffices.
-std::vector<Finding> checkContent(const Contenuto &c);
-
-// Note k is present: its link is red and the note kept with the ticked answer holds text.
-bool notePresent(const Contenuto &c, int k);
-// The failure of a required note that is missing.
-Finding missingNote(const Contenuto &c, int k);
-// The user declined to write note "Nota 1.0.c": back to the statute maximum.
-Finding noteDeclined();
+// The whole check before "Genera", the one driver of it: the general data, the members, every
+// answer and note, the two dates, the statute maximum, then the offices of each member row
+// against it. Every finding goes to `show`, in order: a wrong date is shown and the check goes on
+// with its result failed; any other failure ends it. Offices beyond the maximum go to `ask`: a
+// declined question, or a note still missing after it, ends the check with its finding; a note
+// written lets the check go on with the next row. True when the questionnaire may be generated.
+bool runCheck(const Contenuto &c, const std::function<void(const Finding &)> &show,
+              const OfficesNoteQuestion &ask);
 
 // A day, month and year that form a real date: one or two digits, one or two, exactly four.
 bool validDate(const QString &giorno, const QString &mese, const QString &anno);

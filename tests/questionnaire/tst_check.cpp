@@ -95,6 +95,7 @@ void TestCheck::findings_data()
     QTest::addColumn<Modello>("model");
     QTest::addColumn<Modifica>("modifica");
     QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QString>("answer"); // the note written when asked for "Nota 1.0.c"; null declines
 
     const char *const organi[] = {"collegio sindacale", "consiglio di sorveglianza",
                                   "comitato per il controllo sulla gestione"};
@@ -147,8 +148,9 @@ void TestCheck::findings_data()
         const bool primaDom = trad; // message before the focus: an unanswered question
         const QString organo = QString::fromUtf8(organi[mi]);
         const int notaMembro = dual ? 10 : 11;
-        const auto add = [m](const char *name, Modifica mod, const std::vector<Finding> &expected) {
-            QTest::addRow("%s: %s", testing::modelName(m), name) << m << mod << descrivi(expected);
+        const auto add = [m](const char *name, Modifica mod, const std::vector<Finding> &expected,
+                             const QString &answer = QString()) {
+            QTest::addRow("%s: %s", testing::modelName(m), name) << m << mod << descrivi(expected) << answer;
         };
         const auto vuoto = [&](const QString &frase, int i) {
             return rilievo(T::Stop, "Errore",
@@ -256,9 +258,15 @@ void TestCheck::findings_data()
             {rilievo(T::Stop, "Attenzione",
                      QStringLiteral("Si è inserito un valore non numerico nel campo incarichi ricoperti!"),
                      {C::Grid, -1, 1, 5}, 0, true)});
-        add("offices beyond the maximum", set({{33, "1"}}), {chiede81(0)});
+        // The question: declined, back to the statute maximum; answered, the note must hold text.
+        const Finding declined = rilievo(T::Stop, "", QString(), {C::Field, 33}, 0, false);
+        add("offices beyond the maximum, declined", set({{33, "1"}}), {chiede81(0), declined});
+        add("offices beyond the maximum, note written when asked", set({{33, "1"}}), {chiede81(0)},
+            QStringLiteral("Delibera"));
+        add("offices beyond the maximum, blank note when asked", set({{33, "1"}}),
+            {chiede81(0), nota("Nota 1.0.c", dg, 0)}, QStringLiteral(" "));
         add("offices beyond the maximum, note 1.0.c written", nota81("Delibera"), {});
-        add("offices beyond the maximum, note 1.0.c blank", nota81(" "), {chiede81(1)});
+        add("offices beyond the maximum, note 1.0.c blank", nota81(" "), {chiede81(1), declined});
     }
 }
 
@@ -267,9 +275,26 @@ void TestCheck::findings()
     QFETCH(Modello, model);
     QFETCH(Modifica, modifica);
     QFETCH(QStringList, expected);
+    QFETCH(QString, answer);
     Contenuto c = testing::complete(model);
     modifica(c);
-    QCOMPARE(descrivi(qst::checkContent(c)), expected);
+    std::vector<Finding> shown;
+    const bool passes = qst::runCheck(
+        c, [&shown](const Finding &f) { shown.push_back(f); },
+        [&](const Finding &question) -> std::optional<Contenuto> {
+            shown.push_back(question);
+            if (answer.isNull())
+                return std::nullopt;
+            Contenuto after = c;
+            after.risposte[81] = Risposta::Si;
+            after.notaRossa[81] = true;
+            after.noteSi.set(81, answer);
+            return after;
+        });
+    QCOMPARE(descrivi(shown), expected);
+    // The questionnaire passes when nothing but a question answered with a note was shown.
+    QCOMPARE(passes,
+             std::all_of(shown.begin(), shown.end(), [](const Finding &f) { return f.kind == T::Question; }));
 }
 
 QTEST_MAIN(TestCheck)
