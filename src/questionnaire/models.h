@@ -37,6 +37,9 @@ struct ModelTable {
     bool hasNumberBoxes; // TEXT 0-2 on "Riquadro II"
 
     // Note-opening lists of the answer boxes and links.
+    // Not the check's notaConSi/notaConNo: the requirement items (79; 80 too outside Tradizionale)
+    // and the NO of group 73 (Tradizionale, Dualistico) open no note window on a tick, as in the
+    // form, yet the check asks for their notes, which the user writes through the link.
     IndexSet siOpening;
     IndexSet noOpening;
     IndexSet siLink;

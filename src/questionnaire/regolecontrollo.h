@@ -20,7 +20,9 @@ struct RegoleControllo {
     IndexSet saltaRisposta;
     IndexSet saltaNota;
     // A note is required with a SI answer for the groups of notaConSi, with a NO answer for
-    // those of notaConNo (the items of "Dati Generali" 79 and 80 included).
+    // those of notaConNo (the items of "Dati Generali" 79 and 80 included). They differ from the
+    // boxes' siOpening/noOpening (models.h) by those items and by group 73's NO, whose ticks open
+    // no note window: the check is what asks for those notes.
     IndexSet notaConSi;
     IndexSet notaConNo;
 
