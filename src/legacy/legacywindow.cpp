@@ -39,18 +39,30 @@ struct KeyRule {
 
 KeyRule keyRule(int i)
 {
-    if (i == 1)
-        return {true, 11, true};
-    if (i == 2 || i == 3 || i == 34 || i == 35)
+    using namespace qst::v11field;
+    switch (i) {
+    case CompanyTaxCode:
+        return {true, qst::kCompanyTaxCodeLength, true};
+    case ClosingDay:
+    case ClosingMonth:
+    case OfficeStartDay:
+    case OfficeStartMonth:
         return {true, 2, false};
-    if (i == 4 || i == 36)
+    case ClosingYear:
+    case OfficeStartYear:
         return {true, 4, true};
-    if (i == 6)
+    case ContactPhone:
         return {true, 0, false};
-    if (i >= 13 && i <= 17)
-        return {false, 16, true};
-    if (i >= 18 && i <= 33)
+    case MaxOffices:
         return {true, 3, true};
+    default:
+        break;
+    }
+    if (inColumn(MemberTaxCode, i))
+        return {false, qst::kMemberTaxCodeLength, true};
+    for (V11Field column : kOfficeColumns)
+        if (inColumn(column, i))
+            return {true, 3, true};
     return {};
 }
 
@@ -58,7 +70,8 @@ KeyRule keyRule(int i)
 // -1 from the last tax code, whose next control (the first minority box) takes no focus.
 int enterTarget(int i)
 {
-    if (i == 17)
+    using namespace qst::v11field;
+    if (i == member(MemberTaxCode, qst::kV11MemberRows - 1))
         return -1;
     return i == qst::kV11GeneralFields - 1 ? 0 : i + 1;
 }
@@ -71,11 +84,13 @@ constexpr int kStampa = static_cast<int>(qst::CommandButton::Stampa);
 
 int tabIndexPre(int i)
 {
-    // Company data 0-7, then row by row: name 8 + r, tax code 13 + r, offices 18 + r, 23 + r, 28 + r.
-    if (i >= 8 && i <= 32) {
-        const int column = (i - 8) / qst::kV11MemberRows;
-        const int row = (i - 8) % qst::kV11MemberRows;
-        return 8 + row * qst::kV11MemberRows + column;
+    // Company data, then the member fields row by row (each row's five columns in turn), then
+    // the statute maximum and the start of office.
+    using namespace qst::v11field;
+    if (i >= MemberName && i < MaxOffices) {
+        const int column = (i - MemberName) / qst::kV11MemberRows;
+        const int row = (i - MemberName) % qst::kV11MemberRows;
+        return MemberName + row * qst::kV11MemberRows + column;
     }
     return i;
 }
@@ -125,6 +140,7 @@ LegacyWindow::~LegacyWindow() = default;
 
 void LegacyWindow::buildGeneralPage(QWidget *page)
 {
+    using namespace qst::v11field;
     const QStringList &texts = qst::v11GeneralLabels();
     auto *frame1 = new QWidget;
     frame1->setObjectName(QStringLiteral("Frame1"));
@@ -155,17 +171,18 @@ void LegacyWindow::buildGeneralPage(QWidget *page)
     company->setHorizontalSpacing(win::twips(240));
     const auto &L = c_.LABEL_GENERALE;
     company->addWidget(L[0], 0, 0);
-    company->addWidget(field(0, 4700), 0, 1);
+    company->addWidget(field(CompanyName, 4700), 0, 1);
     company->addWidget(L[1], 1, 0);
     auto *taxCode = new QHBoxLayout;
     taxCode->addStretch(1);
-    taxCode->addWidget(field(1, 1150));
+    taxCode->addWidget(field(CompanyTaxCode, 1150));
     company->addLayout(taxCode, 1, 1);
     company->addWidget(L[2], 2, 0);
-    company->addLayout(date(2, QStringLiteral("Label4"), QStringLiteral("Label5")), 2, 1);
-    for (int i = 5; i <= 7; ++i) {
-        company->addWidget(L[static_cast<size_t>(i - 2)], i - 2, 0);
-        company->addWidget(field(i, 4700), i - 2, 1);
+    company->addLayout(date(ClosingDay, QStringLiteral("Label4"), QStringLiteral("Label5")), 2, 1);
+    const std::pair<int, V11Field> contact[] = {{3, ContactAddress}, {4, ContactPhone}, {5, ContactEmail}};
+    for (const auto &[row, index] : contact) {
+        company->addWidget(L[static_cast<size_t>(row)], row, 0);
+        company->addWidget(field(index, 4700), row, 1);
     }
     company->setColumnStretch(2, 1);
     v->addLayout(company);
@@ -184,8 +201,8 @@ void LegacyWindow::buildGeneralPage(QWidget *page)
     for (int r = 0; r < qst::kV11MemberRows; ++r) {
         if (r < 3)
             members->addWidget(L[static_cast<size_t>(7 + r)], r + 1, 0);
-        members->addWidget(field(8 + r, 3800), r + 1, 1);
-        members->addWidget(field(13 + r, 1800), r + 1, 2);
+        members->addWidget(field(member(MemberName, r), 3800), r + 1, 1);
+        members->addWidget(field(member(MemberTaxCode, r), 1800), r + 1, 2);
         // The minority boxes stand disabled: they show the file's value and take no click.
         auto *box = new QCheckBox(frame1);
         box->setObjectName(QStringLiteral("CHECK_MINORANZE_%1").arg(r));
@@ -193,8 +210,9 @@ void LegacyWindow::buildGeneralPage(QWidget *page)
         box->setEnabled(false);
         c_.CHECK_MINORANZE[static_cast<size_t>(r)] = box;
         members->addWidget(box, r + 1, 3, Qt::AlignHCenter);
-        for (int kind = 0; kind < 3; ++kind)
-            members->addWidget(field(18 + 5 * kind + r, 400), r + 1, 4 + kind, Qt::AlignHCenter);
+        int column = 4;
+        for (V11Field offices : kOfficeColumns)
+            members->addWidget(field(member(offices, r), 400), r + 1, column++, Qt::AlignHCenter);
     }
     members->setColumnStretch(7, 1);
     v->addLayout(members);
@@ -203,9 +221,9 @@ void LegacyWindow::buildGeneralPage(QWidget *page)
     auto *bottom = new QGridLayout;
     bottom->setHorizontalSpacing(win::twips(240));
     bottom->addWidget(L[10], 0, 0);
-    bottom->addWidget(field(33, 420), 0, 1, Qt::AlignLeft);
+    bottom->addWidget(field(MaxOffices, 420), 0, 1, Qt::AlignLeft);
     bottom->addWidget(L[11], 1, 0);
-    auto *start = date(34, QStringLiteral("Label2"), QStringLiteral("Label3"));
+    auto *start = date(OfficeStartDay, QStringLiteral("Label2"), QStringLiteral("Label3"));
     start->addStretch(100);
     bottom->addLayout(start, 1, 1);
     bottom->setColumnStretch(2, 1);

@@ -11,11 +11,48 @@
 namespace qst
 {
 
-// TEXT_GENERALE 0..36 of the version 1.1 window: company data, five member rows (names 8-12,
-// tax codes 13-17, offices 18-22, 23-27, 28-32), the statute's maximum and the start of office.
+// TEXT_GENERALE 0..36 of the version 1.1 window: company data, five member rows, the statute's
+// maximum and the start of office.
 inline constexpr int kV11GeneralFields = 37;
 // Member rows, each with its CHECK_MINORANZE box.
 inline constexpr int kV11MemberRows = 5;
+
+namespace v11field
+{
+// The fields TEXT_GENERALE(i) of the version 1.1 window, by index. The member columns hold one
+// field per member row, from their first index on (member()).
+enum V11Field : int {
+    CompanyName = 0,
+    CompanyTaxCode = 1,
+    ClosingDay = 2, // the financial year's closing date: day, month, year
+    ClosingMonth = 3,
+    ClosingYear = 4,
+    ContactAddress = 5,
+    ContactPhone = 6,
+    ContactEmail = 7,
+    MemberName = 8,      // names, rows 0..4
+    MemberTaxCode = 13,  // tax codes
+    GroupOffices = 18,   // offices in group companies,
+    ListedOffices = 23,  // in listed companies,
+    OtherOffices = 28,   // in other companies
+    MaxOffices = 33,     // the maximum number of offices the articles allow
+    OfficeStartDay = 34, // the start of office: day, month, year
+    OfficeStartMonth = 35,
+    OfficeStartYear = 36,
+};
+// The field of member row `row` in the column whose first field is `column`.
+constexpr int member(V11Field column, int row)
+{
+    return column + row;
+}
+// Whether field i belongs to the member column whose first field is `column`.
+constexpr bool inColumn(V11Field column, int i)
+{
+    return i >= column && i < column + kV11MemberRows;
+}
+// The three columns of offices, in the order of the window.
+inline constexpr V11Field kOfficeColumns[] = {GroupOffices, ListedOffices, OtherOffices};
+} // namespace v11field
 // Answer groups 0..71, and the question labels 0..73 they stand beside.
 inline constexpr int kV11Groups = 72;
 inline constexpr int kV11Labels = 74;
