@@ -64,7 +64,7 @@ Application::Application(platform::Platform platform)
             commands->setImportaSchedaV11([this](const QString &nomeFile) {
                 if (!legacy_->importaSchedaV11(nomeFile))
                     return false;
-                legacy_->mostraMain();
+                legacy_->showMain();
                 return true;
             });
         }

@@ -21,7 +21,7 @@ namespace
 
 // The file's path as the caption shows it: relative to the program's folder for a file inside
 // it, else whole.
-QString percorsoMostrato(const QString &nomeFile, const QString &cartella)
+QString shownPath(const QString &nomeFile, const QString &cartella)
 {
     const QString relativo = QDir(cartella).relativeFilePath(QFileInfo(nomeFile).absoluteFilePath());
     if (relativo.startsWith(QStringLiteral("../")) || relativo == QStringLiteral("..") ||
@@ -70,25 +70,25 @@ bool LegacyModule::importaSchedaV11(const QString &nomeFile)
     LegacyWindow &w = window();
     azzeraMain();
     contenuto_ = std::move(letto.content);
-    w.applica(contenuto_);
-    w.setPercorso(percorsoMostrato(nomeFile, cartella_));
+    w.applicaContenuto(contenuto_);
+    w.showPathInTitle(shownPath(nomeFile, cartella_));
     tradizionale_.window().hide();
     return true;
 }
 
-void LegacyModule::mostraMain()
+void LegacyModule::showMain()
 {
-    window().mostra();
+    window().showWithTrayIcon();
 }
 
 void LegacyModule::azzeraMain()
 {
     contenuto_ = qst::V11Content();
     if (window_)
-        window_->applica(contenuto_);
+        window_->applicaContenuto(contenuto_);
 }
 
-void LegacyModule::mostraTradizionale()
+void LegacyModule::showTraditionalWindow()
 {
     win::QuestionnaireWindow &t = tradizionale_.window();
     t.setLeggiEnabled(true);
@@ -98,11 +98,11 @@ void LegacyModule::mostraTradizionale()
 void LegacyModule::chiudiSchedaPre()
 {
     if (window_)
-        window_->nascondi();
-    mostraTradizionale();
+        window_->hideWithTrayIcon();
+    showTraditionalWindow();
 }
 
-void LegacyModule::scaricaMain()
+void LegacyModule::unloadMain()
 {
     chiudiSchedaPre();
     // The window goes once its close event is over; the next import builds it anew.

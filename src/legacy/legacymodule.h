@@ -48,17 +48,17 @@ public:
     // missing file gives its message and false, a file that breaks the layout throws
     // core::SchedaError; either way nothing has changed. On success `Main` is created when
     // needed, cleared, filled and captioned, the traditional window is hidden, and true is
-    // returned: the caller shows `Main` (mostraMain).
+    // returned: the caller shows `Main` (showMain).
     bool importaSchedaV11(const QString &nomeFile);
     // Shows `Main` with its icon in the notification area.
-    void mostraMain();
+    void showMain();
     // Clears `Main` and the note tables: nothing of an earlier import survives.
     void azzeraMain();
     // "Esci": hides `Main` and its tray icon; the traditional window comes back with "Leggi"
     // enabled.
     void chiudiSchedaPre();
     // The close box of `Main`: as "Esci", and `Main` is unloaded.
-    void scaricaMain();
+    void unloadMain();
     // Whether the note window may open for group k: its link is red, or its answer is one that
     // would carry its note.
     bool puoAprireNotaPre(int k) const;
@@ -75,7 +75,7 @@ public:
     LegacyNoteWindow *loadedNoteWindow() const;
 
 private:
-    void mostraTradizionale();
+    void showTraditionalWindow();
 
     win::ModelModule &tradizionale_;
     QString cartella_;

@@ -261,7 +261,7 @@ void LegacyWindow::caricaDomandePre()
     });
 }
 
-void LegacyWindow::applica(const qst::V11Content &c)
+void LegacyWindow::applicaContenuto(const qst::V11Content &c)
 {
     // A value wider than its box is shown from its first character.
     const auto show = [](QLineEdit *box, const QString &value) {
@@ -286,7 +286,7 @@ void LegacyWindow::applica(const qst::V11Content &c)
     }
 }
 
-void LegacyWindow::setPercorso(const QString &percorso)
+void LegacyWindow::showPathInTitle(const QString &percorso)
 {
     // Qt reads "[*]" in a title as the modified marker; "[*][*]" shows one "[*]".
     QString escaped = percorso;
@@ -294,7 +294,7 @@ void LegacyWindow::setPercorso(const QString &percorso)
     setWindowTitle(qst::kTitoloV11 + QStringLiteral(" - ") + escaped);
 }
 
-void LegacyWindow::mostra()
+void LegacyWindow::showWithTrayIcon()
 {
     addTrayIcon(qst::titoloInizio());
     setWindowState(windowState() & ~Qt::WindowMinimized);
@@ -303,7 +303,7 @@ void LegacyWindow::mostra()
     activateWindow();
 }
 
-void LegacyWindow::nascondi()
+void LegacyWindow::hideWithTrayIcon()
 {
     removeTrayIcon();
     hide();
@@ -322,7 +322,7 @@ void LegacyWindow::closeEvent(QCloseEvent *event)
     // The close box is one more command: ignored while another runs or a box is open.
     bool closed = false;
     runCommand([&] {
-        module_.scaricaMain();
+        module_.unloadMain();
         closed = true;
     });
     event->setAccepted(closed);

@@ -37,13 +37,13 @@ public:
     ~LegacyWindow() override;
 
     // Sets every control from the imported questionnaire.
-    void applica(const qst::V11Content &c);
+    void applicaContenuto(const qst::V11Content &c);
     // The caption: the version 1.1 title, " - " and `percorso`.
-    void setPercorso(const QString &percorso);
+    void showPathInTitle(const QString &percorso);
     // Adds the icon to the notification area and shows the window.
-    void mostra();
+    void showWithTrayIcon();
     // Hides the window and its icon.
-    void nascondi();
+    void hideWithTrayIcon();
 
     // The controls, for the tests.
     const MainControls &controls() const { return c_; }
