@@ -3,6 +3,7 @@
 #include "commands/painterprinter.h"
 #include "commands/printcommand.h"
 #include "contents.h"
+#include "filesizelimit.h"
 #include "print/modulo.h"
 #include "questionnaire/stampa.h"
 #include "support.h"
@@ -15,9 +16,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-#include <csignal>
 #include <optional>
-#include <sys/resource.h>
 
 using qst::Modello;
 
@@ -44,24 +43,6 @@ long printPdf(const qst::Contenuto &c, const QString &path)
     prn::stampaModulo(out, c, state);
     return state.contaPagine;
 }
-
-// While it lives, the files this process writes cannot grow past `bytes`: a write beyond fails
-// as on a full disk (the signal the system sends with it ignored).
-struct FileSizeLimit {
-    explicit FileSizeLimit(rlim_t bytes) : handler(std::signal(SIGXFSZ, SIG_IGN))
-    {
-        getrlimit(RLIMIT_FSIZE, &old);
-        const rlimit limit{bytes, old.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &old);
-        std::signal(SIGXFSZ, handler);
-    }
-    void (*handler)(int);
-    rlimit old{};
-};
 
 QString pdfText(const QString &pdf, const QStringList &options = {})
 {
@@ -149,7 +130,7 @@ void TestPrintCommand::command()
     if (!message.isEmpty())
         f.platform.answer(platform::Answer::Ok, message);
     {
-        std::optional<FileSizeLimit> limited;
+        std::optional<testing::FileSizeLimit> limited;
         if (limit > 0)
             limited.emplace(limit);
         cmd::stampaScheda(*f.module);

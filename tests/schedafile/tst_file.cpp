@@ -2,11 +2,16 @@
 // hand-written files of each model, in several encodings, read field by field.
 #include "contents.h"
 #include "core/error.h"
+#include "filesizelimit.h"
 #include "questionnaire/catalogue.h"
 #include "questionnaire/posizionixml.h"
 #include "schedafile/lettorexml.h"
+#include "schedafile/scrittorexml.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QStringEncoder>
+#include <QTemporaryDir>
 #include <QTest>
 
 using qst::Modello;
@@ -46,6 +51,8 @@ private Q_SLOTS:
     void firstAndLast();
     void limits_data();
     void limits();
+    void failedWrite_data();
+    void failedWrite();
 };
 
 void TestFile::tabellaPosizioni_data()
@@ -189,6 +196,51 @@ void TestFile::limits()
         message = e.description();
     }
     QCOMPARE(message, accepted ? QString() : sf::erroreApertura());
+}
+
+void TestFile::failedWrite_data()
+{
+    QTest::addColumn<Modello>("m");
+    QTest::addColumn<QString>("limit"); // how far the file may grow
+    for (Modello m : qst::kModelli)
+        for (const char *limit : {"0", "100", "half", "all but one byte"})
+            QTest::addRow("%s, %s", testing::modelName(m), limit) << m << QString::fromLatin1(limit);
+}
+
+// A save whose write fails partway, wherever it fails, says so and leaves an earlier file of the
+// name as it was, with nothing written beside it.
+void TestFile::failedWrite()
+{
+    QFETCH(Modello, m);
+    QFETCH(QString, limit);
+    const QString program = QCoreApplication::applicationDirPath();
+    const qst::Contenuto c = testing::full(m, 6, 2000);
+    QTemporaryDir dir;
+    const QString whole = dir.filePath(QStringLiteral("intero.xml"));
+    sf::salvaXml(c, program, whole);
+    const qint64 size = QFileInfo(whole).size();
+    QFile::remove(whole);
+    const rlim_t bytes = limit == QStringLiteral("half")               ? size / 2
+                         : limit == QStringLiteral("all but one byte") ? size - 1
+                                                                       : limit.toULongLong();
+    const QString path = dir.filePath(QStringLiteral("scheda.xml"));
+    const QByteArray earlier = "<?xml version='1.0'?><SchedaOrganoControllo/>\n";
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(earlier) == earlier.size());
+    f.close();
+
+    QString message;
+    try {
+        const testing::FileSizeLimit limited(bytes);
+        sf::salvaXml(c, program, path);
+    } catch (const core::SchedaError &e) {
+        message = e.description();
+    }
+    QCOMPARE(message, sf::erroreSalvataggio(
+                          path, QString::fromUtf8("Il file supera la dimensione massima consentita.")));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), earlier);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("scheda.xml")});
 }
 
 QTEST_MAIN(TestFile)
