@@ -134,7 +134,7 @@ void LegacyModule::stampaSchedaPre()
     });
 }
 
-void LegacyModule::apriNota(int k)
+void LegacyModule::openNote(int k)
 {
     indiceNotaPre = k;
     if (!nota_)

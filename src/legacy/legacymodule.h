@@ -37,7 +37,7 @@ public:
 
     // The imported questionnaire: what `Main` shows, its notes (noteSiPre, noteNoPre) and what
     // its printout prints.
-    const qst::V11Content &contenuto() const { return contenuto_; }
+    const qst::V11Content &content() const { return contenuto_; }
     // TabIndex of the general-data field of `Main` that last lost the focus; nullopt when `Main`
     // has just loaded; 1 after a print.
     std::optional<int> ultimoTabIndexPre;
@@ -63,7 +63,7 @@ public:
     // would carry its note.
     bool puoAprireNotaPre(int k) const;
     // Shows the note window on group k, modally.
-    void apriNota(int k);
+    void openNote(int k);
     // "Stampa": the printer dialog, then the version 1.1 form on the chosen printer. A cancel
     // prints nothing; an error shows its description without an icon and sends nothing. Either
     // way `ultimoTabIndexPre` ends at 1, but after an error.

@@ -31,7 +31,7 @@ void LegacyNoteWindow::Form_Activate()
     const int k = module_.indiceNotaPre;
     const win::NoteLink *link = module_.window().controls().Label_NOTA.at(static_cast<size_t>(k));
     setWindowTitle((link ? link->text() : QString()) + QStringLiteral(" - Testo associato"));
-    TEXT_NOTE->setPlainText(module_.contenuto().notaMostrata(k));
+    TEXT_NOTE->setPlainText(module_.content().notaMostrata(k));
     TEXT_NOTE->setFocus();
 }
 

@@ -82,7 +82,7 @@ constexpr int kStampa = static_cast<int>(qst::CommandButton::Stampa);
 
 } // namespace
 
-int tabIndexPre(int i)
+int v11TabIndex(int i)
 {
     // Company data, then the member fields row by row (each row's five columns in turn), then
     // the statute maximum and the start of office.
@@ -235,7 +235,7 @@ void LegacyWindow::buildTabOrder()
 {
     std::vector<QWidget *> order(qst::kV11GeneralFields);
     for (int i = 0; i < qst::kV11GeneralFields; ++i)
-        order[static_cast<size_t>(tabIndexPre(i))] = c_.TEXT_GENERALE[static_cast<size_t>(i)];
+        order[static_cast<size_t>(v11TabIndex(i))] = c_.TEXT_GENERALE[static_cast<size_t>(i)];
     order.push_back(c_.Command_Function[kStampa]);
     order.push_back(c_.Command_Function[kEsci]);
     order.push_back(c_.MySSTab);
@@ -333,7 +333,7 @@ void LegacyWindow::Label_NOTA_Click(int k)
     platform::trapErrors(platform_.dialogs, [this, k] {
         module_.indiceNotaPre = k;
         if (module_.puoAprireNotaPre(k))
-            module_.apriNota(k);
+            module_.openNote(k);
     });
 }
 
@@ -370,7 +370,7 @@ void LegacyWindow::TEXT_KeyPress(int index, int &keyAscii)
 
 void LegacyWindow::TEXT_GENERALE_LostFocus(int index)
 {
-    module_.ultimoTabIndexPre = tabIndexPre(index);
+    module_.ultimoTabIndexPre = v11TabIndex(index);
 }
 
 void LegacyWindow::Command_Function_LostFocus(int index)

@@ -75,6 +75,6 @@ private:
 
 // The TabIndex of field TEXT_GENERALE(i) of `Main`: company data, then the member rows one after
 // the other, then the statute maximum and the start of office.
-int tabIndexPre(int i);
+int v11TabIndex(int i);
 
 } // namespace legacy

@@ -176,7 +176,7 @@ void TestLegacy::escAndSecondImport()
     QVERIFY(!b.main().Check_SI[0]->isChecked() && !b.main().Label_NOTA[0]->isRed() &&
             b.main().Check_NO[3]->isChecked());
     QCOMPARE(b.main().TEXT[0]->text(), QString());
-    QVERIFY(b.legacy.contenuto().noteSiPre[0].isEmpty());
+    QVERIFY(b.legacy.content().noteSiPre[0].isEmpty());
 }
 
 // The close box: the traditional window comes back with "Leggi" enabled, Main is unloaded and
@@ -213,7 +213,7 @@ void TestLegacy::noteWindow()
     VERIFY_NO_FAILURES_OF(b.platform);
     QCOMPARE(shown, QString::fromLatin1(note));
     QVERIFY(b.main().Label_NOTA[13]->isRed());
-    QCOMPARE(b.legacy.contenuto().noteNoPre[13], QString::fromLatin1(note));
+    QCOMPARE(b.legacy.content().noteNoPre[13], QString::fromLatin1(note));
 }
 
 void TestLegacy::puoAprireNotaPre_data()
