@@ -39,6 +39,7 @@ struct KeyRule {
 
 KeyRule keyRule(int i)
 {
+    using namespace qst::field;
     using namespace qst::v11field;
     switch (i) {
     case CompanyTaxCode:
@@ -60,7 +61,7 @@ KeyRule keyRule(int i)
     }
     if (inColumn(MemberTaxCode, i))
         return {false, qst::kMemberTaxCodeLength, true};
-    for (V11Field column : kOfficeColumns)
+    for (MemberColumn column : kOfficeColumns)
         if (inColumn(column, i))
             return {true, 3, true};
     return {};
@@ -70,6 +71,7 @@ KeyRule keyRule(int i)
 // -1 from the last tax code, whose next control (the first minority box) takes no focus.
 int enterTarget(int i)
 {
+    using namespace qst::field;
     using namespace qst::v11field;
     if (i == member(MemberTaxCode, qst::kV11MemberRows - 1))
         return -1;
@@ -86,6 +88,7 @@ int v11TabIndex(int i)
 {
     // Company data, then the member fields row by row (each row's five columns in turn), then
     // the statute maximum and the start of office.
+    using namespace qst::field;
     using namespace qst::v11field;
     if (i >= MemberName && i < MaxOffices) {
         const int column = (i - MemberName) / qst::kV11MemberRows;
@@ -140,6 +143,7 @@ LegacyWindow::~LegacyWindow() = default;
 
 void LegacyWindow::buildGeneralPage(QWidget *page)
 {
+    using namespace qst::field;
     using namespace qst::v11field;
     const QStringList &texts = qst::v11GeneralLabels();
     auto *frame1 = new QWidget;
@@ -179,7 +183,8 @@ void LegacyWindow::buildGeneralPage(QWidget *page)
     company->addLayout(taxCode, 1, 1);
     company->addWidget(L[2], 2, 0);
     company->addLayout(date(ClosingDay, QStringLiteral("Label4"), QStringLiteral("Label5")), 2, 1);
-    const std::pair<int, V11Field> contact[] = {{3, ContactAddress}, {4, ContactPhone}, {5, ContactEmail}};
+    const std::pair<int, GeneralField> contact[] = {
+        {3, ContactAddress}, {4, ContactPhone}, {5, ContactEmail}};
     for (const auto &[row, index] : contact) {
         company->addWidget(L[static_cast<size_t>(row)], row, 0);
         company->addWidget(field(index, 4700), row, 1);
@@ -211,7 +216,7 @@ void LegacyWindow::buildGeneralPage(QWidget *page)
         c_.CHECK_MINORANZE[static_cast<size_t>(r)] = box;
         members->addWidget(box, r + 1, 3, Qt::AlignHCenter);
         int column = 4;
-        for (V11Field offices : kOfficeColumns)
+        for (MemberColumn offices : kOfficeColumns)
             members->addWidget(field(member(offices, r), 400), r + 1, column++, Qt::AlignHCenter);
     }
     members->setColumnStretch(7, 1);

@@ -4,6 +4,7 @@
 // window shows and what its printout prints. A version 1.1 file is read into it whole; the
 // window and the printout only read it.
 #include "contenuto.h"
+#include "indices.h"
 
 #include <QString>
 #include <array>
@@ -19,39 +20,29 @@ inline constexpr int kV11MemberRows = 5;
 
 namespace v11field
 {
-// The fields TEXT_GENERALE(i) of the version 1.1 window, by index. The member columns hold one
-// field per member row, from their first index on (member()).
-enum V11Field : int {
-    CompanyName = 0,
-    CompanyTaxCode = 1,
-    ClosingDay = 2, // the financial year's closing date: day, month, year
-    ClosingMonth = 3,
-    ClosingYear = 4,
-    ContactAddress = 5,
-    ContactPhone = 6,
-    ContactEmail = 7,
-    MemberName = 8,      // names, rows 0..4
-    MemberTaxCode = 13,  // tax codes
-    GroupOffices = 18,   // offices in group companies,
-    ListedOffices = 23,  // in listed companies,
-    OtherOffices = 28,   // in other companies
-    MaxOffices = 33,     // the maximum number of offices the articles allow
-    OfficeStartDay = 34, // the start of office: day, month, year
-    OfficeStartMonth = 35,
-    OfficeStartYear = 36,
+// The fields TEXT_GENERALE(i) of the version 1.1 window keep the company data, the statute maximum
+// and the start of office at the indices of the questionnaire windows (field::GeneralField);
+// between them stand the five member rows, one field per row in each member column, from the
+// column's first index on (member()).
+enum MemberColumn : int {
+    MemberName = 8,     // names, rows 0..4
+    MemberTaxCode = 13, // tax codes
+    GroupOffices = 18,  // offices in group companies,
+    ListedOffices = 23, // in listed companies,
+    OtherOffices = 28,  // in other companies
 };
-// The field of member row `row` in the column whose first field is `column`.
-constexpr int member(V11Field column, int row)
+// The field of member row `row` in `column`.
+constexpr int member(MemberColumn column, int row)
 {
     return column + row;
 }
-// Whether field i belongs to the member column whose first field is `column`.
-constexpr bool inColumn(V11Field column, int i)
+// Whether field i belongs to `column`.
+constexpr bool inColumn(MemberColumn column, int i)
 {
     return i >= column && i < column + kV11MemberRows;
 }
 // The three columns of offices, in the order of the window.
-inline constexpr V11Field kOfficeColumns[] = {GroupOffices, ListedOffices, OtherOffices};
+inline constexpr MemberColumn kOfficeColumns[] = {GroupOffices, ListedOffices, OtherOffices};
 } // namespace v11field
 // Answer groups 0..71, and the question labels 0..73 they stand beside.
 inline constexpr int kV11Groups = 72;
