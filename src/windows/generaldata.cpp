@@ -324,7 +324,9 @@ void GeneralDataRules::chk_RiunioniNA_Click()
         field->setPalette(QPalette());
         field->setEnabled(true);
     }
-    m_.segnaModifica(qst::Evento::RiunioniNAClick);
+    // Ticked or unticked while the window is being filled, the box is no edit.
+    if (!s.inCaricamento)
+        m_.segnaModifica(qst::Evento::RiunioniNAClick);
 }
 
 } // namespace win

@@ -98,8 +98,6 @@ void ModelModule::esciProgramma()
 void ModelModule::segnaModifica(qst::Evento e)
 {
     const qst::EffettoModifica effect = qst::effettoModifica(e);
-    if (effect.skippedWhileLoading && state.inCaricamento)
-        return;
     if (effect.clearsSalvato)
         state.salvato = false;
     if (effect.disablesLeggi && window_)
