@@ -6,6 +6,7 @@
 #include "windows/modelmodule.h"
 
 #include <QPrinter>
+#include <QScopeGuard>
 
 namespace cmd
 {
@@ -28,7 +29,18 @@ void stampaScheda(win::ModelModule &module)
         [&] {
             state.contaPagine = 1;
             printOnChosenPrinter(module.platform.dialogs, [&](prn::Printer &out) {
-                prn::stampaModulo(out, win::leggiContenuto(module), state);
+                const qst::Contenuto c = win::leggiContenuto(module);
+                prn::StatoStampa stato;
+                stato.titoloSezione = state.titoloSezione;
+                stato.testoAppoggio = state.testoAppoggio;
+                // The print state stays with the model, also when the printout stops at an error.
+                const auto keep = qScopeGuard([&] {
+                    state.contaPagine = stato.contaPagine;
+                    state.rigaStampa = stato.rigaStampa;
+                    state.titoloSezione = stato.titoloSezione;
+                    state.testoAppoggio = stato.testoAppoggio;
+                });
+                prn::stampaModulo(out, c, stato);
             });
             state.ultimoTabIndex = 1;
         },

@@ -40,9 +40,9 @@ long printPdf(const qst::Contenuto &c, const QString &path)
 {
     const auto printer = pdfPrinter(path);
     cmd::PainterPrinter out(*printer);
-    qst::ModelState state;
-    prn::stampaModulo(out, c, state);
-    return state.contaPagine;
+    prn::StatoStampa stato;
+    prn::stampaModulo(out, c, stato);
+    return stato.contaPagine;
 }
 
 // While it lives, the files this process writes cannot grow past `bytes`: a write beyond fails
