@@ -329,7 +329,7 @@ void TestLegacy::print()
     b.main().MENU_STAMPA->trigger();
     VERIFY_NO_FAILURES_OF(b.platform);
     QCOMPARE(b.platform.messages.size(), boxes);
-    QCOMPARE(b.legacy.ultimoTabIndexPre, std::optional<int>(1));
+    QCOMPARE(b.legacy.ultimoTabIndexPre(), std::optional<int>(1));
     QCOMPARE(QFile::exists(pdf), accept);
     if (!accept)
         return;
