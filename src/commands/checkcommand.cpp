@@ -19,7 +19,7 @@ platform::Icon icona(qst::FindingIcon icon)
 void messaggio(win::ModelModule &module, const qst::Finding &r)
 {
     if (!r.text.isEmpty())
-        module.platform.dialogs.message(
+        module.platform().dialogs.message(
             platform::BoxRequest{r.text, r.title, platform::Buttons::Ok, icona(r.icon), 0});
 }
 
@@ -60,7 +60,7 @@ bool controllaScheda(win::ModelModule &module)
             return false;
         }
         w.restore();
-        const platform::Answer risposta = module.platform.dialogs.message(
+        const platform::Answer risposta = module.platform().dialogs.message(
             platform::BoxRequest{r->text, r->title, platform::Buttons::YesNo, icona(r->icon), 0});
         if (risposta != platform::Answer::Yes) {
             showFinding(module, qst::noteDeclined());

@@ -51,7 +51,7 @@ struct Bench {
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
         f.close();
         path = bytes.isEmpty() ? dir.filePath(QStringLiteral("manca.xml")) : f.fileName();
-        if (!trad.state.salvato)
+        if (!trad.state().salvato)
             platform.answer(Answer::No, QStringLiteral("si desidera salvarle"));
         platform.chooseFile(path);
         if (indexBox)
@@ -119,7 +119,7 @@ void TestLegacy::handOff()
     win::QuestionnaireWindow &t = b.trad.window();
     const bool imported = message.isEmpty();
     QCOMPARE(t.isVisible(), !imported);
-    QCOMPARE(b.trad.state.salvato, imported);
+    QCOMPARE(b.trad.state().salvato, imported);
     QCOMPARE(win::controls(t).TEXT_GENERALE[0]->text(), imported ? QString() : QStringLiteral("modifica"));
     QCOMPARE(t.windowTitle(), t.titoloBase());
     QCOMPARE(bool(b.legacy.loadedWindow()), imported);

@@ -157,7 +157,7 @@ void TestLifecycle::secondCommandIgnoredWhileOneRuns()
 {
     Fixture f(Modello::Dualistico);
     win::QuestionnaireWindow &w = f.window();
-    f.state().salvato = false;
+    f.module->setSalvato(false);
     // While the exit command's question is open, the tray menu and the buttons do nothing.
     f.platform.answer(Answer::Cancel, QString(), [&] {
         win::controls(w).MENU_SALVA->trigger();
@@ -205,7 +205,7 @@ void TestLifecycle::exitMatrix()
         Fixture f(m);
         win::QuestionnaireWindow &w = f.window();
         w.show();
-        f.state().salvato = saved;
+        f.module->setSalvato(saved);
         f.commands->outcome = outcome;
         if (!saved)
             f.platform.answer(answer);
@@ -257,7 +257,7 @@ void TestLifecycle::closeMatrix()
         win::QuestionnaireWindow &w = f.window();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        f.state().salvato = saved;
+        f.module->setSalvato(saved);
         f.commands->outcome = outcome;
         if (!saved)
             f.platform.answer(answer, QStringLiteral("Con questa operazione"));
@@ -354,7 +354,7 @@ void TestLifecycle::minimiseUnderABoxKeepsItReachable()
     win::QuestionnaireWindow &w = f.window();
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    f.state().salvato = false;
+    f.module->setSalvato(false);
     bool visibleUnderBox = false;
     f.platform.answer(Answer::Cancel, QString(), [&] {
         w.setWindowState(Qt::WindowMinimized);
@@ -394,7 +394,7 @@ void TestLifecycle::realBoxesInItalianAndTrayHiddenCancelKeepsRunning()
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     win::controls(w).TEXT_GENERALE[0]->setText(QStringLiteral("Alfa S.p.A."));
-    QVERIFY(!module.state.salvato);
+    QVERIFY(!module.state().salvato);
     w.setWindowState(Qt::WindowMinimized);
     QTRY_VERIFY(!w.isVisible());
 
@@ -431,7 +431,7 @@ void TestLifecycle::realBoxesInItalianAndTrayHiddenCancelKeepsRunning()
     QCOMPARE(buttons.last(), QStringLiteral("OK"));
     QCOMPARE(title, platform::kFallbackTitle);
     QCOMPARE(system.endProcessCalls, 0);
-    QVERIFY(!module.state.salvato);
+    QVERIFY(!module.state().salvato);
     QCOMPARE(win::controls(w).TEXT_GENERALE[0]->text(), QStringLiteral("Alfa S.p.A."));
 }
 

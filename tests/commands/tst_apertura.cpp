@@ -63,7 +63,7 @@ struct Banco : win::SchedaCommands {
     QStringList stato()
     {
         return testing::describe(win::leggiContenuto(module))
-               << w.windowTitle() << QStringLiteral("salvato %1").arg(module.state.salvato)
+               << w.windowTitle() << QStringLiteral("salvato %1").arg(module.state().salvato)
                << QStringLiteral("Leggi %1").arg(win::controls(w).Command_Function[2]->isEnabled());
     }
     // An edit as the user makes it: the questionnaire is no longer saved.
@@ -189,7 +189,7 @@ void TestApertura::apertura()
             return importa == 1;
         });
     win::applicaContenuto(b.module, testing::full(m, 4, 50));
-    b.module.state.salvato = true;
+    b.module.setSalvato(true);
     b.w.showFileInTitle(dir.filePath(QStringLiteral("prima.xml")));
     if (domanda) {
         b.modifica();
@@ -213,7 +213,7 @@ void TestApertura::apertura()
                                                                : esito == QStringLiteral("vuoto")
                                                                    ? testing::describe(Contenuto(m))
                                                                    : prima);
-    QTEST(b.module.state.salvato, "salvato");
+    QTEST(b.module.state().salvato, "salvato");
     QTEST(win::controls(b.w).Command_Function[2]->isEnabled(), "leggi");
     QTEST(b.w.isVisible(), "shown");
     if (esito == QStringLiteral("letto"))
@@ -258,7 +258,7 @@ void TestApertura::andataRitorno()
     win::controls(b.w).MENU_LEGGI->trigger();
     QCOMPARE(b.stato(), testing::describe(c) << b.w.titoloBase() + QStringLiteral(" - ") + path
                                              << QStringLiteral("salvato 1") << QStringLiteral("Leggi 1"));
-    QVERIFY(b.platform.messages.isEmpty() && !b.module.state.inCaricamento && !b.module.state.bloccaNota);
+    QVERIFY(b.platform.messages.isEmpty() && !b.module.state().inCaricamento && !b.module.state().bloccaNota);
     const platform::FileDialogOptions d = b.platform.fileDialogs.value(0);
     QCOMPARE(
         QStringList({d.title, d.filter, d.folder}),
@@ -290,7 +290,7 @@ void TestApertura::robustezza()
                 dati = righe.join('\n');
             }
             win::applicaContenuto(b.module, prima);
-            b.module.state.salvato = true;
+            b.module.setSalvato(true);
             b.w.setWindowTitle(b.w.titoloBase());
             win::controls(b.w).Command_Function[2]->setEnabled(true);
             const QStringList stato = b.stato();
@@ -306,7 +306,7 @@ void TestApertura::robustezza()
                          qPrintable(descrizione));
                 QVERIFY2(dopo == stato, qPrintable(descrizione));
             } else {
-                QVERIFY2(b.w.windowTitle() != b.w.titoloBase() && b.module.state.salvato,
+                QVERIFY2(b.w.windowTitle() != b.w.titoloBase() && b.module.state().salvato,
                          qPrintable(descrizione));
             }
         }

@@ -144,7 +144,7 @@ void TestPrintCommand::command()
     testing::Fixture f(Modello::Monistico);
     win::QuestionnaireWindow &w = f.window();
     win::controls(w).TEXT_GENERALE[0]->setText(QStringLiteral("Beta S.p.A."));
-    f.state().ultimoTabIndex = 7;
+    f.module->setUltimoTabIndex(7);
     f.platform.choosePrinter(accept, pdf);
     if (!message.isEmpty())
         f.platform.answer(platform::Answer::Ok, message);

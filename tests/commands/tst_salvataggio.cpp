@@ -85,14 +85,13 @@ struct Banco : win::SchedaCommands {
     void rispondi(int k, Risposta r, const QString &si = {}, const QString &no = {})
     {
         const size_t i = static_cast<size_t>(k);
-        module.state.inCaricamento = true;
+        module.setLoading(true);
         (r == Risposta::No   ? win::controls(w).Check_NO
          : r == Risposta::NA ? win::controls(w).Check_NA
                              : win::controls(w).Check_SI)[i]
             ->setChecked(r != Risposta::Nessuna);
-        module.state.inCaricamento = false;
-        module.state.noteSi.set(k, si);
-        module.state.noteNo.set(k, no);
+        module.setLoading(false);
+        module.setNote(k, si, no);
         win::controls(w).Label_NOTA[i]->setForeColor(win::kColorRed);
     }
     void campo(int i, const QString &text)
@@ -191,7 +190,7 @@ void TestSalvataggio::salvaModello()
     QCOMPARE(
         QStringList({d.title, d.filter, d.folder}),
         QStringList({QStringLiteral("Salva file"), QStringLiteral("Xml File (*.xml)|*.xml|"), programma()}));
-    QVERIFY(b.module.state.salvato && win::controls(b.w).Command_Function[2]->isEnabled());
+    QVERIFY(b.module.state().salvato && win::controls(b.w).Command_Function[2]->isEnabled());
     QCOMPARE(b.w.windowHandle()->title(), t.caption + QStringLiteral(" - scheda [*] 1.xml"));
 
     QString errore;
@@ -384,8 +383,8 @@ void TestSalvataggio::fallimenti()
         const platform::BoxRequest box = b.platform.messages.value(b.platform.messages.size() - 1);
         QVERIFY(messaggio.isEmpty() || manca ||
                 (box.text.startsWith(messaggio) && box.title.isEmpty() && box.icon == platform::Icon::None));
-        QVERIFY(b.w.isVisible() && !b.platform.ended() && !b.module.state.uscitaRichiesta);
-        QVERIFY(!b.module.state.salvato && !win::controls(b.w).Command_Function[2]->isEnabled());
+        QVERIFY(b.w.isVisible() && !b.platform.ended() && !b.module.state().uscitaRichiesta);
+        QVERIFY(!b.module.state().salvato && !win::controls(b.w).Command_Function[2]->isEnabled());
         QCOMPARE(b.w.windowTitle(), qst::modelTable(Modello::Dualistico).caption);
         QCOMPARE(win::controls(b.w).TEXT_GENERALE[0]->text(), QStringLiteral("modifica"));
         QVERIFY(vecchio.open(QIODevice::ReadOnly));
@@ -405,7 +404,7 @@ void TestSalvataggio::generaEUscita()
         Banco b(Modello::Monistico);
         int controlli = 0;
         b.salva.setControllaScheda([&] { return ++controlli < 0; }); // fails every time
-        b.module.state.uscitaRichiesta = uscita;
+        b.module.setUscitaRichiesta(uscita);
         if (uscita)
             b.platform.chooseFile(dir.filePath(QStringLiteral("g.xml")));
         win::controls(b.w).Command_Function[3]->click();

@@ -37,7 +37,7 @@ namespace
 void applica(Fixture &f, const Contenuto &c)
 {
     win::applicaContenuto(*f.module, c);
-    f.state().salvato = true;
+    f.module->setSalvato(true);
 }
 
 // The control that has the focus in the window, or takes it when the window is next active.
@@ -232,7 +232,7 @@ void TestValidation::generaWritesOnlyAComplete()
     if (!complete)
         c.generale[0].clear();
     applica(f, c);
-    f.state().salvato = false;
+    f.module->setSalvato(false);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("finale.xml"));
     if (complete)

@@ -25,17 +25,17 @@ Scripted::~Scripted()
 bool FakeCommands::salvaScheda(bool genera)
 {
     saves << genera;
-    exitPendingDuringSave = module_.state.uscitaRichiesta;
+    exitPendingDuringSave = module_.state().uscitaRichiesta;
     switch (outcome) {
     case SaveOutcome::Written:
-        module_.state.salvato = true;
-        if (module_.state.uscitaRichiesta)
+        module_.setSalvato(true);
+        if (module_.state().uscitaRichiesta)
             module_.terminaProcesso();
         return true;
     case SaveOutcome::Cancelled:
         return false;
     case SaveOutcome::Failed:
-        module_.platform.dialogs.showError(QStringLiteral("Errore di scrittura"));
+        module_.platform().dialogs.showError(QStringLiteral("Errore di scrittura"));
         return false;
     }
     return false;

@@ -44,7 +44,7 @@ public:
     void stampaScheda() override
     {
         ++prints;
-        module_.state.ultimoTabIndex = 1;
+        module_.setUltimoTabIndex(1);
     }
 
     SaveOutcome outcome = SaveOutcome::Written;
@@ -66,7 +66,7 @@ struct Fixture {
     std::unique_ptr<win::ModelModule> module;
     std::unique_ptr<FakeCommands> commands;
     win::QuestionnaireWindow &window() { return module->window(); }
-    qst::ModelState &state() { return module->state; }
+    const qst::ModelState &state() const { return module->state(); }
 };
 
 // Shows the window and makes it the active one, so that focus and keys reach its controls.

@@ -45,15 +45,15 @@ QString answer(Fixture &f, int k)
 // its link red; then the questionnaire is saved.
 void load(Fixture &f, int k, char which, const QString &note)
 {
-    f.state().inCaricamento = f.state().bloccaNota = true;
+    f.module->setLoading(true);
     if (QCheckBox *b = box(f, k, which))
         b->setChecked(true);
     if (!note.isEmpty()) {
-        (which == 'S' ? f.state().noteSi : f.state().noteNo).set(k, note);
+        f.module->setNote(k, which == 'S' ? note : QString(), which == 'S' ? QString() : note);
         link(f, k)->setForeColor(win::kColorRed);
     }
-    f.state().inCaricamento = f.state().bloccaNota = false;
-    f.state().salvato = true;
+    f.module->setLoading(false);
+    f.module->setSalvato(true);
     win::controls(f.window()).Command_Function[2]->setEnabled(true);
 }
 
@@ -249,8 +249,9 @@ void TestAnswers::loadingFlags()
 {
     for (Modello m : qst::kModelli) {
         Fixture f(m);
-        qst::ModelState &s = f.state();
-        s.inCaricamento = s.bloccaNota = s.notaGriglia = true;
+        const qst::ModelState &s = f.state();
+        f.module->setLoading(true);
+        f.module->setNotaGriglia(true);
         // The open command only ticks: nothing is unticked, no note window opens.
         for (int k : {0, 20, 48}) {
             for (char c : {'N', 'S', 'A'})
@@ -263,13 +264,13 @@ void TestAnswers::loadingFlags()
         QVERIFY(!s.notaGriglia && !s.salvato && !win::controls(f.window()).Command_Function[2]->isEnabled());
 
         // A red link loses its note whatever the flags hold.
-        s.noteSi.set(79, QStringLiteral("x"));
+        f.module->setNote(79, QStringLiteral("x"), QString());
         link(f, 79)->setForeColor(win::kColorRed);
         box(f, 79, 'S')->setChecked(false);
         QCOMPARE(s.noteSi.at(79), QString());
 
         // Clearing the window with the flags down unticks and opens nothing more.
-        s.inCaricamento = s.bloccaNota = false;
+        f.module->setLoading(false);
         for (int k : f.module->table().answerGroups.toVector())
             for (char c : {'S', 'N', 'A'})
                 if (QCheckBox *b = box(f, k, c))
@@ -313,7 +314,7 @@ void TestAnswers::noteLink()
     Fixture f(model);
     win::QuestionnaireWindow &w = f.window();
     load(f, k, ticked, red ? QStringLiteral("nota") : QString());
-    f.state().notaGriglia = true; // left over from a member's note
+    f.module->setNotaGriglia(true); // left over from a member's note
     w.show();
     win::controls(w).MySSTab->setCurrentIndex(qst::pageOfGroup(k));
     QCoreApplication::processEvents(); // lays the page out

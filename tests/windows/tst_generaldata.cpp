@@ -46,9 +46,9 @@ void type(const QString &text)
 // Sets a field as the reader does: no edit, no focus move.
 void load(Fixture &f, QLineEdit *field, const QString &text)
 {
-    f.state().inCaricamento = true;
+    f.module->setLoading(true);
     field->setText(text);
-    f.state().inCaricamento = false;
+    f.module->setLoading(false);
 }
 
 QLineEdit *field(win::QuestionnaireWindow &w, int index)
@@ -220,9 +220,9 @@ void TestGeneralData::numberBoxes()
     QVERIFY(activate(w));
     QLineEdit *box = win::controls(w).TEXT[static_cast<size_t>(index)];
     // The reader fills the boxes while it loads: that is no edit.
-    f.state().inCaricamento = true;
+    f.module->setLoading(true);
     box->setText(before);
-    f.state().inCaricamento = false;
+    f.module->setLoading(false);
     QVERIFY(f.state().salvato);
     win::controls(w).MySSTab->setCurrentIndex(3);
     box->setFocus(Qt::OtherFocusReason);
@@ -386,12 +386,12 @@ void TestGeneralData::textSetByTheProgram()
     QVERIFY(activate(w));
     field(w, 0)->setFocus(Qt::OtherFocusReason);
     // While loading: no focus move, no edit, and nothing cut to the typing limits.
-    f.state().inCaricamento = true;
+    f.module->setLoading(true);
     field(w, 1)->setText(QStringLiteral("RSSMRA80A01H501U"));
     field(w, 2)->setText(QStringLiteral("31"));
     field(w, 62)->setText(QStringLiteral("12345"));
     field(w, 4)->setText(QStringLiteral("202412"));
-    f.state().inCaricamento = false;
+    f.module->setLoading(false);
     QCOMPARE(field(w, 1)->text(), QStringLiteral("RSSMRA80A01H501U"));
     QCOMPARE(field(w, 62)->text(), QStringLiteral("12345"));
     QCOMPARE(field(w, 4)->text(), QStringLiteral("202412"));
@@ -434,7 +434,7 @@ void TestGeneralData::riunioniNA()
     QVERIFY(!win::controls(w).Command_Function[2]->isEnabled());
 
     // Unticking: white and enabled again, but the count stays empty.
-    f.state().salvato = true;
+    f.module->setSalvato(true);
     win::controls(w).Command_Function[2]->setEnabled(true);
     QTest::mouseClick(win::controls(w).chk_RiunioniNA, Qt::LeftButton);
     QVERIFY(!win::controls(w).chk_RiunioniNA->isChecked());
@@ -451,7 +451,7 @@ void TestGeneralData::riunioniNAWhileLoading()
     Fixture f(Modello::Monistico);
     win::QuestionnaireWindow &w = f.window();
     QLineEdit *count = field(w, 65);
-    f.state().inCaricamento = true;
+    f.module->setLoading(true);
     count->setText(QStringLiteral("4"));
     win::controls(w).chk_RiunioniNA->setChecked(true);
     QCOMPARE(count->text(), QString());
@@ -459,7 +459,7 @@ void TestGeneralData::riunioniNAWhileLoading()
     QVERIFY(f.state().inCaricamento); // given back as it was
     win::controls(w).chk_RiunioniNA->setChecked(false);
     count->setText(QStringLiteral("5"));
-    f.state().inCaricamento = false;
+    f.module->setLoading(false);
     QVERIFY(count->isEnabled());
     QCOMPARE(count->text(), QStringLiteral("5"));
     QVERIFY(f.state().salvato);
