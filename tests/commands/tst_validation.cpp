@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using qst::CommandButton;
 using qst::Contenuto;
 using qst::Modello;
 using qst::Risposta;
@@ -120,7 +121,7 @@ void TestValidation::window()
     applica(f, c);
     QVERIFY(testing::activate(w));
     win::controls(w).MySSTab->setCurrentIndex(5);
-    win::controls(w).Command_Function[3]->setFocus();
+    testing::button(win::controls(w), CommandButton::Genera)->setFocus();
     if (inTray) {
         w.showMinimized();
         QTRY_VERIFY(w.isHidden());

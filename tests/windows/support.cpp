@@ -63,4 +63,9 @@ bool activate(QWidget &w)
     return QTest::qWaitForWindowActive(&w);
 }
 
+QPushButton *button(const win::CommandControls &c, qst::CommandButton b)
+{
+    return c.Command_Function[static_cast<size_t>(b)];
+}
+
 } // namespace testing

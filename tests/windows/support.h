@@ -4,6 +4,7 @@
 // that stand in for saving, opening and printing.
 #include "contents.h"
 #include "platform/scriptedplatform.h"
+#include "questionnaire/indices.h"
 #include "windows/commands.h"
 #include "windows/controls.h"
 #include "windows/modelmodule.h"
@@ -71,5 +72,8 @@ struct Fixture {
 
 // Shows the window and makes it the active one, so that focus and keys reach its controls.
 bool activate(QWidget &w);
+
+// Button `b` of a window's button bar; null where the window has none.
+QPushButton *button(const win::CommandControls &c, qst::CommandButton b);
 
 } // namespace testing

@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QTest>
 
+using qst::CommandButton;
 using qst::Modello;
 using testing::Fixture;
 
@@ -54,7 +55,7 @@ void load(Fixture &f, int k, char which, const QString &note)
     }
     f.module->setLoading(false);
     f.module->setSalvato(true);
-    win::controls(f.window()).Command_Function[2]->setEnabled(true);
+    testing::button(win::controls(f.window()), CommandButton::Leggi)->setEnabled(true);
 }
 
 // The user closes the note window with its close box.
@@ -132,7 +133,8 @@ void TestAnswers::exclusivity()
             click('A', false, QString());
     }
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u'\n')));
-    QVERIFY(!f.state().salvato && !win::controls(f.window()).Command_Function[2]->isEnabled());
+    QVERIFY(!f.state().salvato &&
+            !testing::button(win::controls(f.window()), CommandButton::Leggi)->isEnabled());
     QVERIFY(f.platform.allConsumed());
     VERIFY_NO_FAILURES(f);
 }
@@ -261,7 +263,8 @@ void TestAnswers::loadingFlags()
         for (int k : {79, 80, 81})
             box(f, k, 'S')->setChecked(true);
         QCOMPARE(s.indiceNota, 81);
-        QVERIFY(!s.notaGriglia && !s.salvato && !win::controls(f.window()).Command_Function[2]->isEnabled());
+        QVERIFY(!s.notaGriglia && !s.salvato &&
+                !testing::button(win::controls(f.window()), CommandButton::Leggi)->isEnabled());
 
         // A red link loses its note whatever the flags hold.
         f.module->setNote(79, QStringLiteral("x"), QString());
@@ -321,7 +324,7 @@ void TestAnswers::noteLink()
     QStringList inside;
     if (opens)
         f.platform.modal([&](QDialog &d) {
-            inside << QString::number(win::controls(w).Command_Function[2]->isEnabled())
+            inside << QString::number(testing::button(win::controls(w), CommandButton::Leggi)->isEnabled())
                    << QString::number(f.state().notaGriglia);
             closeBox(d);
         });
@@ -329,7 +332,7 @@ void TestAnswers::noteLink()
     QCOMPARE(f.platform.modalShown, opens ? 1 : 0);
     // "Leggi" goes only after the window has closed; `salvato` on every click.
     QCOMPARE(inside.join(u','), opens ? QStringLiteral("1,0") : QString());
-    QCOMPARE(win::controls(w).Command_Function[2]->isEnabled(), !opens);
+    QCOMPARE(testing::button(win::controls(w), CommandButton::Leggi)->isEnabled(), !opens);
     QCOMPARE(f.state().indiceNota, k);
     QVERIFY(!f.state().salvato);
     QCOMPARE(answer(f, k), ticked == '-' ? QString() : QString(QLatin1Char(ticked)));

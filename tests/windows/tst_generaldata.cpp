@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QTest>
 
+using qst::CommandButton;
 using qst::Modello;
 using testing::Fixture;
 
@@ -183,7 +184,7 @@ void TestGeneralData::keyRules()
     // Only a change of the text is an edit.
     const bool changed = after != before;
     QCOMPARE(f.state().salvato, !changed);
-    QCOMPARE(win::controls(w).Command_Function[2]->isEnabled(), !changed);
+    QCOMPARE(testing::button(win::controls(w), CommandButton::Leggi)->isEnabled(), !changed);
     QVERIFY2(f.platform.failures.isEmpty(), qPrintable(f.platform.failures.join(u'\n')));
 }
 
@@ -240,7 +241,7 @@ void TestGeneralData::numberBoxes()
     // Typing in the number boxes is an edit.
     const bool changed = after != before;
     QCOMPARE(f.state().salvato, !changed);
-    QCOMPARE(win::controls(w).Command_Function[2]->isEnabled(), !changed);
+    QCOMPARE(testing::button(win::controls(w), CommandButton::Leggi)->isEnabled(), !changed);
     QVERIFY(f.platform.failures.isEmpty());
 }
 
@@ -261,7 +262,7 @@ void TestGeneralData::typingADate()
     QCOMPARE(QApplication::focusWidget(), field(w, 4));
     QCOMPARE(f.platform.beeps, 0);
     QVERIFY(!f.state().salvato);
-    QVERIFY(!win::controls(w).Command_Function[2]->isEnabled());
+    QVERIFY(!testing::button(win::controls(w), CommandButton::Leggi)->isEnabled());
 
     // The start of office advances the same way.
     field(w, 34)->setFocus(Qt::OtherFocusReason);
@@ -335,7 +336,7 @@ void TestGeneralData::leavingADate()
         QCOMPARE(QApplication::focusWidget(), elsewhere);
     const bool edited = after != before;
     QCOMPARE(f.state().salvato, !edited);
-    QCOMPARE(win::controls(w).Command_Function[2]->isEnabled(), !edited);
+    QCOMPARE(testing::button(win::controls(w), CommandButton::Leggi)->isEnabled(), !edited);
     if (recorded)
         QCOMPARE(f.state().ultimoTabIndex,
                  std::optional<int>(win::GeneralDataRules::tabIndexOfField(Modello::Tradizionale, index)));
@@ -397,13 +398,13 @@ void TestGeneralData::textSetByTheProgram()
     QCOMPARE(field(w, 4)->text(), QStringLiteral("202412"));
     QCOMPARE(QApplication::focusWidget(), field(w, 0));
     QVERIFY(f.state().salvato);
-    QVERIFY(win::controls(w).Command_Function[2]->isEnabled());
+    QVERIFY(testing::button(win::controls(w), CommandButton::Leggi)->isEnabled());
 
     // Outside loading a change by the program is an edit and moves on from a full day.
     field(w, 35)->setText(QStringLiteral("12"));
     QCOMPARE(QApplication::focusWidget(), field(w, 36));
     QVERIFY(!f.state().salvato);
-    QVERIFY(!win::controls(w).Command_Function[2]->isEnabled());
+    QVERIFY(!testing::button(win::controls(w), CommandButton::Leggi)->isEnabled());
     QVERIFY(f.platform.failures.isEmpty());
 }
 
@@ -431,18 +432,18 @@ void TestGeneralData::riunioniNA()
     QVERIFY(count->palette().color(QPalette::Base) != white);
     QVERIFY(!f.state().inCaricamento);
     QVERIFY(!f.state().salvato);
-    QVERIFY(!win::controls(w).Command_Function[2]->isEnabled());
+    QVERIFY(!testing::button(win::controls(w), CommandButton::Leggi)->isEnabled());
 
     // Unticking: white and enabled again, but the count stays empty.
     f.module->setSalvato(true);
-    win::controls(w).Command_Function[2]->setEnabled(true);
+    testing::button(win::controls(w), CommandButton::Leggi)->setEnabled(true);
     QTest::mouseClick(win::controls(w).chk_RiunioniNA, Qt::LeftButton);
     QVERIFY(!win::controls(w).chk_RiunioniNA->isChecked());
     QVERIFY(count->isEnabled());
     QCOMPARE(count->palette().color(QPalette::Base), white);
     QCOMPARE(count->text(), QString());
     QVERIFY(!f.state().salvato);
-    QVERIFY(!win::controls(w).Command_Function[2]->isEnabled());
+    QVERIFY(!testing::button(win::controls(w), CommandButton::Leggi)->isEnabled());
     QVERIFY(f.platform.failures.isEmpty());
 }
 
@@ -463,7 +464,7 @@ void TestGeneralData::riunioniNAWhileLoading()
     QVERIFY(count->isEnabled());
     QCOMPARE(count->text(), QStringLiteral("5"));
     QVERIFY(f.state().salvato);
-    QVERIFY(win::controls(w).Command_Function[2]->isEnabled());
+    QVERIFY(testing::button(win::controls(w), CommandButton::Leggi)->isEnabled());
 
     // The dualistic window has neither the count nor the box.
     Fixture d(Modello::Dualistico);
