@@ -117,9 +117,8 @@ void printForm(const qst::Contenuto &c, const QString &path)
     QPrinter printer(QPrinter::HighResolution);
     pdfPrinter(printer, path);
     cmd::PainterPrinter out(printer);
-    qst::ModelState state;
-    state.contaPagine = 1;
-    prn::stampaModulo(out, c, state);
+    prn::StatoStampa stato;
+    prn::stampaModulo(out, c, stato);
 }
 
 void printForm(const qst::V11Content &c, const QString &path)

@@ -6,7 +6,9 @@
 #   platform, questionnaire  <-  windows
 #   windows, schedafile, print  <-  commands  <-  legacy  <-  app  <-  bench
 #
-# The named controls of a window (windows/controls.h) stay inside the windows room.
+# The named controls of a window (windows/controls.h) stay inside the windows room; the whole
+# state of a model module open to change (windows/editingstate.h) stays inside it too, away
+# from the tests as well.
 # The suites of tests/<room>/ include only what their room may include (the shared test
 # support of tests/support/ sees no widget; tests/windows/ adds the window fixtures).
 cd "$(dirname "$0")/.."
@@ -56,6 +58,10 @@ check bench bench >>"$report" || status=1
 # The named controls of a questionnaire window are the windows room's own (and the tests').
 grep -rnE '^[[:space:]]*#[[:space:]]*include[[:space:]]+"windows/controls\.h"' src --include='*.h' --include='*.cpp' |
     sed 's/$/: only the windows room reaches the controls of a window/' >>"$report"
+# The rest reads a module's state through ModelModule::state() and its named mutators.
+grep -rnE '^[[:space:]]*#[[:space:]]*include[[:space:]]+"windows/editingstate\.h"' src tests bench \
+    --include='*.h' --include='*.cpp' |
+    sed 's/$/: only the windows room changes the state of a model module at will/' >>"$report"
 if [ -s "$report" ]; then
     cat "$report"
     status=1

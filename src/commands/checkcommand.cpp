@@ -19,7 +19,7 @@ platform::Icon icona(qst::FindingIcon icon)
 void messaggio(win::ModelModule &module, const qst::Finding &r)
 {
     if (!r.text.isEmpty())
-        module.platform.dialogs.message(
+        module.platform().dialogs.message(
             platform::BoxRequest{r.text, r.title, platform::Buttons::Ok, icona(r.icon), 0});
 }
 
@@ -46,7 +46,7 @@ bool controllaScheda(win::ModelModule &module)
     const auto show = [&module](const qst::Finding &f) { showFinding(module, f); };
     const auto ask = [&](const qst::Finding &question) -> std::optional<qst::Contenuto> {
         w.restore();
-        const platform::Answer risposta = module.platform.dialogs.message(platform::BoxRequest{
+        const platform::Answer risposta = module.platform().dialogs.message(platform::BoxRequest{
             question.text, question.title, platform::Buttons::YesNo, icona(question.icon), 0});
         if (risposta != platform::Answer::Yes)
             return std::nullopt;

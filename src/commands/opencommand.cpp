@@ -26,7 +26,7 @@ void OpenCommand::setImportaSchedaV11(ImportaSchedaV11 importa)
 
 void OpenCommand::apriScheda()
 {
-    qst::ModelState &s = module_.state;
+    const qst::ModelState &s = module_.state();
     win::QuestionnaireWindow &w = module_.window();
     if (!s.salvato) {
         switch (module_.chiediSalvataggio()) {
@@ -41,13 +41,13 @@ void OpenCommand::apriScheda()
             return;
         }
     }
-    s.nomeFile = module_.platform.dialogs.openFileName(
+    module_.setNomeFile(module_.platform().dialogs.openFileName(
         platform::FileDialogOptions{QStringLiteral("Apri file"), QStringLiteral("Xml File (*.xml)|*.xml|"),
-                                    platform::dialogFolder(cartella_)});
+                                    platform::dialogFolder(cartella_)}));
     if (s.nomeFile.isEmpty())
         return;
     if (leggiScheda(s.nomeFile))
-        s.salvato = true;
+        module_.setSalvato(true);
     w.setLeggiEnabled(true);
 }
 
@@ -107,7 +107,7 @@ void OpenCommand::showReadFailure(const QString &testo)
 
 void OpenCommand::mostraErrore(const QString &testo)
 {
-    module_.platform.dialogs.message(platform::BoxRequest{
+    module_.platform().dialogs.message(platform::BoxRequest{
         testo, QStringLiteral("Errore"), platform::Buttons::Ok, platform::Icon::Critical, 0});
 }
 

@@ -6,6 +6,7 @@
 #include "windows/modelmodule.h"
 
 #include <QPrinter>
+#include <QScopeGuard>
 
 namespace cmd
 {
@@ -22,15 +23,26 @@ bool printOnChosenPrinter(platform::Dialogs &dialogs, const std::function<void(p
 
 void stampaScheda(win::ModelModule &module)
 {
-    qst::ModelState &state = module.state;
+    const qst::ModelState &s = module.state();
+    platform::Dialogs &dialogs = module.platform().dialogs;
     platform::trapErrors(
-        module.platform.dialogs,
+        dialogs,
         [&] {
-            state.contaPagine = 1;
-            printOnChosenPrinter(module.platform.dialogs, [&](prn::Printer &out) {
-                prn::stampaModulo(out, win::leggiContenuto(module), state);
+            // A printout counts its pages from 1, also one that the printer dialog cancels.
+            module.setStatoStampa(1, s.rigaStampa, s.titoloSezione, s.testoAppoggio);
+            printOnChosenPrinter(dialogs, [&](prn::Printer &out) {
+                const qst::Contenuto c = win::leggiContenuto(module);
+                prn::StatoStampa stato;
+                stato.titoloSezione = s.titoloSezione;
+                stato.testoAppoggio = s.testoAppoggio;
+                // The print state stays with the model, also when the printout stops at an error.
+                const auto keep = qScopeGuard([&] {
+                    module.setStatoStampa(stato.contaPagine, stato.rigaStampa, stato.titoloSezione,
+                                          stato.testoAppoggio);
+                });
+                prn::stampaModulo(out, c, stato);
             });
-            state.ultimoTabIndex = 1;
+            module.setUltimoTabIndex(1);
         },
         QString(), platform::Icon::Critical);
 }

@@ -24,27 +24,28 @@ void SaveCommand::setControllaScheda(std::function<bool()> controllaScheda)
 
 bool SaveCommand::salvaScheda(bool genera)
 {
-    qst::ModelState &s = module_.state;
+    const qst::ModelState &s = module_.state();
+    platform::Dialogs &dialogs = module_.platform().dialogs;
     bool scritto = false;
-    platform::trapErrors(module_.platform.dialogs, [&] {
+    platform::trapErrors(dialogs, [&] {
         if (genera && !s.uscitaRichiesta && !controllaScheda_())
             return;
-        s.nomeFile = module_.platform.dialogs.saveFileName(platform::FileDialogOptions{
+        module_.setNomeFile(dialogs.saveFileName(platform::FileDialogOptions{
             QStringLiteral("Salva file"), QStringLiteral("Xml File (*.xml)|*.xml|"),
-            platform::dialogFolder(cartella_)});
+            platform::dialogFolder(cartella_)}));
         if (s.nomeFile.isEmpty())
             return;
         sf::salvaXml(win::leggiContenuto(module_), cartella_, s.nomeFile);
         scritto = true;
 
         win::QuestionnaireWindow &w = module_.window();
-        s.nomeBreve = QFileInfo(s.nomeFile).fileName();
+        module_.setNomeBreve(QFileInfo(s.nomeFile).fileName());
         w.showFileInTitle(s.nomeBreve);
         if (s.uscitaRichiesta) {
             module_.terminaProcesso();
             return;
         }
-        s.salvato = true;
+        module_.setSalvato(true);
         w.setLeggiEnabled(true);
     });
     return scritto;

@@ -33,7 +33,7 @@ QString shownPath(const QString &nomeFile, const QString &cartella)
 } // namespace
 
 LegacyModule::LegacyModule(win::ModelModule &tradizionale, platform::Platform p, QString cartella)
-    : platform(p), tradizionale_(tradizionale), cartella_(std::move(cartella))
+    : platform_(p), tradizionale_(tradizionale), cartella_(std::move(cartella))
 {
 }
 
@@ -59,13 +59,13 @@ bool LegacyModule::importaSchedaV11(const QString &nomeFile)
     try {
         letto = sf::readV11File(nomeFile);
     } catch (const sf::MissingV11File &e) {
-        platform.dialogs.message(platform::BoxRequest{e.description(), QStringLiteral("Errore"),
-                                                      platform::Buttons::Ok, platform::Icon::Critical, 0});
+        platform_.dialogs.message(platform::BoxRequest{e.description(), QStringLiteral("Errore"),
+                                                       platform::Buttons::Ok, platform::Icon::Critical, 0});
         return false;
     }
     // Answer lines of a group the window does not have were skipped: the first says so.
     if (!letto.skippedLine.isEmpty())
-        platform.dialogs.showError(letto.skippedLine);
+        platform_.dialogs.showError(letto.skippedLine);
 
     LegacyWindow &w = window();
     azzeraMain();
@@ -127,19 +127,19 @@ bool LegacyModule::puoAprireNotaPre(int k) const
 
 void LegacyModule::stampaSchedaPre()
 {
-    platform::trapErrors(platform.dialogs, [this] {
-        cmd::printOnChosenPrinter(platform.dialogs,
+    platform::trapErrors(platform_.dialogs, [this] {
+        cmd::printOnChosenPrinter(platform_.dialogs,
                                   [this](prn::Printer &out) { prn::printV11Form(out, contenuto_); });
-        ultimoTabIndexPre = 1;
+        ultimoTabIndexPre_ = 1;
     });
 }
 
 void LegacyModule::openNote(int k)
 {
-    indiceNotaPre = k;
+    indiceNotaPre_ = k;
     if (!nota_)
         nota_ = new LegacyNoteWindow(*this, &window());
-    platform.dialogs.execModal(*nota_);
+    platform_.dialogs.execModal(*nota_);
 }
 
 } // namespace legacy

@@ -33,16 +33,18 @@ public:
     LegacyModule(const LegacyModule &) = delete;
     LegacyModule &operator=(const LegacyModule &) = delete;
 
-    platform::Platform platform;
+    platform::Platform platform() const { return platform_; }
 
     // The imported questionnaire: what `Main` shows, its notes (noteSiPre, noteNoPre) and what
     // its printout prints.
     const qst::V11Content &content() const { return contenuto_; }
     // TabIndex of the general-data field of `Main` that last lost the focus; nullopt when `Main`
     // has just loaded; 1 after a print.
-    std::optional<int> ultimoTabIndexPre;
+    std::optional<int> ultimoTabIndexPre() const { return ultimoTabIndexPre_; }
+    void setUltimoTabIndexPre(std::optional<int> tabIndex) { ultimoTabIndexPre_ = tabIndex; }
     // The answer group whose note the note window shows.
-    int indiceNotaPre = 0;
+    int indiceNotaPre() const { return indiceNotaPre_; }
+    void setIndiceNotaPre(int k) { indiceNotaPre_ = k; }
 
     // Imports the version 1.1 file `nomeFile` into `Main`. The whole file is read first: a
     // missing file gives its message and false, a file that breaks the layout throws
@@ -77,6 +79,9 @@ public:
 private:
     void showTraditionalWindow();
 
+    platform::Platform platform_;
+    std::optional<int> ultimoTabIndexPre_;
+    int indiceNotaPre_ = 0;
     win::ModelModule &tradizionale_;
     QString cartella_;
     qst::V11Content contenuto_;

@@ -23,12 +23,12 @@ void LegacyNoteWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (!event->spontaneous())
-        platform::trapErrors(module_.platform.dialogs, [this] { Form_Activate(); });
+        platform::trapErrors(module_.platform().dialogs, [this] { Form_Activate(); });
 }
 
 void LegacyNoteWindow::Form_Activate()
 {
-    const int k = module_.indiceNotaPre;
+    const int k = module_.indiceNotaPre();
     const win::NoteLink *link = module_.window().controls().Label_NOTA.at(static_cast<size_t>(k));
     setWindowTitle((link ? link->text() : QString()) + QStringLiteral(" - Testo associato"));
     TEXT_NOTE->setPlainText(module_.content().notaMostrata(k));

@@ -98,7 +98,7 @@ int v11TabIndex(int i)
     return i;
 }
 
-LegacyWindow::LegacyWindow(LegacyModule &module) : CommandWindow(module.platform), module_(module)
+LegacyWindow::LegacyWindow(LegacyModule &module) : CommandWindow(module.platform()), module_(module)
 {
     const auto numberBox = [](int k) { return qst::numberBoxOfGroup(qst::Modello::Tradizionale, k); };
     QVBoxLayout *layout =
@@ -251,7 +251,7 @@ void LegacyWindow::buildTabOrder()
 void LegacyWindow::Form_Load()
 {
     platform::trapErrors(platform_.dialogs, [this] {
-        module_.ultimoTabIndexPre.reset();
+        module_.setUltimoTabIndexPre(std::nullopt);
         caricaDomandePre();
         c_.MySSTab->setCurrentIndex(0);
     });
@@ -336,7 +336,7 @@ void LegacyWindow::closeEvent(QCloseEvent *event)
 void LegacyWindow::Label_NOTA_Click(int k)
 {
     platform::trapErrors(platform_.dialogs, [this, k] {
-        module_.indiceNotaPre = k;
+        module_.setIndiceNotaPre(k);
         if (module_.puoAprireNotaPre(k))
             module_.openNote(k);
     });
@@ -375,13 +375,13 @@ void LegacyWindow::TEXT_KeyPress(int index, int &keyAscii)
 
 void LegacyWindow::TEXT_GENERALE_LostFocus(int index)
 {
-    module_.ultimoTabIndexPre = v11TabIndex(index);
+    module_.setUltimoTabIndexPre(v11TabIndex(index));
 }
 
 void LegacyWindow::Command_Function_LostFocus(int index)
 {
     // Leaving "Stampa" from the first page after the company name turns to the last page.
-    if (index == kStampa && c_.MySSTab->currentIndex() == 0 && module_.ultimoTabIndexPre == 0)
+    if (index == kStampa && c_.MySSTab->currentIndex() == 0 && module_.ultimoTabIndexPre() == 0)
         c_.MySSTab->setCurrentIndex(c_.MySSTab->count() - 1);
 }
 

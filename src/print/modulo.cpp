@@ -8,6 +8,8 @@
 #include "questionnaire/indices.h"
 #include "questionnaire/stampa.h"
 
+#include <QScopeGuard>
+
 namespace prn
 {
 
@@ -66,7 +68,7 @@ void stampaMembri(Pagina &pg, const Contenuto &c)
 }
 
 // Title, model line, the general data with the members, and the last requirement item.
-void stampaDatiGenerali(Pagina &pg, const Contenuto &c, QString &testoAppoggio)
+void stampaDatiGenerali(Pagina &pg, const Contenuto &c)
 {
     Printer &p = pg.printer;
     const qst::TabellaStampa &tab = qst::tabellaStampa(c.modello);
@@ -127,9 +129,9 @@ void stampaDatiGenerali(Pagina &pg, const Contenuto &c, QString &testoAppoggio)
             pg.stato.rigaStampa = p.CurrentY();
         }
         fixedLine();
-        testoAppoggio = tab.voceSette.last();
-        p.Print(testoAppoggio);
-        p.setCurrentX(p.TextWidth(testoAppoggio) + 1);
+        pg.stato.testoAppoggio = tab.voceSette.last();
+        p.Print(pg.stato.testoAppoggio);
+        p.setCurrentX(p.TextWidth(pg.stato.testoAppoggio) + 1);
         pg.stampaPuntini(rispostaDomanda(c, qst::kSecondItemGroup));
     }
     const std::vector<int> &meetings = c.tabella().meetingFields;
@@ -215,22 +217,14 @@ QString etichettaGenerale(qst::Modello m, int i)
     return qst::etichetteGenerali(m).labelGenerale.value(i);
 }
 
-void stampaModulo(Printer &p, const Contenuto &c, qst::ModelState &state)
+void stampaModulo(Printer &p, const Contenuto &c, StatoStampa &stato)
 {
     Pagina pg(p);
     pg.stato.contaPagine = 1;
-    pg.stato.titoloSezione = state.titoloSezione;
-    // The print state stays with the model, also when the printout stops at an error.
-    struct Keep {
-        Pagina &pg;
-        qst::ModelState &state;
-        ~Keep()
-        {
-            state.contaPagine = pg.stato.contaPagine;
-            state.rigaStampa = pg.stato.rigaStampa;
-            state.titoloSezione = pg.stato.titoloSezione;
-        }
-    } keep{pg, state};
+    pg.stato.titoloSezione = stato.titoloSezione;
+    pg.stato.testoAppoggio = stato.testoAppoggio;
+    // The caller gets the print state back, also when the printout stops at an error.
+    const auto keep = qScopeGuard([&] { stato = pg.stato; });
 
     p.setScaleWidth(197);
     p.setScaleHeight(297);
@@ -238,7 +232,7 @@ void stampaModulo(Printer &p, const Contenuto &c, qst::ModelState &state)
     p.setFontSize(10);
     p.setFontBold(false);
 
-    stampaDatiGenerali(pg, c, state.testoAppoggio);
+    stampaDatiGenerali(pg, c);
     stampaRiquadri(pg, c);
     stampaNote(pg, c);
     p.EndDoc();

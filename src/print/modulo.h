@@ -1,7 +1,7 @@
 #pragma once
 
+#include "pagina.h"
 #include "questionnaire/contenuto.h"
-#include "questionnaire/modelstate.h"
 
 #include <QString>
 
@@ -19,8 +19,9 @@ QString rispostaRiga(const qst::Contenuto &c, int k);
 // The caption of general-data field i for i 0 to 6, else the empty text.
 QString etichettaGenerale(qst::Modello m, int i);
 
-// Prints the questionnaire as one document on the printer and ends it. Uses the print state of
-// `state` (contaPagine, rigaStampa, titoloSezione, testoAppoggio) as its own.
-void stampaModulo(Printer &printer, const qst::Contenuto &c, qst::ModelState &state);
+// Prints the questionnaire as one document on the printer and ends it. Starts on page 1 from the
+// section heading and scratch text of `stato`, and leaves in `stato` where the printout ended
+// (contaPagine, rigaStampa, titoloSezione, testoAppoggio), also when it stops at an error.
+void stampaModulo(Printer &printer, const qst::Contenuto &c, StatoStampa &stato);
 
 } // namespace prn

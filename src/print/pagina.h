@@ -31,6 +31,7 @@ struct StatoStampa {
     long contaPagine = 1;  // number of the page being printed
     double rigaStampa = 0; // Y of the current print line
     QString titoloSezione; // heading repeated at the top of a continuation page
+    QString testoAppoggio; // the form's scratch text: the last fixed line of requirement item 7
 };
 
 // The page layer every printout prints through: headings, page numbers, rules, dotted leaders

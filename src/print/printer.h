@@ -38,7 +38,6 @@ public:
     void setScaleWidth(double w) { scaleWidth_ = w; }
     void setScaleHeight(double h) { scaleHeight_ = h; }
 
-    const QString &FontName() const { return font_.name; }
     void setFontName(const QString &name) { font_.name = name; }
     double FontSize() const { return font_.size; }
     void setFontSize(double size) { font_.size = size; }

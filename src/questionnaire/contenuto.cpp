@@ -75,15 +75,6 @@ bool Contenuto::membroCompilato(int row) const
     return false;
 }
 
-int Contenuto::membriCompilati() const
-{
-    int n = 0;
-    for (size_t r = 0; r < membri.size(); ++r)
-        if (membroCompilato(static_cast<int>(r)))
-            ++n;
-    return n;
-}
-
 QStringList Contenuto::rigaVuota(int row) const
 {
     QStringList cells(tabella().gridColumns);

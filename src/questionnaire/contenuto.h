@@ -57,7 +57,6 @@ struct Contenuto {
     QString cella(int row, int column) const;
     // Member row `row` holds text in one of the model's data columns (1 .. noteColumn()).
     bool membroCompilato(int row) const;
-    int membriCompilati() const;
     // A member row as the grid starts it: label ("Pres.", "2", "3", ...) and empty cells.
     QStringList rigaVuota(int row) const;
 

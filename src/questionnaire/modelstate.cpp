@@ -118,18 +118,18 @@ EffettoModifica effettoModifica(Evento e)
     case Evento::CheckClick:
     case Evento::TxtEditChange:
     case Evento::NoteLinkClickOpened:
-        return {true, true, false};
+        return {true, true};
     case Evento::TextGeneraleChange:
     case Evento::RiunioniNAClick:
     case Evento::NumberBoxChange:
-        return {true, true, true};
+        return {true, true};
     case Evento::NoteLinkClickRefused:
     case Evento::GridNoteCellClick:
-        return {true, false, false};
+        return {true, false};
     case Evento::AddMember:
     case Evento::NoteFine:
     case Evento::NoteCancella:
-        return {false, false, false};
+        return {false, false};
     }
     return {};
 }

@@ -78,7 +78,6 @@ enum class Evento {
 struct EffettoModifica {
     bool clearsSalvato = false;
     bool disablesLeggi = false;
-    bool skippedWhileLoading = false; // no effect while inCaricamento
 };
 
 // What an event does to `salvato` and to the "Leggi" button.

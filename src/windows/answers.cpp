@@ -2,6 +2,7 @@
 
 #include "controls.h"
 #include "core/error.h"
+#include "editingstate.h"
 #include "modelmodule.h"
 #include "notelink.h"
 #include "notewindow.h"
@@ -46,7 +47,7 @@ void AnswerRules::connectControls()
 
 void AnswerRules::trapping(const std::function<void()> &procedure)
 {
-    platform::trapErrors(m_.platform.dialogs, procedure);
+    platform::trapErrors(m_.platform().dialogs, procedure);
 }
 
 NoteLink &AnswerRules::link(int k) const
@@ -66,8 +67,8 @@ QCheckBox *AnswerRules::box(const std::array<QCheckBox *, qst::kGroups> &boxes, 
 void AnswerRules::apriNota()
 {
     // Every opener works in question mode: a member's flag left over must not redirect the note.
-    m_.state.notaGriglia = false;
-    m_.platform.dialogs.execModal(m_.noteWindow());
+    m_.setNotaGriglia(false);
+    m_.platform().dialogs.execModal(m_.noteWindow());
 }
 
 void AnswerRules::Check_SI_Click(int k)
@@ -92,7 +93,7 @@ void AnswerRules::Label_NOTA_Click(int k)
 
 void AnswerRules::clickSi(int k)
 {
-    qst::ModelState &s = m_.state;
+    qst::ModelState &s = editingState(m_);
     QCheckBox *si = box(w_.Check_SI, k);
     NoteLink &nota = link(k);
     if (!si)
@@ -129,7 +130,7 @@ void AnswerRules::clickSi(int k)
 
 void AnswerRules::clickNo(int k)
 {
-    qst::ModelState &s = m_.state;
+    qst::ModelState &s = editingState(m_);
     QCheckBox *no = box(w_.Check_NO, k);
     NoteLink &nota = link(k);
     if (!no)
@@ -169,7 +170,7 @@ void AnswerRules::clickNa(int k)
         throw core::outOfRange();
 
     m_.segnaModifica(qst::Evento::CheckClick);
-    if (m_.state.inCaricamento)
+    if (m_.state().inCaricamento)
         return;
 
     const QScopedValueRollback guard(inClickNa_, true);
@@ -184,7 +185,7 @@ void AnswerRules::clickLink(int k)
     link(k); // the index must name a link of this window
     // Every click clears `salvato`; "Leggi" goes only once the note window has been shown.
     m_.segnaModifica(qst::Evento::NoteLinkClickRefused);
-    m_.state.indiceNota = k;
+    editingState(m_).indiceNota = k;
     if (!notaApribile(k))
         return;
     apriNota();

@@ -2,6 +2,7 @@
 
 #include "controls.h"
 #include "core/error.h"
+#include "editingstate.h"
 #include "membersgrid.h"
 #include "modelmodule.h"
 #include "notelink.h"
@@ -75,8 +76,8 @@ qst::Contenuto leggiContenuto(const ModelModule &module)
             c.risposte[i] = qst::Risposta::NA;
         c.notaRossa[i] = w->Label_NOTA[i] && w->Label_NOTA[i]->isRed();
     }
-    c.noteSi = module.state.noteSi;
-    c.noteNo = module.state.noteNo;
+    c.noteSi = module.state().noteSi;
+    c.noteNo = module.state().noteNo;
     return c;
 }
 
@@ -86,7 +87,7 @@ void applicaContenuto(ModelModule &module, const qst::Contenuto &c)
         throw core::outOfRange();
     QuestionnaireWindow &window = module.window();
     Controls &w = controls(window);
-    qst::ModelState &s = module.state;
+    qst::ModelState &s = editingState(module);
     const QScopedValueRollback loading(s.inCaricamento, true);
     const QScopedValueRollback noNote(s.bloccaNota, true);
 

@@ -259,12 +259,12 @@ void FocusRules::boxGotFocus(int k)
     // record nothing.
     if (qst::isItemGroup(k))
         return;
-    m_.state.ultimoTabIndex = qst::tabIndexOf(m_.modello(), ControlKind::NaBox, k);
+    m_.setUltimoTabIndex(qst::tabIndexOf(m_.modello(), ControlKind::NaBox, k));
 }
 
 void FocusRules::boxLostFocus(ControlKind kind, int k)
 {
-    m_.state.ultimoTabIndex = qst::tabIndexOf(m_.modello(), kind, k);
+    m_.setUltimoTabIndex(qst::tabIndexOf(m_.modello(), kind, k));
 }
 
 } // namespace win

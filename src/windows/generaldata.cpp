@@ -2,6 +2,7 @@
 
 #include "controls.h"
 #include "core/error.h"
+#include "editingstate.h"
 #include "gridrules.h"
 #include "inputguard.h"
 #include "modelmodule.h"
@@ -116,7 +117,7 @@ GeneralDataRules::~GeneralDataRules() = default;
 
 template <typename F> void GeneralDataRules::trapped(F &&procedure)
 {
-    platform::trapErrors(m_.platform.dialogs, procedure);
+    platform::trapErrors(m_.platform().dialogs, procedure);
 }
 
 int GeneralDataRules::tabIndexOfField(qst::Modello m, int index)
@@ -238,7 +239,7 @@ void GeneralDataRules::TEXT_GENERALE_KeyPress(int index, int &keyAscii)
         // The selection does not count: a full code refuses even a digit typed over it.
         if (!backspace && !enter && (!digit || length >= qst::kCompanyTaxCodeLength)) {
             if (length >= qst::kCompanyTaxCodeLength)
-                m_.platform.system.beep();
+                m_.platform().system.beep();
             keyAscii = 0;
         }
         break;
@@ -260,7 +261,7 @@ void GeneralDataRules::TEXT_GENERALE_KeyPress(int index, int &keyAscii)
         if (!digit && !enter) {
             keyAscii = 0;
         } else if (length >= kCountLength && nothingSelected) {
-            m_.platform.system.beep();
+            m_.platform().system.beep();
             keyAscii = 0;
         }
         break;
@@ -277,7 +278,7 @@ void GeneralDataRules::TEXT_GENERALE_KeyPress(int index, int &keyAscii)
 
 void GeneralDataRules::TEXT_GENERALE_Change(int index)
 {
-    if (m_.state.inCaricamento)
+    if (m_.state().inCaricamento)
         return;
     if (isDayOrMonth(index) && field(index)->text().size() == 2)
         focusField(index + 1);
@@ -289,7 +290,7 @@ void GeneralDataRules::TEXT_GENERALE_LostFocus(int index)
     QLineEdit *box = field(index);
     if (isDayOrMonth(index) && box->text().size() == 1)
         box->setText(QStringLiteral("0") + box->text()); // runs the change rule
-    m_.state.ultimoTabIndex = tabIndexOfField(m_.modello(), index);
+    m_.setUltimoTabIndex(tabIndexOfField(m_.modello(), index));
 }
 
 void GeneralDataRules::TEXT_KeyPress(int index, int &keyAscii)
@@ -301,7 +302,7 @@ void GeneralDataRules::TEXT_KeyPress(int index, int &keyAscii)
     if (!digit && keyAscii != 13) {
         keyAscii = 0;
     } else if (box->text().size() >= kCountLength && !box->hasSelectedText()) {
-        m_.platform.system.beep();
+        m_.platform().system.beep();
         keyAscii = 0;
     }
 }
@@ -311,7 +312,7 @@ void GeneralDataRules::chk_RiunioniNA_Click()
     QLineEdit *field = w_.TEXT_GENERALE[qst::field::ExecutiveCommitteeMeetings];
     if (!w_.chk_RiunioniNA || !field)
         return;
-    qst::ModelState &s = m_.state;
+    qst::ModelState &s = editingState(m_);
     if (w_.chk_RiunioniNA->isChecked()) {
         // Emptying the count is the program's doing, not a typed change.
         const QScopedValueRollback loading(s.inCaricamento, true);
@@ -324,7 +325,9 @@ void GeneralDataRules::chk_RiunioniNA_Click()
         field->setPalette(QPalette());
         field->setEnabled(true);
     }
-    m_.segnaModifica(qst::Evento::RiunioniNAClick);
+    // Ticked or unticked while the window is being filled, the box is no edit.
+    if (!s.inCaricamento)
+        m_.segnaModifica(qst::Evento::RiunioniNAClick);
 }
 
 } // namespace win

@@ -36,7 +36,7 @@ GridRules::GridRules(MemberControls &controls, ModelModule &module)
 
 template <typename F> void GridRules::guarded(F &&procedure)
 {
-    platform::trapErrors(m_.platform.dialogs, procedure);
+    platform::trapErrors(m_.platform().dialogs, procedure);
 }
 
 void GridRules::connectControls()
@@ -131,7 +131,7 @@ bool GridRules::isCountColumn(int column) const
 void GridRules::btnAggiungi_Click()
 {
     if (w_.righeGriglia >= qst::kMaxMemberRows) {
-        m_.platform.system.beep();
+        m_.platform().system.beep();
         return;
     }
     ++w_.righeGriglia;
@@ -148,10 +148,10 @@ void GridRules::MSHFlexGrid1_Click()
         return;
     if (column == m_.table().noteCell()) {
         m_.segnaModifica(qst::Evento::GridNoteCellClick);
-        m_.state.notaGriglia = true;
+        m_.setNotaGriglia(true);
         hideEditor();
         grid_.setCurrentCell(row, column);
-        m_.platform.dialogs.execModal(m_.noteWindow());
+        m_.platform().dialogs.execModal(m_.noteWindow());
         return;
     }
     openCell(row, column);
@@ -240,13 +240,13 @@ void GridRules::txtEdit_KeyPress(int &keyAscii)
     if (column_ == kTaxCodeColumn) {
         if (keyAscii == 32 || length >= qst::kMemberTaxCodeLength) {
             if (length >= qst::kMemberTaxCodeLength)
-                m_.platform.system.beep();
+                m_.platform().system.beep();
             keyAscii = 0;
         }
     } else if (isCountColumn(column_)) {
         if (!isDigitCode(keyAscii) || length >= kCountLength) {
             if (length >= kCountLength)
-                m_.platform.system.beep();
+                m_.platform().system.beep();
             keyAscii = 0;
         }
     }
@@ -263,7 +263,7 @@ void GridRules::txtEdit_LostFocus()
         // The cell's own text: after Escape it is the text the cell held when it was opened.
         const QString text = grid_.textMatrix(row_, column_);
         if (!text.isEmpty() && !qst::isSiOrNo(text)) {
-            m_.platform.dialogs.message(platform::BoxRequest{
+            m_.platform().dialogs.message(platform::BoxRequest{
                 QStringLiteral("E' possibile inserire soltanto SI o NO"), QStringLiteral("Attenzione"),
                 platform::Buttons::Ok, platform::Icon::None, 0});
             grid_.setTextMatrix(row_, column_, QString());

@@ -34,10 +34,6 @@ public:
     // the rule refused the text: the editor then stays open on its emptied cell.
     bool endEditing();
 
-    // The cell the editor was last opened on; -1 before the first opening.
-    int editRow() const { return row_; }
-    int editColumn() const { return column_; }
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -1,6 +1,7 @@
 #include "modelmodule.h"
 
 #include "controls.h"
+#include "editingstate.h"
 #include "notewindow.h"
 #include "platform/trayicon.h"
 #include "questionnaire/catalogue.h"
@@ -13,8 +14,63 @@ namespace win
 
 using platform::Answer;
 
-ModelModule::ModelModule(qst::Modello m, platform::Platform p) : platform(p), table_(qst::modelTable(m))
+ModelModule::ModelModule(qst::Modello m, platform::Platform p) : platform_(p), table_(qst::modelTable(m))
 {
+}
+
+qst::ModelState &editingState(ModelModule &module)
+{
+    return module.state_;
+}
+
+void ModelModule::setSalvato(bool salvato)
+{
+    state_.salvato = salvato;
+}
+
+void ModelModule::setNomeFile(const QString &nomeFile)
+{
+    state_.nomeFile = nomeFile;
+}
+
+void ModelModule::setNomeBreve(const QString &nomeBreve)
+{
+    state_.nomeBreve = nomeBreve;
+}
+
+void ModelModule::setUscitaRichiesta(bool uscitaRichiesta)
+{
+    state_.uscitaRichiesta = uscitaRichiesta;
+}
+
+void ModelModule::setUltimoTabIndex(std::optional<int> ultimoTabIndex)
+{
+    state_.ultimoTabIndex = ultimoTabIndex;
+}
+
+void ModelModule::setStatoStampa(long contaPagine, std::optional<double> rigaStampa,
+                                 const QString &titoloSezione, const QString &testoAppoggio)
+{
+    state_.contaPagine = contaPagine;
+    state_.rigaStampa = rigaStampa;
+    state_.titoloSezione = titoloSezione;
+    state_.testoAppoggio = testoAppoggio;
+}
+
+void ModelModule::setNote(int k, const QString &si, const QString &no)
+{
+    state_.noteSi.set(k, si);
+    state_.noteNo.set(k, no);
+}
+
+void ModelModule::setLoading(bool loading)
+{
+    state_.inCaricamento = state_.bloccaNota = loading;
+}
+
+void ModelModule::setNotaGriglia(bool notaGriglia)
+{
+    state_.notaGriglia = notaGriglia;
 }
 
 ModelModule::~ModelModule() = default;
@@ -61,26 +117,26 @@ void ModelModule::stampaScheda()
 
 Answer ModelModule::chiediSalvataggio()
 {
-    return platform.dialogs.message(platform::BoxRequest{qst::unsavedEditsText(), qst::kUnsavedEditsTitle,
-                                                         platform::Buttons::YesNoCancel,
-                                                         platform::Icon::Information, 1});
+    return platform_.dialogs.message(platform::BoxRequest{qst::unsavedEditsText(), qst::kUnsavedEditsTitle,
+                                                          platform::Buttons::YesNoCancel,
+                                                          platform::Icon::Information, 1});
 }
 
 void ModelModule::terminaProcesso()
 {
     if (window_ && window_->trayIcon())
         window_->trayIcon()->remove();
-    platform.system.endProcess();
+    platform_.system.endProcess();
 }
 
 void ModelModule::esciProgramma()
 {
-    if (state.salvato) {
+    if (state_.salvato) {
         terminaProcesso();
         return;
     }
     // The pending exit lives only as long as this command.
-    const QScopedValueRollback pending(state.uscitaRichiesta, true);
+    const QScopedValueRollback pending(state_.uscitaRichiesta, true);
 
     switch (chiediSalvataggio()) {
     case Answer::Yes:
@@ -98,10 +154,8 @@ void ModelModule::esciProgramma()
 void ModelModule::segnaModifica(qst::Evento e)
 {
     const qst::EffettoModifica effect = qst::effettoModifica(e);
-    if (effect.skippedWhileLoading && state.inCaricamento)
-        return;
     if (effect.clearsSalvato)
-        state.salvato = false;
+        state_.salvato = false;
     if (effect.disablesLeggi && window_)
         window_->setLeggiEnabled(false);
 }

@@ -6,7 +6,9 @@
 #include "questionnaire/modelstate.h"
 
 #include <QPointer>
+#include <QString>
 #include <memory>
+#include <optional>
 
 namespace win
 {
@@ -26,8 +28,27 @@ public:
 
     const qst::ModelTable &table() const { return table_; }
     qst::Modello modello() const { return table_.modello; }
-    qst::ModelState state;
-    platform::Platform platform;
+    const qst::ModelState &state() const { return state_; }
+    platform::Platform platform() const { return platform_; }
+
+    // What the commands and the tests change in the state. The rules of the windows room reach
+    // the whole state through editingState (editingstate.h).
+    void setSalvato(bool salvato);
+    // The name the file dialog gave, and the file's name without its folder once it is written.
+    void setNomeFile(const QString &nomeFile);
+    void setNomeBreve(const QString &nomeBreve);
+    void setUscitaRichiesta(bool uscitaRichiesta);
+    void setUltimoTabIndex(std::optional<int> ultimoTabIndex);
+    // The print state a printout leaves with the model.
+    void setStatoStampa(long contaPagine, std::optional<double> rigaStampa, const QString &titoloSezione,
+                        const QString &testoAppoggio);
+    // The notes of answer group k in `noteSi` and `noteNo`.
+    void setNote(int k, const QString &si, const QString &no);
+    // `inCaricamento` and `bloccaNota` together, as applicaContenuto holds them while it fills
+    // the window.
+    void setLoading(bool loading);
+    // The note window's member mode.
+    void setNotaGriglia(bool notaGriglia);
 
     // The model's single questionnaire window; the first call creates and loads it.
     QuestionnaireWindow &window();
@@ -52,6 +73,10 @@ public:
     platform::Answer chiediSalvataggio();
 
 private:
+    friend qst::ModelState &editingState(ModelModule &module);
+
+    qst::ModelState state_;
+    platform::Platform platform_;
     const qst::ModelTable &table_;
     SchedaCommands *commands_ = nullptr;
     std::unique_ptr<QuestionnaireWindow> window_;

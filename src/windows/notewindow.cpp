@@ -2,6 +2,7 @@
 
 #include "controls.h"
 #include "core/error.h"
+#include "editingstate.h"
 #include "membersgrid.h"
 #include "modelmodule.h"
 #include "notelayout.h"
@@ -91,12 +92,12 @@ qsizetype NoteWindow::lunghezza() const
 
 void NoteWindow::trapping(const std::function<void()> &procedure, const QString &prefix)
 {
-    platform::trapErrors(m_.platform.dialogs, procedure, prefix);
+    platform::trapErrors(m_.platform().dialogs, procedure, prefix);
 }
 
 NoteLink &NoteWindow::linkMostrato()
 {
-    const int k = m_.state.indiceNota;
+    const int k = m_.state().indiceNota;
     if (k < 0 || k >= qst::kGroups || !answers_.Label_NOTA[static_cast<size_t>(k)])
         throw core::outOfRange();
     return *answers_.Label_NOTA[static_cast<size_t>(k)];
@@ -104,10 +105,11 @@ NoteLink &NoteWindow::linkMostrato()
 
 qst::NoteTable &NoteWindow::tabellaMostrata()
 {
-    const int k = m_.state.indiceNota;
+    const int k = m_.state().indiceNota;
     if (k < 0 || k >= qst::kGroups)
         throw core::outOfRange();
-    return tickedBox(answers_.Check_SI[static_cast<size_t>(k)]) ? m_.state.noteSi : m_.state.noteNo;
+    qst::ModelState &s = editingState(m_);
+    return tickedBox(answers_.Check_SI[static_cast<size_t>(k)]) ? s.noteSi : s.noteNo;
 }
 
 void NoteWindow::showEvent(QShowEvent *event)
@@ -120,7 +122,7 @@ void NoteWindow::showEvent(QShowEvent *event)
 
 void NoteWindow::Form_Activate()
 {
-    qst::ModelState &s = m_.state;
+    const qst::ModelState &s = m_.state();
     testoDaMostrare_.clear();
     riga_ = -1;
     if (s.notaGriglia) {
@@ -147,7 +149,7 @@ void NoteWindow::Form_Activate()
 
 void NoteWindow::End_Note_Click()
 {
-    qst::ModelState &s = m_.state;
+    qst::ModelState &s = editingState(m_);
     QString text = testo();
     const bool vuoto = !qst::haTesto(text);
     if (vuoto) {
@@ -189,7 +191,7 @@ void NoteWindow::End_Note_Click()
 
 void NoteWindow::Delete_Note_Click()
 {
-    qst::ModelState &s = m_.state;
+    qst::ModelState &s = editingState(m_);
     if (!s.notaGriglia)
         tabellaMostrata().set(s.indiceNota, QString());
     m_.segnaModifica(qst::Evento::NoteCancella);
@@ -204,7 +206,7 @@ void NoteWindow::TEXT_NOTE_Change()
         return;
     }
     if (!avvisoLunghezza_)
-        m_.platform.dialogs.message(platform::BoxRequest{
+        m_.platform().dialogs.message(platform::BoxRequest{
             QStringLiteral("ATTENZIONE: la lunghezza della stringa inserita è maggiore di 65000:\n"
                            "i caratteri in eccesso verranno automaticamente cancellati. Verificare!!!"),
             QStringLiteral("Warning"), platform::Buttons::Ok, platform::Icon::Information, 0});
@@ -238,7 +240,7 @@ bool NoteWindow::TEXT_NOTE_KeyPress(const QKeyEvent &event)
         dropped = true;
     }
     if (lunghezza() >= qst::kNoteLimit && code != 13 && code != 8) {
-        m_.platform.dialogs.message(platform::BoxRequest{
+        m_.platform().dialogs.message(platform::BoxRequest{
             QStringLiteral("ATTENZIONE: è stato raggiunto il numero massimo dei caratteri.\n"
                            "Operazione annullata!!!"),
             QString(), platform::Buttons::Ok, platform::Icon::None, 0});
@@ -284,7 +286,7 @@ void NoteWindow::reject()
 
 void NoteWindow::chiudiSenzaFine()
 {
-    qst::ModelState &s = m_.state;
+    qst::ModelState &s = editingState(m_);
     const bool membro = s.notaGriglia;
     s.notaGriglia = false;
     const int k = s.indiceNota;

@@ -4,6 +4,7 @@
 #include "answers.h"
 #include "appicon.h"
 #include "core/error.h"
+#include "editingstate.h"
 #include "focusrules.h"
 #include "generaldata.h"
 #include "gridrules.h"
@@ -34,7 +35,8 @@ namespace win
 {
 
 QuestionnaireWindow::QuestionnaireWindow(ModelModule &module)
-    : CommandWindow(module.platform), module_(module), controls_(std::make_unique<Controls>()), c_(*controls_)
+    : CommandWindow(module.platform()), module_(module), controls_(std::make_unique<Controls>()),
+      c_(*controls_)
 {
     buildWindow();
     answers_ = std::make_unique<AnswerRules>(c_, module_);
@@ -82,8 +84,8 @@ void QuestionnaireWindow::buildButtonBar(QBoxLayout *layout)
 
 void QuestionnaireWindow::Form_Load()
 {
-    qst::ModelState &s = module_.state;
-    platform::trapErrors(module_.platform.dialogs, [&] {
+    qst::ModelState &s = editingState(module_);
+    platform::trapErrors(module_.platform().dialogs, [&] {
         addTrayIcon(qst::trayTip(module_.table().caption));
         s.ultimoTabIndex.reset();
         s.salvato = true;
@@ -225,7 +227,7 @@ void QuestionnaireWindow::Command_Function_Click(int index)
 
 bool QuestionnaireWindow::Form_Unload()
 {
-    if (!module_.state.salvato) {
+    if (!module_.state().salvato) {
         switch (module_.chiediSalvataggio()) {
         case platform::Answer::Yes:
             // A save that wrote nothing keeps the window and its edits.

@@ -23,6 +23,7 @@
 #include <QTest>
 
 using platform::Answer;
+using qst::CommandButton;
 using qst::Modello;
 
 namespace
@@ -51,7 +52,7 @@ struct Bench {
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
         f.close();
         path = bytes.isEmpty() ? dir.filePath(QStringLiteral("manca.xml")) : f.fileName();
-        if (!trad.state.salvato)
+        if (!trad.state().salvato)
             platform.answer(Answer::No, QStringLiteral("si desidera salvarle"));
         platform.chooseFile(path);
         if (indexBox)
@@ -119,7 +120,7 @@ void TestLegacy::handOff()
     win::QuestionnaireWindow &t = b.trad.window();
     const bool imported = message.isEmpty();
     QCOMPARE(t.isVisible(), !imported);
-    QCOMPARE(b.trad.state.salvato, imported);
+    QCOMPARE(b.trad.state().salvato, imported);
     QCOMPARE(win::controls(t).TEXT_GENERALE[0]->text(), imported ? QString() : QStringLiteral("modifica"));
     QCOMPARE(t.windowTitle(), t.titoloBase());
     QCOMPARE(bool(b.legacy.loadedWindow()), imported);
@@ -135,7 +136,7 @@ void TestLegacy::handOff()
         }
         return;
     }
-    QVERIFY(win::controls(t).Command_Function[2]->isEnabled());
+    QVERIFY(testing::button(win::controls(t), CommandButton::Leggi)->isEnabled());
     legacy::LegacyWindow &w = *b.legacy.loadedWindow();
     QVERIFY(w.isVisible() && b.platform.tray()->isShown());
     QCOMPARE(b.platform.tray()->toolTip(), qst::titoloInizio());
@@ -154,7 +155,7 @@ void TestLegacy::handOff()
     QCOMPARE(c.MySSTab->currentIndex(), 0);
     // Only "Stampa" and "Esci": the file commands of the tray menu are hidden.
     QVERIFY(!c.MENU_SALVA->isVisible() && !c.MENU_LEGGI->isVisible() && !c.MENU_GENERA->isVisible());
-    QVERIFY(c.MENU_ESCI->isVisible() && !c.Command_Function[1]);
+    QVERIFY(c.MENU_ESCI->isVisible() && !testing::button(c, CommandButton::SalvaTemp));
 }
 
 // "Esci" hides Main and its icon and brings the traditional window back; a second import
@@ -164,9 +165,10 @@ void TestLegacy::escAndSecondImport()
     Bench b;
     b.leggi(testing::testData(QStringLiteral("v11_esempio.xml")));
     legacy::LegacyWindow *w = b.legacy.loadedWindow();
-    b.main().Command_Function[4]->click();
+    testing::button(b.main(), CommandButton::Esci)->click();
     QVERIFY(!w->isVisible() && !b.platform.tray()->isShown());
-    QVERIFY(b.trad.window().isVisible() && win::controls(b.trad.window()).Command_Function[2]->isEnabled());
+    QVERIFY(b.trad.window().isVisible() &&
+            testing::button(win::controls(b.trad.window()), CommandButton::Leggi)->isEnabled());
 
     b.leggi(v11("1 - 99999999999\n", "3 - No - \n"));
     QCOMPARE(b.legacy.loadedWindow(), w);
@@ -188,7 +190,7 @@ void TestLegacy::closeBox()
     QPointer<legacy::LegacyWindow> w = b.legacy.loadedWindow();
     QVERIFY(w->close());
     QVERIFY(!b.platform.tray()->isShown() && b.trad.window().isVisible());
-    QVERIFY(win::controls(b.trad.window()).Command_Function[2]->isEnabled());
+    QVERIFY(testing::button(win::controls(b.trad.window()), CommandButton::Leggi)->isEnabled());
     QTRY_VERIFY(!w);
     QVERIFY(!b.legacy.loadedWindow());
     b.leggi(v11("", ""));
@@ -303,8 +305,8 @@ void TestLegacy::pageWrap()
     for (const int first : {1, 0}) {
         b.main().MySSTab->setCurrentIndex(0);
         b.main().TEXT_GENERALE[static_cast<size_t>(first)]->setFocus();
-        b.main().Command_Function[0]->setFocus();
-        b.main().Command_Function[4]->setFocus();
+        testing::button(b.main(), CommandButton::Stampa)->setFocus();
+        testing::button(b.main(), CommandButton::Esci)->setFocus();
         QCOMPARE(b.main().MySSTab->currentIndex(), first == 0 ? 5 : 0);
     }
 }
@@ -329,7 +331,7 @@ void TestLegacy::print()
     b.main().MENU_STAMPA->trigger();
     VERIFY_NO_FAILURES_OF(b.platform);
     QCOMPARE(b.platform.messages.size(), boxes);
-    QCOMPARE(b.legacy.ultimoTabIndexPre, std::optional<int>(1));
+    QCOMPARE(b.legacy.ultimoTabIndexPre(), std::optional<int>(1));
     QCOMPARE(QFile::exists(pdf), accept);
     if (!accept)
         return;

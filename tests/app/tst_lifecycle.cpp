@@ -21,6 +21,7 @@
 #include <QTimer>
 
 using platform::Answer;
+using qst::CommandButton;
 using qst::Modello;
 using testing::Fixture;
 using testing::SaveOutcome;
@@ -103,7 +104,7 @@ void TestLifecycle::loadState()
     QCOMPARE(win::controls(w).righeGriglia, 3);
     QCOMPARE(win::controls(w).MySSTab->currentIndex(), 0);
     QCOMPARE(win::controls(w).MySSTab->isTabEnabled(3), model == Modello::Tradizionale);
-    QVERIFY(win::controls(w).Command_Function[2]->isEnabled());
+    QVERIFY(testing::button(win::controls(w), CommandButton::Leggi)->isEnabled());
     // The tip is the caption up to the blank after "v. 2.0": the same in every model.
     QVERIFY(f.platform.tray()->isShown());
     QCOMPARE(f.platform.tray()->toolTip(),
@@ -125,21 +126,22 @@ void TestLifecycle::commandsReachTheirProcedures()
 {
     Fixture f(Modello::Tradizionale);
     win::QuestionnaireWindow &w = f.window();
-    QCOMPARE(win::controls(w).Command_Function[0]->text(), QStringLiteral("Stampa"));
-    QCOMPARE(win::controls(w).Command_Function[1]->text(), QStringLiteral("Salva temp."));
-    QCOMPARE(win::controls(w).Command_Function[2]->text(), QStringLiteral("Leggi"));
-    QCOMPARE(win::controls(w).Command_Function[3]->text(), QStringLiteral("Genera"));
-    QCOMPARE(win::controls(w).Command_Function[4]->text(), QStringLiteral("Esci"));
+    QCOMPARE(testing::button(win::controls(w), CommandButton::Stampa)->text(), QStringLiteral("Stampa"));
+    QCOMPARE(testing::button(win::controls(w), CommandButton::SalvaTemp)->text(),
+             QStringLiteral("Salva temp."));
+    QCOMPARE(testing::button(win::controls(w), CommandButton::Leggi)->text(), QStringLiteral("Leggi"));
+    QCOMPARE(testing::button(win::controls(w), CommandButton::Genera)->text(), QStringLiteral("Genera"));
+    QCOMPARE(testing::button(win::controls(w), CommandButton::Esci)->text(), QStringLiteral("Esci"));
 
-    win::controls(w).Command_Function[1]->click();
+    testing::button(win::controls(w), CommandButton::SalvaTemp)->click();
     win::controls(w).MENU_SALVA->trigger();
-    win::controls(w).Command_Function[3]->click();
+    testing::button(win::controls(w), CommandButton::Genera)->click();
     win::controls(w).MENU_GENERA->trigger();
     QCOMPARE(f.commands->saves, (QList<bool>{false, false, true, true}));
-    win::controls(w).Command_Function[0]->click();
+    testing::button(win::controls(w), CommandButton::Stampa)->click();
     win::controls(w).MENU_STAMPA->trigger();
     QCOMPARE(f.commands->prints, 2);
-    win::controls(w).Command_Function[2]->click();
+    testing::button(win::controls(w), CommandButton::Leggi)->click();
     win::controls(w).MENU_LEGGI->trigger();
     QCOMPARE(f.commands->opens, 2);
     QCOMPARE(win::controls(w).MENU_SALVA->text(), QStringLiteral("Salva Temp."));
@@ -157,16 +159,16 @@ void TestLifecycle::secondCommandIgnoredWhileOneRuns()
 {
     Fixture f(Modello::Dualistico);
     win::QuestionnaireWindow &w = f.window();
-    f.state().salvato = false;
+    f.module->setSalvato(false);
     // While the exit command's question is open, the tray menu and the buttons do nothing.
     f.platform.answer(Answer::Cancel, QString(), [&] {
         win::controls(w).MENU_SALVA->trigger();
         win::controls(w).MENU_ESCI->trigger();
-        win::controls(w).Command_Function[3]->click();
-        win::controls(w).Command_Function[0]->click();
+        testing::button(win::controls(w), CommandButton::Genera)->click();
+        testing::button(win::controls(w), CommandButton::Stampa)->click();
         QVERIFY(w.commandRunning());
     });
-    win::controls(w).Command_Function[4]->click();
+    testing::button(win::controls(w), CommandButton::Esci)->click();
     QVERIFY(f.commands->saves.isEmpty());
     QCOMPARE(f.commands->prints, 0);
     QCOMPARE(f.platform.messages.size(), 1);
@@ -205,14 +207,14 @@ void TestLifecycle::exitMatrix()
         Fixture f(m);
         win::QuestionnaireWindow &w = f.window();
         w.show();
-        f.state().salvato = saved;
+        f.module->setSalvato(saved);
         f.commands->outcome = outcome;
         if (!saved)
             f.platform.answer(answer);
         if (outcome == SaveOutcome::Failed && answer == Answer::Yes)
             f.platform.answer(Answer::Ok, QStringLiteral("Errore di scrittura"));
 
-        win::controls(w).Command_Function[4]->click();
+        testing::button(win::controls(w), CommandButton::Esci)->click();
 
         QCOMPARE(f.platform.endProcessCalls, ends ? 1 : 0);
         QCOMPARE(f.platform.tray()->isShown(), !ends);
@@ -257,7 +259,7 @@ void TestLifecycle::closeMatrix()
         win::QuestionnaireWindow &w = f.window();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        f.state().salvato = saved;
+        f.module->setSalvato(saved);
         f.commands->outcome = outcome;
         if (!saved)
             f.platform.answer(answer, QStringLiteral("Con questa operazione"));
@@ -354,14 +356,14 @@ void TestLifecycle::minimiseUnderABoxKeepsItReachable()
     win::QuestionnaireWindow &w = f.window();
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    f.state().salvato = false;
+    f.module->setSalvato(false);
     bool visibleUnderBox = false;
     f.platform.answer(Answer::Cancel, QString(), [&] {
         w.setWindowState(Qt::WindowMinimized);
         QTest::qWait(50);
         visibleUnderBox = w.isVisible();
     });
-    win::controls(w).Command_Function[4]->click();
+    testing::button(win::controls(w), CommandButton::Esci)->click();
     QVERIFY(visibleUnderBox);
     QTest::qWait(50);
     QVERIFY(w.isVisible()); // minimised, not hidden in the tray with the box
@@ -394,7 +396,7 @@ void TestLifecycle::realBoxesInItalianAndTrayHiddenCancelKeepsRunning()
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     win::controls(w).TEXT_GENERALE[0]->setText(QStringLiteral("Alfa S.p.A."));
-    QVERIFY(!module.state.salvato);
+    QVERIFY(!module.state().salvato);
     w.setWindowState(Qt::WindowMinimized);
     QTRY_VERIFY(!w.isVisible());
 
@@ -431,7 +433,7 @@ void TestLifecycle::realBoxesInItalianAndTrayHiddenCancelKeepsRunning()
     QCOMPARE(buttons.last(), QStringLiteral("OK"));
     QCOMPARE(title, platform::kFallbackTitle);
     QCOMPARE(system.endProcessCalls, 0);
-    QVERIFY(!module.state.salvato);
+    QVERIFY(!module.state().salvato);
     QCOMPARE(win::controls(w).TEXT_GENERALE[0]->text(), QStringLiteral("Alfa S.p.A."));
 }
 

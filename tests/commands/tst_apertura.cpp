@@ -1,12 +1,10 @@
 // Opening questionnaire files through "Leggi": refusals with their messages, the state after every
 // path of the command, round trips through real windows, damaged files.
-#include "commands/opencommand.h"
-#include "commands/savecommand.h"
+#include "commandsupport.h"
 #include "core/error.h"
 #include "questionnaire/posizionixml.h"
 #include "schedafile/lettorexml.h"
 #include "schedafile/scrittorexml.h"
-#include "support.h"
 #include "windows/contenutofinestra.h"
 
 #include <QBuffer>
@@ -18,16 +16,18 @@
 #include <QTest>
 
 using platform::Answer;
+using qst::CommandButton;
 using qst::Contenuto;
 using qst::Modello;
 using qst::Risposta;
+using testing::Banco;
+using testing::kSigle;
+using testing::programma;
 
 Q_DECLARE_METATYPE(qst::Modello)
 
 namespace
 {
-
-const char *const kSigle[] = {"trad", "dual", "mon"};
 
 QByteArray fixture(Modello m)
 {
@@ -41,40 +41,6 @@ QStringList atteso(Modello m)
                testing::testData(QStringLiteral("lettura_%1.atteso").arg(QLatin1String(kSigle[int(m)]))))
         .split(u'\n', Qt::SkipEmptyParts);
 }
-
-QString programma()
-{
-    return QCoreApplication::applicationDirPath();
-}
-
-// A model's window on scripted dialogs with the real save and open commands.
-struct Banco : win::SchedaCommands {
-    explicit Banco(Modello m)
-        : module(m, platform.platform()), salva(module, programma()), apri(module, programma())
-    {
-        module.setCommands(this);
-        w.show();
-    }
-    bool salvaScheda(bool genera) override { return salva.salvaScheda(genera); }
-    void apriScheda() override { apri.apriScheda(); }
-    void stampaScheda() override {}
-
-    // What the user sees of the questionnaire: content, title, saved flag, "Leggi".
-    QStringList stato()
-    {
-        return testing::describe(win::leggiContenuto(module))
-               << w.windowTitle() << QStringLiteral("salvato %1").arg(module.state.salvato)
-               << QStringLiteral("Leggi %1").arg(win::controls(w).Command_Function[2]->isEnabled());
-    }
-    // An edit as the user makes it: the questionnaire is no longer saved.
-    void modifica() { win::controls(w).TEXT_GENERALE[0]->setText(QStringLiteral("modifica")); }
-
-    testing::Scripted platform;
-    win::ModelModule module;
-    cmd::SaveCommand salva;
-    cmd::OpenCommand apri;
-    win::QuestionnaireWindow &w = module.window();
-};
 
 QString scrivi(const QTemporaryDir &dir, const QString &nome, const QByteArray &dati)
 {
@@ -189,7 +155,7 @@ void TestApertura::apertura()
             return importa == 1;
         });
     win::applicaContenuto(b.module, testing::full(m, 4, 50));
-    b.module.state.salvato = true;
+    b.module.setSalvato(true);
     b.w.showFileInTitle(dir.filePath(QStringLiteral("prima.xml")));
     if (domanda) {
         b.modifica();
@@ -213,8 +179,8 @@ void TestApertura::apertura()
                                                                : esito == QStringLiteral("vuoto")
                                                                    ? testing::describe(Contenuto(m))
                                                                    : prima);
-    QTEST(b.module.state.salvato, "salvato");
-    QTEST(win::controls(b.w).Command_Function[2]->isEnabled(), "leggi");
+    QTEST(b.module.state().salvato, "salvato");
+    QTEST(testing::button(win::controls(b.w), CommandButton::Leggi)->isEnabled(), "leggi");
     QTEST(b.w.isVisible(), "shown");
     if (esito == QStringLiteral("letto"))
         QCOMPARE(b.w.windowTitle(), b.w.titoloBase() + QStringLiteral(" - ") +
@@ -251,14 +217,14 @@ void TestApertura::andataRitorno()
     win::applicaContenuto(a.module, c);
     QCOMPARE(testing::describe(win::leggiContenuto(a.module)), testing::describe(c));
     a.platform.chooseFile(path);
-    win::controls(a.w).Command_Function[1]->click();
+    testing::button(win::controls(a.w), CommandButton::SalvaTemp)->click();
 
     Banco b(m);
     b.platform.chooseFile(path);
     win::controls(b.w).MENU_LEGGI->trigger();
     QCOMPARE(b.stato(), testing::describe(c) << b.w.titoloBase() + QStringLiteral(" - ") + path
                                              << QStringLiteral("salvato 1") << QStringLiteral("Leggi 1"));
-    QVERIFY(b.platform.messages.isEmpty() && !b.module.state.inCaricamento && !b.module.state.bloccaNota);
+    QVERIFY(b.platform.messages.isEmpty() && !b.module.state().inCaricamento && !b.module.state().bloccaNota);
     const platform::FileDialogOptions d = b.platform.fileDialogs.value(0);
     QCOMPARE(
         QStringList({d.title, d.filter, d.folder}),
@@ -290,9 +256,9 @@ void TestApertura::robustezza()
                 dati = righe.join('\n');
             }
             win::applicaContenuto(b.module, prima);
-            b.module.state.salvato = true;
+            b.module.setSalvato(true);
             b.w.setWindowTitle(b.w.titoloBase());
-            win::controls(b.w).Command_Function[2]->setEnabled(true);
+            testing::button(win::controls(b.w), CommandButton::Leggi)->setEnabled(true);
             const QStringList stato = b.stato();
             const qsizetype scatole = b.platform.messages.size();
             b.platform.chooseFile(scrivi(dir, QStringLiteral("d.xml"), dati));
@@ -306,7 +272,7 @@ void TestApertura::robustezza()
                          qPrintable(descrizione));
                 QVERIFY2(dopo == stato, qPrintable(descrizione));
             } else {
-                QVERIFY2(b.w.windowTitle() != b.w.titoloBase() && b.module.state.salvato,
+                QVERIFY2(b.w.windowTitle() != b.w.titoloBase() && b.module.state().salvato,
                          qPrintable(descrizione));
             }
         }

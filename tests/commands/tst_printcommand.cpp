@@ -39,9 +39,9 @@ long printPdf(const qst::Contenuto &c, const QString &path)
 {
     const auto printer = pdfPrinter(path);
     cmd::PainterPrinter out(*printer);
-    qst::ModelState state;
-    prn::stampaModulo(out, c, state);
-    return state.contaPagine;
+    prn::StatoStampa stato;
+    prn::stampaModulo(out, c, stato);
+    return stato.contaPagine;
 }
 
 QString pdfText(const QString &pdf, const QStringList &options = {})
@@ -125,7 +125,7 @@ void TestPrintCommand::command()
     testing::Fixture f(Modello::Monistico);
     win::QuestionnaireWindow &w = f.window();
     win::controls(w).TEXT_GENERALE[0]->setText(QStringLiteral("Beta S.p.A."));
-    f.state().ultimoTabIndex = 7;
+    f.module->setUltimoTabIndex(7);
     f.platform.choosePrinter(accept, pdf);
     if (!message.isEmpty())
         f.platform.answer(platform::Answer::Ok, message);

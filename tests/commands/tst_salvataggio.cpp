@@ -1,11 +1,10 @@
 // Saving a questionnaire: the file each model's window gives, read back by an independent
 // parser; hostile note texts; the failures that must write nothing and change nothing.
-#include "commands/savecommand.h"
+#include "commandsupport.h"
 #include "core/error.h"
 #include "questionnaire/catalogue.h"
 #include "questionnaire/posizionixml.h"
 #include "schedafile/scrittorexml.h"
-#include "support.h"
 #include "windows/membersgrid.h"
 #include "windows/notelink.h"
 
@@ -20,8 +19,11 @@
 #include <QXmlStreamReader>
 
 using platform::Answer;
+using qst::CommandButton;
 using qst::Modello;
 using qst::Risposta;
+using testing::Banco;
+using testing::programma;
 
 Q_DECLARE_METATYPE(qst::Modello)
 
@@ -63,48 +65,6 @@ Nodo leggiFile(const QString &path, QString &errore)
     errore = r.hasError() || !f.isOpen() ? r.errorString() + f.errorString() : QString();
     return radice;
 }
-
-QString programma()
-{
-    return QCoreApplication::applicationDirPath();
-}
-
-// A model's window on scripted dialogs, saving with the real command.
-struct Banco : win::SchedaCommands {
-    explicit Banco(Modello m, const QString &cartella = programma())
-        : module(m, platform.platform()), salva(module, cartella)
-    {
-        module.setCommands(this);
-        w.show();
-    }
-    bool salvaScheda(bool genera) override { return salva.salvaScheda(genera); }
-    void apriScheda() override {}
-    void stampaScheda() override {}
-
-    // Ticks the box of `r` as the open command does: no cascade, no note window.
-    void rispondi(int k, Risposta r, const QString &si = {}, const QString &no = {})
-    {
-        const size_t i = static_cast<size_t>(k);
-        module.state.inCaricamento = true;
-        (r == Risposta::No   ? win::controls(w).Check_NO
-         : r == Risposta::NA ? win::controls(w).Check_NA
-                             : win::controls(w).Check_SI)[i]
-            ->setChecked(r != Risposta::Nessuna);
-        module.state.inCaricamento = false;
-        module.state.noteSi.set(k, si);
-        module.state.noteNo.set(k, no);
-        win::controls(w).Label_NOTA[i]->setForeColor(win::kColorRed);
-    }
-    void campo(int i, const QString &text)
-    {
-        win::controls(w).TEXT_GENERALE[static_cast<size_t>(i)]->setText(text);
-    }
-
-    testing::Scripted platform;
-    win::ModelModule module;
-    cmd::SaveCommand salva;
-    win::QuestionnaireWindow &w = module.window();
-};
 
 QString didascalia(Modello m, int k)
 {
@@ -185,13 +145,14 @@ void TestSalvataggio::salvaModello()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("scheda [*] 1.xml"));
     b.platform.chooseFile(path);
-    win::controls(b.w).Command_Function[1]->click();
+    testing::button(win::controls(b.w), CommandButton::SalvaTemp)->click();
     VERIFY_NO_FAILURES_OF(b.platform);
     const platform::FileDialogOptions d = b.platform.fileDialogs.value(0);
     QCOMPARE(
         QStringList({d.title, d.filter, d.folder}),
         QStringList({QStringLiteral("Salva file"), QStringLiteral("Xml File (*.xml)|*.xml|"), programma()}));
-    QVERIFY(b.module.state.salvato && win::controls(b.w).Command_Function[2]->isEnabled());
+    QVERIFY(b.module.state().salvato &&
+            testing::button(win::controls(b.w), CommandButton::Leggi)->isEnabled());
     QCOMPARE(b.w.windowHandle()->title(), t.caption + QStringLiteral(" - scheda [*] 1.xml"));
 
     QString errore;
@@ -309,7 +270,7 @@ void TestSalvataggio::noteOstili()
     b.rispondi(0, Risposta::Si, nota);
     win::controls(b.w).MSHFlexGrid1->setTextMatrix(0, 11, nota);
     b.platform.chooseFile(dir.filePath(QStringLiteral("n.xml")));
-    win::controls(b.w).Command_Function[1]->click();
+    testing::button(win::controls(b.w), CommandButton::SalvaTemp)->click();
     VERIFY_NO_FAILURES_OF(b.platform);
     QFile f(dir.filePath(QStringLiteral("n.xml")));
     QVERIFY(f.open(QIODevice::ReadOnly) && !f.readAll().contains("&#xd;"));
@@ -376,7 +337,8 @@ void TestSalvataggio::fallimenti()
         if (manca)
             b.platform.chooseFile(QString());
         if (via < 2)
-            win::controls(b.w).Command_Function[via == 0 ? 1 : 4]->click();
+            testing::button(win::controls(b.w), via == 0 ? CommandButton::SalvaTemp : CommandButton::Esci)
+                ->click();
         else
             QVERIFY(!b.w.close());
         VERIFY_NO_FAILURES_OF(b.platform);
@@ -384,8 +346,9 @@ void TestSalvataggio::fallimenti()
         const platform::BoxRequest box = b.platform.messages.value(b.platform.messages.size() - 1);
         QVERIFY(messaggio.isEmpty() || manca ||
                 (box.text.startsWith(messaggio) && box.title.isEmpty() && box.icon == platform::Icon::None));
-        QVERIFY(b.w.isVisible() && !b.platform.ended() && !b.module.state.uscitaRichiesta);
-        QVERIFY(!b.module.state.salvato && !win::controls(b.w).Command_Function[2]->isEnabled());
+        QVERIFY(b.w.isVisible() && !b.platform.ended() && !b.module.state().uscitaRichiesta);
+        QVERIFY(!b.module.state().salvato &&
+                !testing::button(win::controls(b.w), CommandButton::Leggi)->isEnabled());
         QCOMPARE(b.w.windowTitle(), qst::modelTable(Modello::Dualistico).caption);
         QCOMPARE(win::controls(b.w).TEXT_GENERALE[0]->text(), QStringLiteral("modifica"));
         QVERIFY(vecchio.open(QIODevice::ReadOnly));
@@ -405,10 +368,10 @@ void TestSalvataggio::generaEUscita()
         Banco b(Modello::Monistico);
         int controlli = 0;
         b.salva.setControllaScheda([&] { return ++controlli < 0; }); // fails every time
-        b.module.state.uscitaRichiesta = uscita;
+        b.module.setUscitaRichiesta(uscita);
         if (uscita)
             b.platform.chooseFile(dir.filePath(QStringLiteral("g.xml")));
-        win::controls(b.w).Command_Function[3]->click();
+        testing::button(win::controls(b.w), CommandButton::Genera)->click();
         VERIFY_NO_FAILURES_OF(b.platform);
         QCOMPARE(QList<int>({controlli, int(b.platform.fileDialogs.size()), b.platform.endProcessCalls}),
                  uscita ? QList<int>({0, 1, 1}) : QList<int>({1, 0, 0}));
@@ -428,7 +391,7 @@ void TestSalvataggio::cartellaDeiDialoghi()
     for (const QString &cartella : {programma(), casa.filePath(QStringLiteral("installata"))}) {
         Banco b(Modello::Tradizionale, cartella);
         b.platform.chooseFile(QString());
-        win::controls(b.w).Command_Function[1]->click();
+        testing::button(win::controls(b.w), CommandButton::SalvaTemp)->click();
         QCOMPARE(b.platform.fileDialogs.value(0).folder,
                  cartella == programma() ? cartella : casa.filePath(QStringLiteral("Documents")));
     }

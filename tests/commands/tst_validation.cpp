@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using qst::CommandButton;
 using qst::Contenuto;
 using qst::Modello;
 using qst::Risposta;
@@ -37,7 +38,7 @@ namespace
 void applica(Fixture &f, const Contenuto &c)
 {
     win::applicaContenuto(*f.module, c);
-    f.state().salvato = true;
+    f.module->setSalvato(true);
 }
 
 // The control that has the focus in the window, or takes it when the window is next active.
@@ -120,7 +121,7 @@ void TestValidation::window()
     applica(f, c);
     QVERIFY(testing::activate(w));
     win::controls(w).MySSTab->setCurrentIndex(5);
-    win::controls(w).Command_Function[3]->setFocus();
+    testing::button(win::controls(w), CommandButton::Genera)->setFocus();
     if (inTray) {
         w.showMinimized();
         QTRY_VERIFY(w.isHidden());
@@ -232,7 +233,7 @@ void TestValidation::generaWritesOnlyAComplete()
     if (!complete)
         c.generale[0].clear();
     applica(f, c);
-    f.state().salvato = false;
+    f.module->setSalvato(false);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("finale.xml"));
     if (complete)

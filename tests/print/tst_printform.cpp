@@ -20,13 +20,13 @@ namespace
 
 struct Printed {
     prn::RecordingPrinter printer;
-    qst::ModelState state;
+    prn::StatoStampa stato;
 };
 
 std::unique_ptr<Printed> print(const qst::Contenuto &c)
 {
     auto out = std::make_unique<Printed>();
-    prn::stampaModulo(out->printer, c, out->state);
+    prn::stampaModulo(out->printer, c, out->stato);
     return out;
 }
 
@@ -107,7 +107,7 @@ void TestPrintForm::generalData()
     QCOMPARE(printed.mid(0, 3),
              (QStringList{QStringLiteral("VARZEN - SCHEDA RIEPILOGATIVA DELL'QUADRIVEX v. 2.0"),
                           qst::tabellaStampa(model).rigaModello, QStringLiteral("DATI GENERALI")}));
-    QCOMPARE(out->state.testoAppoggio.isEmpty(), model != Modello::Monistico);
+    QCOMPARE(out->stato.testoAppoggio.isEmpty(), model != Modello::Monistico);
 }
 
 void TestPrintForm::memberRows()
@@ -167,7 +167,7 @@ void TestPrintForm::sectionsAndPages()
     if (sections.first() != expected.first()) // the general data fit on page 1
         expected.removeFirst();
     QCOMPARE(sections, expected);
-    QCOMPARE(out->state.contaPagine, long(p.page() + 1));
+    QCOMPARE(out->stato.contaPagine, long(p.page() + 1));
     // Every member's block in order, one line per data column.
     const QStringList printed = testing::printedLines(p);
     for (int r = 0; r < members; ++r) {

@@ -138,19 +138,18 @@ void TestModels::editRules_data()
     QTest::addColumn<qst::Evento>("event");
     QTest::addColumn<bool>("clears");
     QTest::addColumn<bool>("disables");
-    QTest::addColumn<bool>("skippedWhileLoading");
     using E = qst::Evento;
-    QTest::newRow("answer box") << E::CheckClick << true << true << false;
-    QTest::newRow("general field") << E::TextGeneraleChange << true << true << true;
-    QTest::newRow("meetings N/A") << E::RiunioniNAClick << true << true << true;
-    QTest::newRow("grid cell") << E::TxtEditChange << true << true << false;
-    QTest::newRow("link opened") << E::NoteLinkClickOpened << true << true << false;
-    QTest::newRow("link refused") << E::NoteLinkClickRefused << true << false << false;
-    QTest::newRow("member note cell") << E::GridNoteCellClick << true << false << false;
-    QTest::newRow("add member") << E::AddMember << false << false << false;
-    QTest::newRow("number box") << E::NumberBoxChange << true << true << true;
-    QTest::newRow("note Fine") << E::NoteFine << false << false << false;
-    QTest::newRow("note Cancella") << E::NoteCancella << false << false << false;
+    QTest::newRow("answer box") << E::CheckClick << true << true;
+    QTest::newRow("general field") << E::TextGeneraleChange << true << true;
+    QTest::newRow("meetings N/A") << E::RiunioniNAClick << true << true;
+    QTest::newRow("grid cell") << E::TxtEditChange << true << true;
+    QTest::newRow("link opened") << E::NoteLinkClickOpened << true << true;
+    QTest::newRow("link refused") << E::NoteLinkClickRefused << true << false;
+    QTest::newRow("member note cell") << E::GridNoteCellClick << true << false;
+    QTest::newRow("add member") << E::AddMember << false << false;
+    QTest::newRow("number box") << E::NumberBoxChange << true << true;
+    QTest::newRow("note Fine") << E::NoteFine << false << false;
+    QTest::newRow("note Cancella") << E::NoteCancella << false << false;
 }
 
 void TestModels::editRules()
@@ -158,11 +157,9 @@ void TestModels::editRules()
     QFETCH(qst::Evento, event);
     QFETCH(bool, clears);
     QFETCH(bool, disables);
-    QFETCH(bool, skippedWhileLoading);
     const qst::EffettoModifica e = qst::effettoModifica(event);
     QCOMPARE(e.clearsSalvato, clears);
     QCOMPARE(e.disablesLeggi, disables);
-    QCOMPARE(e.skippedWhileLoading, skippedWhileLoading);
 }
 
 QTEST_GUILESS_MAIN(TestModels)

@@ -15,13 +15,12 @@
 #include <QTest>
 
 using qst::Modello;
+using testing::kSigle;
 
 Q_DECLARE_METATYPE(qst::Modello)
 
 namespace
 {
-
-const char *const kSigle[] = {"trad", "dual", "mon"};
 
 // `depth` nested elements around `inner`; an element with `count` attributes.
 QString nested(int depth, const QString &inner = QString())

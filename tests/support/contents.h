@@ -23,6 +23,9 @@ extern const QString kData;
 
 // Model names for data-driven tests.
 const char *modelName(qst::Modello m);
+// The models' short names, in the order of qst::Modello, as the files of tests/data use them
+// ("lettura_trad.xml", ...).
+inline constexpr const char *const kSigle[] = {"trad", "dual", "mon"};
 
 // A file of tests/data.
 QByteArray testData(const QString &name);

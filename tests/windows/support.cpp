@@ -25,17 +25,17 @@ Scripted::~Scripted()
 bool FakeCommands::salvaScheda(bool genera)
 {
     saves << genera;
-    exitPendingDuringSave = module_.state.uscitaRichiesta;
+    exitPendingDuringSave = module_.state().uscitaRichiesta;
     switch (outcome) {
     case SaveOutcome::Written:
-        module_.state.salvato = true;
-        if (module_.state.uscitaRichiesta)
+        module_.setSalvato(true);
+        if (module_.state().uscitaRichiesta)
             module_.terminaProcesso();
         return true;
     case SaveOutcome::Cancelled:
         return false;
     case SaveOutcome::Failed:
-        module_.platform.dialogs.showError(QStringLiteral("Errore di scrittura"));
+        module_.platform().dialogs.showError(QStringLiteral("Errore di scrittura"));
         return false;
     }
     return false;
@@ -61,6 +61,11 @@ bool activate(QWidget &w)
     QApplication::setActiveWindow(&w);
     w.activateWindow();
     return QTest::qWaitForWindowActive(&w);
+}
+
+QPushButton *button(const win::CommandControls &c, qst::CommandButton b)
+{
+    return c.Command_Function[static_cast<size_t>(b)];
 }
 
 } // namespace testing

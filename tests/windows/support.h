@@ -4,6 +4,7 @@
 // that stand in for saving, opening and printing.
 #include "contents.h"
 #include "platform/scriptedplatform.h"
+#include "questionnaire/indices.h"
 #include "windows/commands.h"
 #include "windows/controls.h"
 #include "windows/modelmodule.h"
@@ -44,7 +45,7 @@ public:
     void stampaScheda() override
     {
         ++prints;
-        module_.state.ultimoTabIndex = 1;
+        module_.setUltimoTabIndex(1);
     }
 
     SaveOutcome outcome = SaveOutcome::Written;
@@ -66,10 +67,13 @@ struct Fixture {
     std::unique_ptr<win::ModelModule> module;
     std::unique_ptr<FakeCommands> commands;
     win::QuestionnaireWindow &window() { return module->window(); }
-    qst::ModelState &state() { return module->state; }
+    const qst::ModelState &state() const { return module->state(); }
 };
 
 // Shows the window and makes it the active one, so that focus and keys reach its controls.
 bool activate(QWidget &w);
+
+// Button `b` of a window's button bar; null where the window has none.
+QPushButton *button(const win::CommandControls &c, qst::CommandButton b);
 
 } // namespace testing

@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QTest>
 
+using qst::CommandButton;
 using qst::Modello;
 using testing::Fixture;
 
@@ -45,16 +46,16 @@ QString answer(Fixture &f, int k)
 // its link red; then the questionnaire is saved.
 void load(Fixture &f, int k, char which, const QString &note)
 {
-    f.state().inCaricamento = f.state().bloccaNota = true;
+    f.module->setLoading(true);
     if (QCheckBox *b = box(f, k, which))
         b->setChecked(true);
     if (!note.isEmpty()) {
-        (which == 'S' ? f.state().noteSi : f.state().noteNo).set(k, note);
+        f.module->setNote(k, which == 'S' ? note : QString(), which == 'S' ? QString() : note);
         link(f, k)->setForeColor(win::kColorRed);
     }
-    f.state().inCaricamento = f.state().bloccaNota = false;
-    f.state().salvato = true;
-    win::controls(f.window()).Command_Function[2]->setEnabled(true);
+    f.module->setLoading(false);
+    f.module->setSalvato(true);
+    testing::button(win::controls(f.window()), CommandButton::Leggi)->setEnabled(true);
 }
 
 // The user closes the note window with its close box.
@@ -132,7 +133,8 @@ void TestAnswers::exclusivity()
             click('A', false, QString());
     }
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u'\n')));
-    QVERIFY(!f.state().salvato && !win::controls(f.window()).Command_Function[2]->isEnabled());
+    QVERIFY(!f.state().salvato &&
+            !testing::button(win::controls(f.window()), CommandButton::Leggi)->isEnabled());
     QVERIFY(f.platform.allConsumed());
     VERIFY_NO_FAILURES(f);
 }
@@ -249,8 +251,9 @@ void TestAnswers::loadingFlags()
 {
     for (Modello m : qst::kModelli) {
         Fixture f(m);
-        qst::ModelState &s = f.state();
-        s.inCaricamento = s.bloccaNota = s.notaGriglia = true;
+        const qst::ModelState &s = f.state();
+        f.module->setLoading(true);
+        f.module->setNotaGriglia(true);
         // The open command only ticks: nothing is unticked, no note window opens.
         for (int k : {0, 20, 48}) {
             for (char c : {'N', 'S', 'A'})
@@ -260,16 +263,17 @@ void TestAnswers::loadingFlags()
         for (int k : {79, 80, 81})
             box(f, k, 'S')->setChecked(true);
         QCOMPARE(s.indiceNota, 81);
-        QVERIFY(!s.notaGriglia && !s.salvato && !win::controls(f.window()).Command_Function[2]->isEnabled());
+        QVERIFY(!s.notaGriglia && !s.salvato &&
+                !testing::button(win::controls(f.window()), CommandButton::Leggi)->isEnabled());
 
         // A red link loses its note whatever the flags hold.
-        s.noteSi.set(79, QStringLiteral("x"));
+        f.module->setNote(79, QStringLiteral("x"), QString());
         link(f, 79)->setForeColor(win::kColorRed);
         box(f, 79, 'S')->setChecked(false);
         QCOMPARE(s.noteSi.at(79), QString());
 
         // Clearing the window with the flags down unticks and opens nothing more.
-        s.inCaricamento = s.bloccaNota = false;
+        f.module->setLoading(false);
         for (int k : f.module->table().answerGroups.toVector())
             for (char c : {'S', 'N', 'A'})
                 if (QCheckBox *b = box(f, k, c))
@@ -313,14 +317,14 @@ void TestAnswers::noteLink()
     Fixture f(model);
     win::QuestionnaireWindow &w = f.window();
     load(f, k, ticked, red ? QStringLiteral("nota") : QString());
-    f.state().notaGriglia = true; // left over from a member's note
+    f.module->setNotaGriglia(true); // left over from a member's note
     w.show();
     win::controls(w).MySSTab->setCurrentIndex(qst::pageOfGroup(k));
     QCoreApplication::processEvents(); // lays the page out
     QStringList inside;
     if (opens)
         f.platform.modal([&](QDialog &d) {
-            inside << QString::number(win::controls(w).Command_Function[2]->isEnabled())
+            inside << QString::number(testing::button(win::controls(w), CommandButton::Leggi)->isEnabled())
                    << QString::number(f.state().notaGriglia);
             closeBox(d);
         });
@@ -328,7 +332,7 @@ void TestAnswers::noteLink()
     QCOMPARE(f.platform.modalShown, opens ? 1 : 0);
     // "Leggi" goes only after the window has closed; `salvato` on every click.
     QCOMPARE(inside.join(u','), opens ? QStringLiteral("1,0") : QString());
-    QCOMPARE(win::controls(w).Command_Function[2]->isEnabled(), !opens);
+    QCOMPARE(testing::button(win::controls(w), CommandButton::Leggi)->isEnabled(), !opens);
     QCOMPARE(f.state().indiceNota, k);
     QVERIFY(!f.state().salvato);
     QCOMPARE(answer(f, k), ticked == '-' ? QString() : QString(QLatin1Char(ticked)));

@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QTest>
 
+using qst::CommandButton;
 using qst::Modello;
 using testing::Fixture;
 
@@ -46,9 +47,9 @@ void type(const QString &text)
 // Sets a field as the reader does: no edit, no focus move.
 void load(Fixture &f, QLineEdit *field, const QString &text)
 {
-    f.state().inCaricamento = true;
+    f.module->setLoading(true);
     field->setText(text);
-    f.state().inCaricamento = false;
+    f.module->setLoading(false);
 }
 
 QLineEdit *field(win::QuestionnaireWindow &w, int index)
@@ -183,7 +184,7 @@ void TestGeneralData::keyRules()
     // Only a change of the text is an edit.
     const bool changed = after != before;
     QCOMPARE(f.state().salvato, !changed);
-    QCOMPARE(win::controls(w).Command_Function[2]->isEnabled(), !changed);
+    QCOMPARE(testing::button(win::controls(w), CommandButton::Leggi)->isEnabled(), !changed);
     QVERIFY2(f.platform.failures.isEmpty(), qPrintable(f.platform.failures.join(u'\n')));
 }
 
@@ -220,9 +221,9 @@ void TestGeneralData::numberBoxes()
     QVERIFY(activate(w));
     QLineEdit *box = win::controls(w).TEXT[static_cast<size_t>(index)];
     // The reader fills the boxes while it loads: that is no edit.
-    f.state().inCaricamento = true;
+    f.module->setLoading(true);
     box->setText(before);
-    f.state().inCaricamento = false;
+    f.module->setLoading(false);
     QVERIFY(f.state().salvato);
     win::controls(w).MySSTab->setCurrentIndex(3);
     box->setFocus(Qt::OtherFocusReason);
@@ -240,7 +241,7 @@ void TestGeneralData::numberBoxes()
     // Typing in the number boxes is an edit.
     const bool changed = after != before;
     QCOMPARE(f.state().salvato, !changed);
-    QCOMPARE(win::controls(w).Command_Function[2]->isEnabled(), !changed);
+    QCOMPARE(testing::button(win::controls(w), CommandButton::Leggi)->isEnabled(), !changed);
     QVERIFY(f.platform.failures.isEmpty());
 }
 
@@ -261,7 +262,7 @@ void TestGeneralData::typingADate()
     QCOMPARE(QApplication::focusWidget(), field(w, 4));
     QCOMPARE(f.platform.beeps, 0);
     QVERIFY(!f.state().salvato);
-    QVERIFY(!win::controls(w).Command_Function[2]->isEnabled());
+    QVERIFY(!testing::button(win::controls(w), CommandButton::Leggi)->isEnabled());
 
     // The start of office advances the same way.
     field(w, 34)->setFocus(Qt::OtherFocusReason);
@@ -335,7 +336,7 @@ void TestGeneralData::leavingADate()
         QCOMPARE(QApplication::focusWidget(), elsewhere);
     const bool edited = after != before;
     QCOMPARE(f.state().salvato, !edited);
-    QCOMPARE(win::controls(w).Command_Function[2]->isEnabled(), !edited);
+    QCOMPARE(testing::button(win::controls(w), CommandButton::Leggi)->isEnabled(), !edited);
     if (recorded)
         QCOMPARE(f.state().ultimoTabIndex,
                  std::optional<int>(win::GeneralDataRules::tabIndexOfField(Modello::Tradizionale, index)));
@@ -386,24 +387,24 @@ void TestGeneralData::textSetByTheProgram()
     QVERIFY(activate(w));
     field(w, 0)->setFocus(Qt::OtherFocusReason);
     // While loading: no focus move, no edit, and nothing cut to the typing limits.
-    f.state().inCaricamento = true;
+    f.module->setLoading(true);
     field(w, 1)->setText(QStringLiteral("RSSMRA80A01H501U"));
     field(w, 2)->setText(QStringLiteral("31"));
     field(w, 62)->setText(QStringLiteral("12345"));
     field(w, 4)->setText(QStringLiteral("202412"));
-    f.state().inCaricamento = false;
+    f.module->setLoading(false);
     QCOMPARE(field(w, 1)->text(), QStringLiteral("RSSMRA80A01H501U"));
     QCOMPARE(field(w, 62)->text(), QStringLiteral("12345"));
     QCOMPARE(field(w, 4)->text(), QStringLiteral("202412"));
     QCOMPARE(QApplication::focusWidget(), field(w, 0));
     QVERIFY(f.state().salvato);
-    QVERIFY(win::controls(w).Command_Function[2]->isEnabled());
+    QVERIFY(testing::button(win::controls(w), CommandButton::Leggi)->isEnabled());
 
     // Outside loading a change by the program is an edit and moves on from a full day.
     field(w, 35)->setText(QStringLiteral("12"));
     QCOMPARE(QApplication::focusWidget(), field(w, 36));
     QVERIFY(!f.state().salvato);
-    QVERIFY(!win::controls(w).Command_Function[2]->isEnabled());
+    QVERIFY(!testing::button(win::controls(w), CommandButton::Leggi)->isEnabled());
     QVERIFY(f.platform.failures.isEmpty());
 }
 
@@ -431,18 +432,18 @@ void TestGeneralData::riunioniNA()
     QVERIFY(count->palette().color(QPalette::Base) != white);
     QVERIFY(!f.state().inCaricamento);
     QVERIFY(!f.state().salvato);
-    QVERIFY(!win::controls(w).Command_Function[2]->isEnabled());
+    QVERIFY(!testing::button(win::controls(w), CommandButton::Leggi)->isEnabled());
 
     // Unticking: white and enabled again, but the count stays empty.
-    f.state().salvato = true;
-    win::controls(w).Command_Function[2]->setEnabled(true);
+    f.module->setSalvato(true);
+    testing::button(win::controls(w), CommandButton::Leggi)->setEnabled(true);
     QTest::mouseClick(win::controls(w).chk_RiunioniNA, Qt::LeftButton);
     QVERIFY(!win::controls(w).chk_RiunioniNA->isChecked());
     QVERIFY(count->isEnabled());
     QCOMPARE(count->palette().color(QPalette::Base), white);
     QCOMPARE(count->text(), QString());
     QVERIFY(!f.state().salvato);
-    QVERIFY(!win::controls(w).Command_Function[2]->isEnabled());
+    QVERIFY(!testing::button(win::controls(w), CommandButton::Leggi)->isEnabled());
     QVERIFY(f.platform.failures.isEmpty());
 }
 
@@ -451,7 +452,7 @@ void TestGeneralData::riunioniNAWhileLoading()
     Fixture f(Modello::Monistico);
     win::QuestionnaireWindow &w = f.window();
     QLineEdit *count = field(w, 65);
-    f.state().inCaricamento = true;
+    f.module->setLoading(true);
     count->setText(QStringLiteral("4"));
     win::controls(w).chk_RiunioniNA->setChecked(true);
     QCOMPARE(count->text(), QString());
@@ -459,11 +460,11 @@ void TestGeneralData::riunioniNAWhileLoading()
     QVERIFY(f.state().inCaricamento); // given back as it was
     win::controls(w).chk_RiunioniNA->setChecked(false);
     count->setText(QStringLiteral("5"));
-    f.state().inCaricamento = false;
+    f.module->setLoading(false);
     QVERIFY(count->isEnabled());
     QCOMPARE(count->text(), QStringLiteral("5"));
     QVERIFY(f.state().salvato);
-    QVERIFY(win::controls(w).Command_Function[2]->isEnabled());
+    QVERIFY(testing::button(win::controls(w), CommandButton::Leggi)->isEnabled());
 
     // The dualistic window has neither the count nor the box.
     Fixture d(Modello::Dualistico);

@@ -47,11 +47,11 @@ QCheckBox *si(Fixture &f, int k)
 void openNote(Fixture &f, const QString &stored, const std::function<void(NoteWindow &)> &user,
               char which = 'S')
 {
-    f.state().inCaricamento = true;
+    f.module->setLoading(true);
     if (which != '-')
         (which == 'S' ? si(f, 0) : win::controls(f.window()).Check_NO[0])->setChecked(true);
-    f.state().inCaricamento = false;
-    (which == 'S' ? f.state().noteSi : f.state().noteNo).set(0, stored);
+    f.module->setLoading(false);
+    f.module->setNote(0, which == 'S' ? stored : QString(), which == 'S' ? QString() : stored);
     link(f, 0)->setForeColor(win::kColorRed);
     f.platform.modal([user](QDialog &d) { user(static_cast<NoteWindow &>(d)); });
     QTest::mouseClick(link(f, 0), Qt::LeftButton);
@@ -159,7 +159,7 @@ void TestNoteWindow::memberMode()
     grid.setTextMatrix(row, nc, QStringLiteral("old"));
     // What a click on the note cell does before it shows the window.
     grid.setCurrentCell(row, nc);
-    f.state().notaGriglia = true;
+    f.module->setNotaGriglia(true);
     QStringList inside;
     f.platform.modal([&](QDialog &d) {
         auto &nw = static_cast<NoteWindow &>(d);
