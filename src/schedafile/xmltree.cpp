@@ -1,5 +1,6 @@
 #include "xmltree.h"
 
+#include <QBuffer>
 #include <QXmlStreamReader>
 #include <cstring>
 #include <initializer_list>
@@ -233,7 +234,12 @@ std::optional<XmlTree> XmlTree::parse(const QByteArray &data)
     XmlTree tree;
     QDomDocument &doc = tree.doc_;
     doc = QDomDocument(QDomDocumentType()); // not null: a null document adds no children
-    QXmlStreamReader r(data);
+    // Read through a device, the stream reader decodes the file a few kilobytes at a time; given
+    // the bytes whole, it would first decode all of them into one text twice their size.
+    QBuffer device;
+    device.setData(data);
+    device.open(QIODevice::ReadOnly);
+    QXmlStreamReader r(&device);
     r.setNamespaceProcessing(false); // names and attributes as written, as QDomDocument reads them
     QDomNode parent = doc;
     int depth = 0;
