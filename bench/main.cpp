@@ -127,13 +127,6 @@ public:
                             QStringLiteral("--warmups"), QString::number(o_.warmUps)};
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        // Every run re-uses the memory of the run before it, at every size. With glibc's
-        // defaults a block above 128 KiB (a note of 65000 characters is 130 KB) is returned to
-        // the system when it is freed, so the largest size alone would pay fresh page faults on
-        // every run and seem to grow faster than it does.
-        env.insert(
-            QStringLiteral("GLIBC_TUNABLES"),
-            QStringLiteral("glibc.malloc.mmap_threshold=1048576:glibc.malloc.trim_threshold=536870912"));
         Result r = child(args, env);
         cache_.insert(key, r);
         return r;
