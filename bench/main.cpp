@@ -35,8 +35,8 @@ namespace
 {
 
 struct Options {
-    int runs = 5;     // warm runs after the cold one
-    int coldRuns = 3; // fresh processes whose first runs give the cold figure
+    int runs = 5;      // warm runs after the cold one
+    int processes = 3; // fresh processes of a case under a second
     int startRuns = 9;
     int noteLength = bench::kNoteLimit;
     int members = 200;
@@ -151,22 +151,20 @@ public:
                                 QStringLiteral("--runs"),    QString::number(o_.runs)};
             const QProcessEnvironment env = environment(bench::showsWindow(s.operation));
             r = child(args, env);
-            // One cold run is one sample: the cold figures of a case under a second are the medians
-            // of the first runs of several fresh processes, the others running only that.
-            args.back() = QStringLiteral("0");
-            std::vector<Result> more;
-            for (int i = 1; r.ok && r.times.cold < 1000 && i < o_.coldRuns; ++i) {
-                more.push_back(child(args, env));
-                r.ok = more.back().ok;
-                r.error = more.back().error;
+            // One process is one sample of the memory layout and the caches it meets: a case under a
+            // second runs in several fresh processes, and its figures are the medians of theirs.
+            std::vector<Result> all = {r};
+            for (int i = 1; r.ok && r.times.cold < 1000 && i < o_.processes; ++i) {
+                all.push_back(child(args, env));
+                r.ok = all.back().ok;
+                r.error = all.back().error;
             }
-            if (r.ok && !more.empty()) {
-                more.push_back(r);
-                r.times.cold = coldMedian(more, [](const Result &x) { return x.times; });
+            if (r.ok && all.size() > 1) {
+                r.times = medianTimes(all, [](const Result &x) { return x.times; });
                 for (auto &[name, times] : r.parts)
-                    times.cold =
-                        coldMedian(more, [&name](const Result &x) { return x.part(name).value_or(Times{}); });
-                for (const Result &x : more)
+                    times =
+                        medianTimes(all, [&name](const Result &x) { return x.part(name).value_or(Times{}); });
+                for (const Result &x : all)
                     r.peakKb = std::max(r.peakKb, x.peakKb);
             }
         } catch (const core::SchedaError &e) {
@@ -258,12 +256,19 @@ private:
         return path;
     }
 
-    template <typename Of> static double coldMedian(const std::vector<Result> &results, Of of)
+    // The medians of the cold and of the warm figures of several processes.
+    template <typename Of> static Times medianTimes(const std::vector<Result> &results, Of of)
     {
-        std::vector<double> cold;
-        for (const Result &x : results)
+        std::vector<double> cold, warm;
+        for (const Result &x : results) {
             cold.push_back(of(x).cold);
-        return bench::median(cold);
+            if (of(x).warm)
+                warm.push_back(*of(x).warm);
+        }
+        Times t{bench::median(cold), std::nullopt};
+        if (!warm.empty())
+            t.warm = bench::median(warm);
+        return t;
     }
 
     Result child(const QStringList &args, const QProcessEnvironment &env)
@@ -700,9 +705,9 @@ int main(int argc, char *argv[])
     const QCommandLineOption runs(QStringLiteral("runs"),
                                   QStringLiteral("Warm runs of every case after its cold one (5)."),
                                   QStringLiteral("n"));
-    const QCommandLineOption coldRuns(
-        QStringLiteral("cold"), QStringLiteral("Fresh processes whose first runs give the cold figure (3)."),
-        QStringLiteral("n"));
+    const QCommandLineOption processes(QStringLiteral("processes"),
+                                       QStringLiteral("Fresh processes of every case under a second (3)."),
+                                       QStringLiteral("n"));
     const QCommandLineOption notes(
         QStringLiteral("notes"), QStringLiteral("Length of the longest notes (65000)."), QStringLiteral("n"));
     const QCommandLineOption members(QStringLiteral("members"),
@@ -713,13 +718,13 @@ int main(int argc, char *argv[])
     const QCommandLineOption smoke(
         QStringLiteral("smoke"),
         QStringLiteral("Every case once at tiny sizes, offscreen, checked: a test that it runs."));
-    parser.addOptions({only, runs, coldRuns, notes, members, offscreen, smoke});
+    parser.addOptions({only, runs, processes, notes, members, offscreen, smoke});
     parser.process(qapp);
 
     Options o;
     if (parser.isSet(smoke)) {
         o.runs = 0;
-        o.coldRuns = 1;
+        o.processes = 1;
         o.startRuns = 1;
         o.noteLength = 400;
         o.members = 24;
@@ -727,8 +732,8 @@ int main(int argc, char *argv[])
     }
     if (parser.isSet(runs))
         o.runs = std::max(0, parser.value(runs).toInt());
-    if (parser.isSet(coldRuns))
-        o.coldRuns = std::max(1, parser.value(coldRuns).toInt());
+    if (parser.isSet(processes))
+        o.processes = std::max(1, parser.value(processes).toInt());
     if (parser.isSet(notes))
         o.noteLength = std::clamp(parser.value(notes).toInt(), 40, bench::kNoteLimit);
     if (parser.isSet(members))
@@ -744,11 +749,11 @@ int main(int argc, char *argv[])
         qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
     }
     Bench b(o);
-    std::printf("Cold: the first run in a fresh process; under a second, the median of the first runs of %d "
-                "fresh processes. Warm: the median of the %d runs after the first in one of them. Peak "
-                "memory: the largest VmHWM of those processes over their runs (not over the checks after "
+    std::printf("Cold: the first run in a fresh process. Warm: the median of the %d runs after it. A case "
+                "under a second runs in %d fresh processes, and its figures are the medians of theirs. Peak "
+                "memory: the largest VmHWM of a case's processes over their runs (not over the checks after "
                 "them).\n",
-                o.coldRuns, o.runs);
+                o.runs, o.processes);
     std::printf(
         "Typical: notes of 60 characters, 5 members. Largest: every note of %d characters, %d members.\n",
         o.noteLength, o.members);
