@@ -1,6 +1,7 @@
 #include "questionnaires.h"
 
 #include "questionnaire/catalogue.h"
+#include "questionnaire/posizionixml.h"
 #include "questionnaire/v11content.h"
 
 using qst::Contenuto;
@@ -40,7 +41,7 @@ Contenuto questionnaire(Modello m, int noteLength, int members)
                                  "Via Roma 1, Città di Castello", "0612345678",  "info@alfa.it"};
     for (size_t i = 0; i < std::size(campi); ++i)
         c.generale[i] = QString::fromUtf8(campi[i]);
-    for (auto [i, text] : {std::pair{33, "5"}, {34, "1"}, {35, "4"}, {36, "2021"}})
+    for (auto [i, text] : {std::pair{33, "5"}, {34, "01"}, {35, "04"}, {36, "2021"}})
         c.generale[size_t(i)] = QString::fromLatin1(text);
     for (int f : t.meetingFields)
         c.generale[size_t(f)] = QStringLiteral("4");
@@ -57,7 +58,10 @@ Contenuto questionnaire(Modello m, int noteLength, int members)
         c.membri.push_back(row);
     }
     for (int k : t.answerGroups.toVector()) {
-        if (k > 80)
+        // Only what the file keeps: the writer gives no answer to the hidden questions.
+        const qst::PosizioneDomanda *p = k <= 78 ? qst::posizioneDomanda(m, k) : nullptr;
+        if (k > 80 ||
+            (p && (p->scrittura == qst::Scrittura::SoloNumeri || p->scrittura == qst::Scrittura::NonScritta)))
             continue;
         c.risposte[size_t(k)] = Risposta::Si;
         c.notaRossa[size_t(k)] = true;
@@ -91,28 +95,49 @@ QByteArray v11Value(const QString &text)
 
 } // namespace
 
-QByteArray v11File(int noteLength)
+V11Fields v11Fields()
 {
-    QByteArray out =
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<SchedaRiepilogativa versione=\"1.1\">\n<Contenuto>\n";
+    V11Fields f;
     const char *const general[] = {"Alfa Costruzioni S.p.A.", "01234567890", "31",          "12", "2003",
                                    "Via Garibaldi 12",        "0758512345",  "info@alfa.it"};
-    for (int i = 0; i < 8; ++i)
-        out += QByteArray::number(i) + " - " + general[i] + '\n';
+    for (size_t i = 0; i < std::size(general); ++i)
+        f.general[i] = QString::fromLatin1(general[i]);
     for (int d = 0; d < qst::kV11MemberRows; ++d) {
-        out += QByteArray::number(8 + d) + " - Membro " + QByteArray::number(d + 1) + '\n';
-        out += QByteArray::number(13 + d) + " - VRDGNN55C12H501" + QByteArray::number(d) + '\n';
-        for (int col : {18, 23, 28})
-            out += QByteArray::number(col + d) + " - 2\n";
-        out += "CHECK-" + QByteArray::number(d) + ' ' + QByteArray::number(d % 3) + '\n';
+        const size_t i = static_cast<size_t>(d);
+        f.general[8 + i] = QStringLiteral("Membro %1").arg(d + 1);
+        f.general[13 + i] = QStringLiteral("VRDGNN55C12H501%1").arg(d);
+        for (size_t col : {18, 23, 28})
+            f.general[col + i] = QStringLiteral("2");
+        f.minority[i] = qst::BoxState(d % 3);
     }
-    for (int d = 0; d < 3; ++d)
-        out += "TEXT-" + QByteArray::number(d) + " 1" + QByteArray::number(d) + '\n';
-    out += "33 - 5\n34 - 28\n35 - 04\n36 - 2003\nQUESTIONARIO\n";
-    for (int k = 0; k < qst::kV11Groups; ++k) {
-        const char *word = k == 7 ? "Adeguata" : k % 3 == 1 ? "No" : "Si";
-        out += QByteArray::number(k) + " - " + word + " - " + v11Value(noteText(noteLength, k)) + "#||#\n";
-    }
+    for (auto [i, text] : {std::pair{33, "5"}, {34, "28"}, {35, "04"}, {36, "2003"}})
+        f.general[size_t(i)] = QString::fromLatin1(text);
+    for (size_t d = 0; d < f.numbers.size(); ++d)
+        f.numbers[d] = QStringLiteral("1%1").arg(d);
+    return f;
+}
+
+QString v11Word(int k)
+{
+    return k == 7 ? QStringLiteral("Adeguata") : k % 3 == 1 ? QStringLiteral("No") : QStringLiteral("Si");
+}
+
+QByteArray v11File(int noteLength)
+{
+    const V11Fields f = v11Fields();
+    QByteArray out =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<SchedaRiepilogativa versione=\"1.1\">\n<Contenuto>\n";
+    for (size_t i = 0; i < f.general.size(); ++i)
+        out += QByteArray::number(qulonglong(i)) + " - " + f.general[i].toUtf8() + '\n';
+    for (size_t d = 0; d < f.minority.size(); ++d)
+        out += "CHECK-" + QByteArray::number(qulonglong(d)) + ' ' + QByteArray::number(int(f.minority[d])) +
+               '\n';
+    for (size_t d = 0; d < f.numbers.size(); ++d)
+        out += "TEXT-" + QByteArray::number(qulonglong(d)) + ' ' + f.numbers[d].toUtf8() + '\n';
+    out += "QUESTIONARIO\n";
+    for (int k = 0; k < qst::kV11Groups; ++k)
+        out += QByteArray::number(k) + " - " + v11Word(k).toUtf8() + " - " +
+               v11Value(noteText(noteLength, k)) + "#||#\n";
     out += "</Contenuto>\n</SchedaRiepilogativa>\n";
     return out;
 }

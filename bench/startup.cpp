@@ -1,6 +1,7 @@
 #include "startup.h"
 
 #include "app/application.h"
+#include "cases.h"
 #include "platform/qtplatform.h"
 #include "windows/modelmodule.h"
 #include "windows/questionnairewindow.h"
@@ -13,7 +14,6 @@
 #include <cstdio>
 #include <ctime>
 #include <functional>
-#include <sys/resource.h>
 #include <unistd.h>
 
 namespace bench
@@ -54,10 +54,8 @@ private:
 // windows down is no part of the start.
 [[noreturn]] void report(std::int64_t launched, std::int64_t first, std::int64_t second)
 {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    std::printf("RESULT %.3f %.3f %ld\n", double(first - launched) / 1e6, double(second - launched) / 1e6,
-                usage.ru_maxrss);
+    std::printf("START %.3f %.3f %ld\n", double(first - launched) / 1e6, double(second - launched) / 1e6,
+                peakMemoryKb());
     std::fflush(stdout);
     _exit(0);
 }

@@ -12,7 +12,7 @@ namespace bench
 std::int64_t monotonicNs();
 
 // The real application: the start window, then the traditional questionnaire window after a
-// click on its button. Prints "RESULT <start window ms> <questionnaire window ms>".
+// click on its button. Prints "START <start window ms> <questionnaire window ms> <peak KiB>".
 int startApplication(int argc, char *argv[], std::int64_t launched);
 // The floor: one empty widget, then a second one shown from the first's expose.
 int startFloor(int argc, char *argv[], std::int64_t launched);

@@ -6,6 +6,7 @@
 #include "questionnaire/catalogue.h"
 #include "questionnaire/modelstate.h"
 
+#include <QElapsedTimer>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QTextBlockFormat>
@@ -25,6 +26,28 @@ void pdfPrinter(QPrinter &printer, const QString &path)
     printer.setOutputFileName(path);
     printer.setPageSize(QPageSize(QPageSize::A4));
 }
+
+// The program's printer, timing the layout up to EndDoc and the painting that EndDoc does.
+class TimedPrinter : public cmd::PainterPrinter
+{
+public:
+    explicit TimedPrinter(QPrinter &printer) : PainterPrinter(printer) { clock_.start(); }
+
+    Printout printout() const { return {page() + 1, layoutMs_, paintMs_}; }
+
+protected:
+    void deliver() override
+    {
+        layoutMs_ = double(clock_.nsecsElapsed()) / 1e6;
+        PainterPrinter::deliver();
+        paintMs_ = double(clock_.nsecsElapsed()) / 1e6 - layoutMs_;
+    }
+
+private:
+    QElapsedTimer clock_;
+    double layoutMs_ = 0;
+    double paintMs_ = 0;
+};
 
 } // namespace
 
@@ -78,7 +101,7 @@ Paragraphs printedTexts(const qst::V11Content &c)
     return out;
 }
 
-void printWithTextDocument(const Paragraphs &paragraphs, const QString &path)
+int printWithTextDocument(const Paragraphs &paragraphs, const QString &path)
 {
     QPrinter printer(QPrinter::HighResolution);
     pdfPrinter(printer, path);
@@ -110,23 +133,26 @@ void printWithTextDocument(const Paragraphs &paragraphs, const QString &path)
         cursor.insertText(t, isBold ? bold : plain);
     }
     doc.print(&printer);
+    return doc.pageCount();
 }
 
-void printForm(const qst::Contenuto &c, const QString &path)
+Printout printForm(const qst::Contenuto &c, const QString &path)
 {
     QPrinter printer(QPrinter::HighResolution);
     pdfPrinter(printer, path);
-    cmd::PainterPrinter out(printer);
+    TimedPrinter out(printer);
     prn::StatoStampa stato;
     prn::stampaModulo(out, c, stato);
+    return out.printout();
 }
 
-void printForm(const qst::V11Content &c, const QString &path)
+Printout printForm(const qst::V11Content &c, const QString &path)
 {
     QPrinter printer(QPrinter::HighResolution);
     pdfPrinter(printer, path);
-    cmd::PainterPrinter out(printer);
+    TimedPrinter out(printer);
     prn::printV11Form(out, c);
+    return out.printout();
 }
 
 } // namespace bench

@@ -21,11 +21,19 @@ using Paragraphs = std::vector<std::pair<QString, bool>>;
 Paragraphs printedTexts(const qst::Contenuto &c);
 Paragraphs printedTexts(const qst::V11Content &c);
 
-// Builds the document of `paragraphs` and prints it to the PDF file `path`.
-void printWithTextDocument(const Paragraphs &paragraphs, const QString &path);
+// Builds the document of `paragraphs` and prints it to the PDF file `path`; its page count.
+int printWithTextDocument(const Paragraphs &paragraphs, const QString &path);
+
+// A printout of the program: its pages as the printer recorded them, and how long the layout
+// (recording every item) and the painting (the printer's back end, from EndDoc) took.
+struct Printout {
+    int pages = 0;
+    double layoutMs = 0;
+    double paintMs = 0;
+};
 
 // Prints the questionnaire or the version 1.1 form to the PDF file `path` as the program does.
-void printForm(const qst::Contenuto &c, const QString &path);
-void printForm(const qst::V11Content &c, const QString &path);
+Printout printForm(const qst::Contenuto &c, const QString &path);
+Printout printForm(const qst::V11Content &c, const QString &path);
 
 } // namespace bench

@@ -30,6 +30,19 @@ template <typename F> void leggendo(F &&passo)
     }
 }
 
+// A value of the file as read: a tree that keeps its values CR LF gives them back with LF.
+QString valore(const QDomNode &nodo, const XmlTree &tree)
+{
+    return tree.lineBreaks() == LineBreaks::CrLf ? qst::withLineBreaks(testo(nodo), u"\n") : testo(nodo);
+}
+
+// A note as the window keeps it, with CR LF line breaks: a tree that keeps its values CR LF
+// gives it as it is, shared and not copied.
+QString nota(const QDomNode &nodo, const XmlTree &tree)
+{
+    return tree.lineBreaks() == LineBreaks::CrLf ? testo(nodo) : notaFinestra(testo(nodo));
+}
+
 // The answer an answer word gives group k: "SI", "NO", "NA" below the items ("Adeguata" and
 // "Inadeguata" for SI and NO in groups 0-22); only "SI" for the items, and "NO" for the
 // traditional item 80. "NA" answers only a question whose "N/A" box the window shows: where the
@@ -56,18 +69,18 @@ Risposta rispostaLetta(qst::Modello m, int k, const QString &parola)
 // them at 0 and 1). A SI or NO answer takes the note into its own table; a note that is not
 // empty makes the link red. A block with the answer only has no note; the "No" of item 80 reads
 // none.
-void leggiRisposta(const QDomNode &blocco, qst::Contenuto &c, int k)
+void leggiRisposta(const QDomNode &blocco, qst::Contenuto &c, int k, const XmlTree &tree)
 {
     const Nodi f = figli(blocco);
-    const Risposta r = rispostaLetta(c.modello, k, testo(figlio(f, 0)));
+    const Risposta r = rispostaLetta(c.modello, k, valore(figlio(f, 0), tree));
     const size_t i = static_cast<size_t>(k);
     c.risposte[i] = r;
     const bool conNota = r == Risposta::Si || (r == Risposta::No && !qst::isItemGroup(k));
     if (!conNota || f.size() < 2)
         return;
-    const QString nota = notaFinestra(testo(f.back()));
-    (r == Risposta::Si ? c.noteSi : c.noteNo).set(k, nota);
-    c.notaRossa[i] = !nota.isEmpty();
+    const QString letta = nota(f.back(), tree);
+    (r == Risposta::Si ? c.noteSi : c.noteNo).set(k, letta);
+    c.notaRossa[i] = !letta.isEmpty();
 }
 
 // The value of the first attribute of `nodo` in document order.
@@ -92,18 +105,18 @@ void leggiGenerale(const QDomNode &generale, qst::Contenuto &c, const XmlTree &t
     if (f.size() < static_cast<size_t>(g::kFigli))
         throw core::outOfRange();
     using namespace qst::field;
-    c.generale[CompanyName] = testo(f[g::kDenominazione]);
-    c.generale[CompanyTaxCode] = testo(f[g::kCodiceFiscale]);
-    leggiData(testo(f[g::kDataChiusura]), c, ClosingDay);
+    c.generale[CompanyName] = valore(f[g::kDenominazione], tree);
+    c.generale[CompanyTaxCode] = valore(f[g::kCodiceFiscale], tree);
+    leggiData(valore(f[g::kDataChiusura], tree), c, ClosingDay);
     const Nodi referente = figli(f[g::kReferente]);
     for (int i = 0; i < 3; ++i)
-        c.generale[static_cast<size_t>(ContactAddress + i)] = testo(figlio(referente, i));
+        c.generale[static_cast<size_t>(ContactAddress + i)] = valore(figlio(referente, i), tree);
     // The requirement items: the holder's first and last child.
     const Nodi requisiti = figli(f[g::kRequisiti]);
     const std::array<QDomNode, 2> items = {figlio(requisiti, 0), requisiti.back()};
     const std::array<int, 2> ordine = qst::ordineRequisiti(c.modello);
     for (size_t i = 0; i < items.size(); ++i)
-        leggiRisposta(figlio(figlio(items[i], 0), qst::voce::kRisposta), c, ordine[i]);
+        leggiRisposta(figlio(figlio(items[i], 0), qst::voce::kRisposta), c, ordine[i], tree);
 
     const qst::ModelTable &t = c.tabella();
     const Nodi riunioni = figli(f[g::kRiunioni]);
@@ -115,28 +128,28 @@ void leggiGenerale(const QDomNode &generale, qst::Contenuto &c, const XmlTree &t
             primoAttributo(n, tree) == QLatin1String("true"))
             c.riunioniNA = true;
         else
-            c.generale[static_cast<size_t>(campo)] = testo(n);
+            c.generale[static_cast<size_t>(campo)] = valore(n, tree);
     }
 }
 
 // Grid row `riga` from a member element; the note cell says whether the note holds text.
-void leggiMembro(const QDomNode &membro, qst::Contenuto &c, int riga)
+void leggiMembro(const QDomNode &membro, qst::Contenuto &c, int riga, const XmlTree &tree)
 {
     const std::vector<qst::CampoMembro> &campi = qst::campiMembro(c.modello);
     const Nodi nodi = nodiMembro(membro, c.modello);
-    const int nota = c.tabella().noteColumn();
+    const int colonnaNota = c.tabella().noteColumn();
     QStringList &celle = c.membri[static_cast<size_t>(riga)];
     for (size_t i = 0; i < campi.size(); ++i) {
         const int col = campi[i].colonna;
         if (col >= 0)
-            celle[col] = col == nota ? notaFinestra(testo(nodi[i])) : testo(nodi[i]);
+            celle[col] = col == colonnaNota ? nota(nodi[i], tree) : valore(nodi[i], tree);
     }
-    celle[c.tabella().noteCell()] = celle[nota].isEmpty() ? QString() : QStringLiteral("SI");
+    celle[c.tabella().noteCell()] = celle[colonnaNota].isEmpty() ? QString() : QStringLiteral("SI");
 }
 
 // The members element: the first member inside the element at 0, one element per further row,
 // then the statute's maximum, the start of office and item 81.
-void leggiMembri(const QDomNode &sezione, qst::Contenuto &c)
+void leggiMembri(const QDomNode &sezione, qst::Contenuto &c, const XmlTree &tree)
 {
     const Nodi f = figli(sezione);
     const int n = static_cast<int>(f.size());
@@ -147,15 +160,16 @@ void leggiMembri(const QDomNode &sezione, qst::Contenuto &c)
     c.membri.reserve(static_cast<size_t>(righe));
     for (int r = 0; r < righe; ++r)
         c.membri.push_back(c.rigaVuota(r));
-    leggiMembro(figlio(f[0], 0), c, 0);
+    leggiMembro(figlio(f[0], 0), c, 0, tree);
     for (int j = 1; j < n - 3; ++j)
-        leggiMembro(f[static_cast<size_t>(j)], c, j);
-    c.generale[qst::field::MaxOffices] = testo(f[static_cast<size_t>(n - 3)]);
-    leggiData(testo(f[static_cast<size_t>(n - 2)]), c, qst::field::OfficeStartDay);
-    leggiRisposta(figlio(f[static_cast<size_t>(n - 1)], qst::voce::kRisposta), c, qst::kOfficesItemGroup);
+        leggiMembro(f[static_cast<size_t>(j)], c, j, tree);
+    c.generale[qst::field::MaxOffices] = valore(f[static_cast<size_t>(n - 3)], tree);
+    leggiData(valore(f[static_cast<size_t>(n - 2)], tree), c, qst::field::OfficeStartDay);
+    leggiRisposta(figlio(f[static_cast<size_t>(n - 1)], qst::voce::kRisposta), c, qst::kOfficesItemGroup,
+                  tree);
 }
 
-void leggiDomande(const QDomNode &sezione, qst::Contenuto &c)
+void leggiDomande(const QDomNode &sezione, qst::Contenuto &c, const XmlTree &tree)
 {
     const Nodi riquadri = figli(sezione);
     std::vector<Nodi> domande;
@@ -169,9 +183,9 @@ void leggiDomande(const QDomNode &sezione, qst::Contenuto &c)
             continue;
         const QDomNode blocco = figlio(q, qst::voce::kRisposta);
         if (p.scrittura == qst::Scrittura::Conteggio)
-            c.numeri[static_cast<size_t>(p.conteggio)] = testo(figlio(blocco, qst::voce::kValore));
+            c.numeri[static_cast<size_t>(p.conteggio)] = valore(figlio(blocco, qst::voce::kValore), tree);
         else
-            leggiRisposta(blocco, c, p.gruppo);
+            leggiRisposta(blocco, c, p.gruppo, tree);
     }
 }
 
@@ -195,7 +209,8 @@ namespace
 
 XmlTree parsedTree(const QByteArray &dati)
 {
-    std::optional<XmlTree> t = XmlTree::parse(dati);
+    // The notes are kept as the window keeps them, CR LF, in the one copy the parse makes.
+    std::optional<XmlTree> t = XmlTree::parse(dati, LineBreaks::CrLf);
     if (!t)
         throw core::SchedaError(erroreApertura());
     return std::move(*t);
@@ -238,8 +253,8 @@ qst::Contenuto FileScheda::leggiXml(qst::Modello m) const
     leggendo([&] {
         const Nodi sezioni = figli(modello);
         leggiGenerale(figlio(sezioni, qst::kSezioneGenerale), c, tree_);
-        leggiMembri(figlio(sezioni, qst::kSezioneMembri), c);
-        leggiDomande(figlio(sezioni, qst::kSezioneDomande), c);
+        leggiMembri(figlio(sezioni, qst::kSezioneMembri), c, tree_);
+        leggiDomande(figlio(sezioni, qst::kSezioneDomande), c, tree_);
     });
     return c;
 }

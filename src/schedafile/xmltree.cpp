@@ -1,6 +1,8 @@
 #include "xmltree.h"
 
+#include <QBuffer>
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <cstring>
 #include <initializer_list>
 #include <string_view>
@@ -176,6 +178,32 @@ QString declaration(const QXmlStreamReader &r)
     return value;
 }
 
+// The value of a node as a tree of `breaks` keeps it, in one copy of `text`: with every LF as
+// CR LF for CrLf (for a text without CR, what qst::withLineBreaks gives). Nothing when it cannot
+// be kept CrLf, because the text holds a CR.
+std::optional<QString> nodeValue(QStringView text, LineBreaks breaks)
+{
+    if (breaks == LineBreaks::AsRead)
+        return text.toString();
+    if (text.contains(u'\r'))
+        return std::nullopt;
+    qsizetype lines = 0;
+    for (qsizetype i = text.indexOf(u'\n'); i >= 0; i = text.indexOf(u'\n', i + 1))
+        ++lines;
+    if (lines == 0)
+        return text.toString();
+    QString value(text.size() + lines, Qt::Uninitialized);
+    QChar *out = value.data();
+    qsizetype from = 0;
+    for (qsizetype i = text.indexOf(u'\n'); i >= 0; from = i + 1, i = text.indexOf(u'\n', from)) {
+        out = std::copy(text.begin() + from, text.begin() + i, out);
+        *out++ = u'\r';
+        *out++ = u'\n';
+    }
+    std::copy(text.begin() + from, text.end(), out);
+    return value;
+}
+
 } // namespace
 
 bool withinLimits(const QByteArray &data)
@@ -226,18 +254,30 @@ bool withinLimits(const QByteArray &data)
     return true;
 }
 
-std::optional<XmlTree> XmlTree::parse(const QByteArray &data)
+std::optional<XmlTree> XmlTree::parse(const QByteArray &data, LineBreaks breaks)
 {
     if (!withinLimits(data))
         return std::nullopt;
     XmlTree tree;
+    tree.breaks_ = breaks;
     QDomDocument &doc = tree.doc_;
     doc = QDomDocument(QDomDocumentType()); // not null: a null document adds no children
-    QXmlStreamReader r(data);
+    // Read through a device, the stream reader decodes the file a few kilobytes at a time; given
+    // the bytes whole, it would first decode all of them into one text twice their size.
+    QBuffer device;
+    device.setData(data);
+    device.open(QIODevice::ReadOnly);
+    QXmlStreamReader r(&device);
     r.setNamespaceProcessing(false); // names and attributes as written, as QDomDocument reads them
+    bool carriageReturn = false;
+    const auto value = [&](QStringView text) {
+        std::optional<QString> v = nodeValue(text, breaks);
+        carriageReturn = carriageReturn || !v;
+        return v.value_or(QString());
+    };
     QDomNode parent = doc;
     int depth = 0;
-    while (!r.atEnd()) {
+    while (!r.atEnd() && !carriageReturn) {
         switch (r.readNext()) {
         case QXmlStreamReader::StartDocument:
             if (!r.documentVersion().isEmpty())
@@ -262,16 +302,16 @@ std::optional<XmlTree> XmlTree::parse(const QByteArray &data)
             break;
         case QXmlStreamReader::Characters:
             if (r.isCDATA())
-                parent.appendChild(doc.createCDATASection(r.text().toString()));
+                parent.appendChild(doc.createCDATASection(value(r.text())));
             else if (!onlyXmlWhiteSpace(r.text()))
-                parent.appendChild(doc.createTextNode(r.text().toString()));
+                parent.appendChild(doc.createTextNode(value(r.text())));
             break;
         case QXmlStreamReader::Comment:
-            parent.appendChild(doc.createComment(r.text().toString()));
+            parent.appendChild(doc.createComment(value(r.text())));
             break;
         case QXmlStreamReader::ProcessingInstruction:
             parent.appendChild(doc.createProcessingInstruction(r.processingInstructionTarget().toString(),
-                                                               r.processingInstructionData().toString()));
+                                                               value(r.processingInstructionData())));
             break;
         case QXmlStreamReader::EntityReference:
             parent.appendChild(doc.createEntityReference(r.name().toString()));
@@ -280,6 +320,8 @@ std::optional<XmlTree> XmlTree::parse(const QByteArray &data)
             break;
         }
     }
+    if (carriageReturn) // rare: only a character reference puts a CR into a value
+        return parse(data, LineBreaks::AsRead);
     if (r.hasError())
         return std::nullopt;
     return tree;

@@ -28,6 +28,12 @@ inline constexpr int kMaxAttributes = 256;
 // mark or the first "<"); markup is counted, not checked.
 bool withinLimits(const QByteArray &data);
 
+// How the values of a tree's nodes break their lines.
+enum class LineBreaks {
+    AsRead, // as the parser gives them: XML turns every line end of the file into LF
+    CrLf,   // every LF written CR LF
+};
+
 // A parsed XML document.
 class XmlTree
 {
@@ -37,14 +43,21 @@ public:
     // node is kept as QDomDocument's parser lists it (elements with their attributes, text,
     // CDATA sections, comments, processing instructions, entity references, the XML
     // declaration), except text made only of XML white space: blank, tab, CR, LF.
-    static std::optional<XmlTree> parse(const QByteArray &data);
+    //
+    // With `breaks` CrLf the values of the nodes (not of the attributes) are kept with every LF
+    // as CR LF, made in the one copy of each text; lineBreaks() then says CrLf. A value that
+    // holds a CR of its own (from a character reference) would make that undoable, and then the
+    // whole tree is kept AsRead.
+    static std::optional<XmlTree> parse(const QByteArray &data, LineBreaks breaks = LineBreaks::AsRead);
 
     const QDomDocument &document() const { return doc_; }
+    LineBreaks lineBreaks() const { return breaks_; }
     // The value of the first attribute of `element` in document order; nothing when it has none.
     std::optional<QString> firstAttribute(const QDomNode &element) const;
 
 private:
     QDomDocument doc_;
+    LineBreaks breaks_ = LineBreaks::AsRead;
     // The first attribute of every element with several: QDomNamedNodeMap keeps no order.
     std::vector<std::pair<QDomNode, QString>> firstAttributes_;
 };

@@ -48,6 +48,8 @@ private Q_SLOTS:
     void lettura();
     void firstAndLast_data();
     void firstAndLast();
+    void lineBreaks_data();
+    void lineBreaks();
     void limits_data();
     void limits();
     void failedWrite_data();
@@ -151,6 +153,30 @@ void TestFile::firstAndLast()
     QCOMPARE(testing::describe(sf::FileScheda(text.toUtf8()).leggiXml(m)),
              QString::fromUtf8(testing::testData(name + QStringLiteral("atteso")))
                  .split(u'\n', Qt::SkipEmptyParts));
+}
+
+void TestFile::lineBreaks_data()
+{
+    QTest::addColumn<bool>("carriageReturn");
+    QTest::newRow("a CR of its own") << true;
+    QTest::newRow("no CR") << false;
+}
+
+// A note's line breaks become CR LF and any other value keeps its LF, whether or not the file
+// holds a CR of its own (a character reference; the parser turns line ends into LF).
+void TestFile::lineBreaks()
+{
+    QFETCH(bool, carriageReturn);
+    QString text = QString::fromUtf8(testing::testData(QStringLiteral("lettura_trad.xml")));
+    text.replace(QStringLiteral("<A>Via Roma 1</A>"), QStringLiteral("<A>Via&#10;Roma 1\n</A>"));
+    if (!carriageReturn)
+        text.replace(QStringLiteral("&#13;&#10;"), QStringLiteral("&#10;"))
+            .replace(QStringLiteral("&#13;"), QStringLiteral("\n"));
+    QStringList expected = QString::fromUtf8(testing::testData(QStringLiteral("lettura_trad.atteso")))
+                               .split(u'\n', Qt::SkipEmptyParts);
+    expected.replaceInStrings(QStringLiteral("campo 5: Via Roma 1"),
+                              QStringLiteral("campo 5: Via\\nRoma 1\\n"));
+    QCOMPARE(testing::describe(sf::FileScheda(text.toUtf8()).leggiXml(Modello::Tradizionale)), expected);
 }
 
 void TestFile::limits_data()
