@@ -225,9 +225,23 @@ Operation textPrinting(Fixture &f, const QString &pdf)
             }};
 }
 
-Operation prepareV11(const QString &op, int noteLength, Fixture &f)
+// The printout of `c` ("print") or its QTextDocument baseline ("print-text"), the operation's
+// name after `prefix`; nothing for another operation.
+template <typename Content>
+Operation printCase(const QString &op, const QString &prefix, Fixture &f, const Content &c)
 {
     const QString pdf = f.folder.filePath(QStringLiteral("out.pdf"));
+    if (op == prefix + QStringLiteral("print"))
+        return printing(f, pdf, [&c, pdf] { return printForm(c, pdf); });
+    if (op == prefix + QStringLiteral("print-text")) {
+        f.paragraphs = printedTexts(c);
+        return textPrinting(f, pdf);
+    }
+    return {};
+}
+
+Operation prepareV11(const QString &op, int noteLength, Fixture &f)
+{
     f.bytes = v11File(noteLength);
     if (op == QStringLiteral("v11-open"))
         return {[&f] { return timed([&f] { f.v11 = sf::parseV11(f.bytes).content; }); },
@@ -239,13 +253,7 @@ Operation prepareV11(const QString &op, int noteLength, Fixture &f)
         return domParse(f);
     f.v11 = sf::parseV11(f.bytes).content;
     f.bytes.clear();
-    if (op == QStringLiteral("v11-print"))
-        return printing(f, pdf, [&f, pdf] { return printForm(f.v11, pdf); });
-    if (op == QStringLiteral("v11-print-text")) {
-        f.paragraphs = printedTexts(f.v11);
-        return textPrinting(f, pdf);
-    }
-    return {};
+    return printCase(op, QStringLiteral("v11-"), f, f.v11);
 }
 
 // The end-to-end operations, on the program's window.
@@ -409,14 +417,7 @@ Operation prepare(const Subject &s, Fixture &f)
                                 (f.findings.empty() ? QString() : f.findings.front().text));
                 }};
     }
-    const QString pdf = f.folder.filePath(QStringLiteral("out.pdf"));
-    if (op == QStringLiteral("print"))
-        return printing(f, pdf, [&f, pdf] { return printForm(f.content, pdf); });
-    if (op == QStringLiteral("print-text")) {
-        f.paragraphs = printedTexts(f.content);
-        return textPrinting(f, pdf);
-    }
-    return {};
+    return printCase(op, QString(), f, f.content);
 }
 
 Times timesOf(const std::vector<double> &runs)

@@ -136,7 +136,7 @@ void TestLegacy::handOff()
         }
         return;
     }
-    QVERIFY(testing::button(win::controls(t), CommandButton::Leggi)->isEnabled());
+    QVERIFY(testing::leggiEnabled(t));
     legacy::LegacyWindow &w = *b.legacy.loadedWindow();
     QVERIFY(w.isVisible() && b.platform.tray()->isShown());
     QCOMPARE(b.platform.tray()->toolTip(), qst::titoloInizio());
@@ -167,8 +167,7 @@ void TestLegacy::escAndSecondImport()
     legacy::LegacyWindow *w = b.legacy.loadedWindow();
     testing::button(b.main(), CommandButton::Esci)->click();
     QVERIFY(!w->isVisible() && !b.platform.tray()->isShown());
-    QVERIFY(b.trad.window().isVisible() &&
-            testing::button(win::controls(b.trad.window()), CommandButton::Leggi)->isEnabled());
+    QVERIFY(b.trad.window().isVisible() && testing::leggiEnabled(b.trad.window()));
 
     b.leggi(v11("1 - 99999999999\n", "3 - No - \n"));
     QCOMPARE(b.legacy.loadedWindow(), w);
@@ -190,7 +189,7 @@ void TestLegacy::closeBox()
     QPointer<legacy::LegacyWindow> w = b.legacy.loadedWindow();
     QVERIFY(w->close());
     QVERIFY(!b.platform.tray()->isShown() && b.trad.window().isVisible());
-    QVERIFY(testing::button(win::controls(b.trad.window()), CommandButton::Leggi)->isEnabled());
+    QVERIFY(testing::leggiEnabled(b.trad.window()));
     QTRY_VERIFY(!w);
     QVERIFY(!b.legacy.loadedWindow());
     b.leggi(v11("", ""));

@@ -40,8 +40,7 @@ struct Banco : win::SchedaCommands {
     {
         return describe(win::leggiContenuto(module))
                << w.windowTitle() << QStringLiteral("salvato %1").arg(module.state().salvato)
-               << QStringLiteral("Leggi %1")
-                      .arg(button(win::controls(w), qst::CommandButton::Leggi)->isEnabled());
+               << QStringLiteral("Leggi %1").arg(leggiEnabled(w));
     }
     // An edit as the user makes it: the questionnaire is no longer saved.
     void modifica() { win::controls(w).TEXT_GENERALE[0]->setText(QStringLiteral("modifica")); }

@@ -180,7 +180,7 @@ void TestApertura::apertura()
                                                                    ? testing::describe(Contenuto(m))
                                                                    : prima);
     QTEST(b.module.state().salvato, "salvato");
-    QTEST(testing::button(win::controls(b.w), CommandButton::Leggi)->isEnabled(), "leggi");
+    QTEST(testing::leggiEnabled(b.w), "leggi");
     QTEST(b.w.isVisible(), "shown");
     if (esito == QStringLiteral("letto"))
         QCOMPARE(b.w.windowTitle(), b.w.titoloBase() + QStringLiteral(" - ") +

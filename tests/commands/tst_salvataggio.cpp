@@ -151,8 +151,7 @@ void TestSalvataggio::salvaModello()
     QCOMPARE(
         QStringList({d.title, d.filter, d.folder}),
         QStringList({QStringLiteral("Salva file"), QStringLiteral("Xml File (*.xml)|*.xml|"), programma()}));
-    QVERIFY(b.module.state().salvato &&
-            testing::button(win::controls(b.w), CommandButton::Leggi)->isEnabled());
+    QVERIFY(b.module.state().salvato && testing::leggiEnabled(b.w));
     QCOMPARE(b.w.windowHandle()->title(), t.caption + QStringLiteral(" - scheda [*] 1.xml"));
 
     QString errore;
@@ -347,8 +346,7 @@ void TestSalvataggio::fallimenti()
         QVERIFY(messaggio.isEmpty() || manca ||
                 (box.text.startsWith(messaggio) && box.title.isEmpty() && box.icon == platform::Icon::None));
         QVERIFY(b.w.isVisible() && !b.platform.ended() && !b.module.state().uscitaRichiesta);
-        QVERIFY(!b.module.state().salvato &&
-                !testing::button(win::controls(b.w), CommandButton::Leggi)->isEnabled());
+        QVERIFY(!b.module.state().salvato && !testing::leggiEnabled(b.w));
         QCOMPARE(b.w.windowTitle(), qst::modelTable(Modello::Dualistico).caption);
         QCOMPARE(win::controls(b.w).TEXT_GENERALE[0]->text(), QStringLiteral("modifica"));
         QVERIFY(vecchio.open(QIODevice::ReadOnly));

@@ -1,6 +1,7 @@
 #include "support.h"
 
 #include <QApplication>
+#include <QPushButton>
 #include <QTest>
 
 namespace
@@ -66,6 +67,11 @@ bool activate(QWidget &w)
 QPushButton *button(const win::CommandControls &c, qst::CommandButton b)
 {
     return c.Command_Function[static_cast<size_t>(b)];
+}
+
+bool leggiEnabled(win::QuestionnaireWindow &w)
+{
+    return button(win::controls(w), qst::CommandButton::Leggi)->isEnabled();
 }
 
 } // namespace testing

@@ -75,5 +75,7 @@ bool activate(QWidget &w);
 
 // Button `b` of a window's button bar; null where the window has none.
 QPushButton *button(const win::CommandControls &c, qst::CommandButton b);
+// Whether the window's "Leggi" is enabled: an edit disables it until the next save or read.
+bool leggiEnabled(win::QuestionnaireWindow &w);
 
 } // namespace testing

@@ -133,8 +133,7 @@ void TestAnswers::exclusivity()
             click('A', false, QString());
     }
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u'\n')));
-    QVERIFY(!f.state().salvato &&
-            !testing::button(win::controls(f.window()), CommandButton::Leggi)->isEnabled());
+    QVERIFY(!f.state().salvato && !testing::leggiEnabled(f.window()));
     QVERIFY(f.platform.allConsumed());
     VERIFY_NO_FAILURES(f);
 }
@@ -263,8 +262,7 @@ void TestAnswers::loadingFlags()
         for (int k : {79, 80, 81})
             box(f, k, 'S')->setChecked(true);
         QCOMPARE(s.indiceNota, 81);
-        QVERIFY(!s.notaGriglia && !s.salvato &&
-                !testing::button(win::controls(f.window()), CommandButton::Leggi)->isEnabled());
+        QVERIFY(!s.notaGriglia && !s.salvato && !testing::leggiEnabled(f.window()));
 
         // A red link loses its note whatever the flags hold.
         f.module->setNote(79, QStringLiteral("x"), QString());
@@ -324,15 +322,14 @@ void TestAnswers::noteLink()
     QStringList inside;
     if (opens)
         f.platform.modal([&](QDialog &d) {
-            inside << QString::number(testing::button(win::controls(w), CommandButton::Leggi)->isEnabled())
-                   << QString::number(f.state().notaGriglia);
+            inside << QString::number(testing::leggiEnabled(w)) << QString::number(f.state().notaGriglia);
             closeBox(d);
         });
     QTest::mouseClick(link(f, k), Qt::LeftButton);
     QCOMPARE(f.platform.modalShown, opens ? 1 : 0);
     // "Leggi" goes only after the window has closed; `salvato` on every click.
     QCOMPARE(inside.join(u','), opens ? QStringLiteral("1,0") : QString());
-    QCOMPARE(testing::button(win::controls(w), CommandButton::Leggi)->isEnabled(), !opens);
+    QCOMPARE(testing::leggiEnabled(w), !opens);
     QCOMPARE(f.state().indiceNota, k);
     QVERIFY(!f.state().salvato);
     QCOMPARE(answer(f, k), ticked == '-' ? QString() : QString(QLatin1Char(ticked)));

@@ -184,7 +184,7 @@ void TestGeneralData::keyRules()
     // Only a change of the text is an edit.
     const bool changed = after != before;
     QCOMPARE(f.state().salvato, !changed);
-    QCOMPARE(testing::button(win::controls(w), CommandButton::Leggi)->isEnabled(), !changed);
+    QCOMPARE(testing::leggiEnabled(w), !changed);
     QVERIFY2(f.platform.failures.isEmpty(), qPrintable(f.platform.failures.join(u'\n')));
 }
 
@@ -241,7 +241,7 @@ void TestGeneralData::numberBoxes()
     // Typing in the number boxes is an edit.
     const bool changed = after != before;
     QCOMPARE(f.state().salvato, !changed);
-    QCOMPARE(testing::button(win::controls(w), CommandButton::Leggi)->isEnabled(), !changed);
+    QCOMPARE(testing::leggiEnabled(w), !changed);
     QVERIFY(f.platform.failures.isEmpty());
 }
 
@@ -262,7 +262,7 @@ void TestGeneralData::typingADate()
     QCOMPARE(QApplication::focusWidget(), field(w, 4));
     QCOMPARE(f.platform.beeps, 0);
     QVERIFY(!f.state().salvato);
-    QVERIFY(!testing::button(win::controls(w), CommandButton::Leggi)->isEnabled());
+    QVERIFY(!testing::leggiEnabled(w));
 
     // The start of office advances the same way.
     field(w, 34)->setFocus(Qt::OtherFocusReason);
@@ -336,7 +336,7 @@ void TestGeneralData::leavingADate()
         QCOMPARE(QApplication::focusWidget(), elsewhere);
     const bool edited = after != before;
     QCOMPARE(f.state().salvato, !edited);
-    QCOMPARE(testing::button(win::controls(w), CommandButton::Leggi)->isEnabled(), !edited);
+    QCOMPARE(testing::leggiEnabled(w), !edited);
     if (recorded)
         QCOMPARE(f.state().ultimoTabIndex,
                  std::optional<int>(win::GeneralDataRules::tabIndexOfField(Modello::Tradizionale, index)));
@@ -398,13 +398,13 @@ void TestGeneralData::textSetByTheProgram()
     QCOMPARE(field(w, 4)->text(), QStringLiteral("202412"));
     QCOMPARE(QApplication::focusWidget(), field(w, 0));
     QVERIFY(f.state().salvato);
-    QVERIFY(testing::button(win::controls(w), CommandButton::Leggi)->isEnabled());
+    QVERIFY(testing::leggiEnabled(w));
 
     // Outside loading a change by the program is an edit and moves on from a full day.
     field(w, 35)->setText(QStringLiteral("12"));
     QCOMPARE(QApplication::focusWidget(), field(w, 36));
     QVERIFY(!f.state().salvato);
-    QVERIFY(!testing::button(win::controls(w), CommandButton::Leggi)->isEnabled());
+    QVERIFY(!testing::leggiEnabled(w));
     QVERIFY(f.platform.failures.isEmpty());
 }
 
@@ -432,7 +432,7 @@ void TestGeneralData::riunioniNA()
     QVERIFY(count->palette().color(QPalette::Base) != white);
     QVERIFY(!f.state().inCaricamento);
     QVERIFY(!f.state().salvato);
-    QVERIFY(!testing::button(win::controls(w), CommandButton::Leggi)->isEnabled());
+    QVERIFY(!testing::leggiEnabled(w));
 
     // Unticking: white and enabled again, but the count stays empty.
     f.module->setSalvato(true);
@@ -443,7 +443,7 @@ void TestGeneralData::riunioniNA()
     QCOMPARE(count->palette().color(QPalette::Base), white);
     QCOMPARE(count->text(), QString());
     QVERIFY(!f.state().salvato);
-    QVERIFY(!testing::button(win::controls(w), CommandButton::Leggi)->isEnabled());
+    QVERIFY(!testing::leggiEnabled(w));
     QVERIFY(f.platform.failures.isEmpty());
 }
 
@@ -464,7 +464,7 @@ void TestGeneralData::riunioniNAWhileLoading()
     QVERIFY(count->isEnabled());
     QCOMPARE(count->text(), QStringLiteral("5"));
     QVERIFY(f.state().salvato);
-    QVERIFY(testing::button(win::controls(w), CommandButton::Leggi)->isEnabled());
+    QVERIFY(testing::leggiEnabled(w));
 
     // The dualistic window has neither the count nor the box.
     Fixture d(Modello::Dualistico);

@@ -139,7 +139,7 @@ void TestGrid::addRows()
         QVERIFY(g->textMatrix(7, c).isEmpty());
     // Adding a member is no edit.
     QVERIFY(f.state().salvato);
-    QVERIFY(testing::button(win::controls(w), CommandButton::Leggi)->isEnabled());
+    QVERIFY(testing::leggiEnabled(w));
 
     // The last row lies past the visible ones: scrolled to, it is edited in place like the others.
     QVERIFY(g->visualRect(g->model()->index(7, 1)).top() >= g->viewport()->height());
@@ -203,7 +203,7 @@ void TestGrid::editRoundTrip()
     type(QStringLiteral("Rossi"));
     QCOMPARE(g->textMatrix(1, 1), QStringLiteral("Rossi")); // the cell follows the editor
     QVERIFY(!f.state().salvato);
-    QVERIFY(!testing::button(win::controls(w), CommandButton::Leggi)->isEnabled());
+    QVERIFY(!testing::leggiEnabled(w));
 
     if (how == QStringLiteral("enter"))
         key(Qt::Key_Return);
@@ -246,7 +246,7 @@ void TestGrid::openingIsNoEdit()
     QCOMPARE(g->textMatrix(0, 1), QStringLiteral("Verdi"));
     QCOMPARE(g->textMatrix(1, 4), QStringLiteral("2"));
     QVERIFY(f.state().salvato);
-    QVERIFY(testing::button(win::controls(w), CommandButton::Leggi)->isEnabled());
+    QVERIFY(testing::leggiEnabled(w));
     QVERIFY(f.platform.failures.isEmpty());
 }
 
@@ -552,7 +552,7 @@ void TestGrid::noteCell()
     QCOMPARE(f.platform.modalShown, 1);
     // The click is an edit, but "Leggi" stays enabled.
     QVERIFY(!f.state().salvato);
-    QVERIFY(testing::button(win::controls(w), CommandButton::Leggi)->isEnabled());
+    QVERIFY(testing::leggiEnabled(w));
     QVERIFY2(f.platform.failures.isEmpty(), qPrintable(f.platform.failures.join(u'\n')));
 
     // Enter on the note cell opens the note window too.
