@@ -16,14 +16,19 @@ namespace
 {
 
 // The words of a line are gathered until the line is this wide.
-constexpr double kRaccolta = 185;
-// A line is looked for within this many characters of the rest.
-constexpr qsizetype kFinestra = 200;
+constexpr double kGatherBound = 185;
+// A line is looked for first within this many characters of the rest.
+constexpr qsizetype kWindow = 200;
 
-const QString kAcapo = QStringLiteral("\r\n");
+const QString kLineBreak = QStringLiteral("\r\n");
+
+// What a window of the rest gives besides a printed line: nothing yet, the line reaching past
+// it; or the rest as the note's last line, which the caller prints as it stands.
+constexpr qsizetype kLookFurther = -1;
+constexpr qsizetype kLastPiece = 0;
 
 // One printed line of a note: page-checked, not bold, then the small advance.
-void riga(Pagina &pg, const QString &text)
+void printLine(Pagina &pg, const QString &text)
 {
     Printer &p = pg.printer;
     pg.stato.rigaStampa = p.CurrentY();
@@ -35,10 +40,10 @@ void riga(Pagina &pg, const QString &text)
 }
 
 // The lines of a text that fits, each page-checked, without the small advance.
-void righeIntere(Pagina &pg, const QString &text)
+void printLinesAsTheyStand(Pagina &pg, const QString &text)
 {
     Printer &p = pg.printer;
-    for (const QString &line : text.split(kAcapo)) {
+    for (const QString &line : text.split(kLineBreak)) {
         pg.stato.rigaStampa = p.CurrentY();
         if (pg.controllaPagina())
             p.setFontBold(false);
@@ -47,28 +52,59 @@ void righeIntere(Pagina &pg, const QString &text)
     }
 }
 
-double arrotondata(Printer &p, const QString &s)
+double roundedWidth(Printer &p, const QString &s)
 {
     return std::nearbyint(p.TextWidth(s)); // halves to even
 }
 
-// The next line of a note from the window `w` of its rest: prints it and returns how many
-// characters of the rest it consumed (one at least).
-qsizetype prossimaRiga(Pagina &pg, const QString &w)
+bool onlyBlanks(const QString &s, qsizetype from, qsizetype to)
+{
+    for (qsizetype i = from; i < to; ++i)
+        if (s.at(i) != QLatin1Char(' '))
+            return false;
+    return true;
+}
+
+QString withoutTrailingBlanks(const QString &s)
+{
+    qsizetype n = s.size();
+    while (n > 0 && s.at(n - 1) == QLatin1Char(' '))
+        --n;
+    return s.left(n);
+}
+
+// The window of the rest of `text` from `from` that holds `length` characters, or all of the
+// rest when shorter; it never ends between the CR and the LF of a line break.
+qsizetype windowLength(const QString &text, qsizetype from, qsizetype length)
+{
+    qsizetype n = std::min(length, text.size() - from);
+    if (n > 0 && from + n < text.size() && text.at(from + n - 1) == QLatin1Char('\r') &&
+        text.at(from + n) == QLatin1Char('\n'))
+        ++n;
+    return n;
+}
+
+// The next line of a note from the window `w` at the start of its rest (`whole`: the window is
+// all of the rest). Prints the line and returns how many characters of the rest it consumed
+// (one at least), or kLastPiece or kLookFurther, printing nothing.
+qsizetype lineFromWindow(Pagina &pg, const QString &w, bool whole)
 {
     Printer &p = pg.printer;
-    const qsizetype crlf = w.indexOf(kAcapo);
+    const qsizetype crlf = w.indexOf(kLineBreak);
+    // Where the paragraph ends in the window: at its line break, else at the end of the note;
+    // -1 when it goes on past the window.
+    const qsizetype paragraphEnd = crlf >= 0 ? crlf : whole ? w.size() : -1;
     std::vector<qsizetype> blanks;
     for (qsizetype i = w.indexOf(QLatin1Char(' ')); i >= 0; i = w.indexOf(QLatin1Char(' '), i + 1))
         blanks.push_back(i);
-    // The blanks before the first line break; whether one follows it.
+    // The blanks before the first line break.
     std::vector<qsizetype> before;
     for (qsizetype b : blanks)
         if (crlf < 0 || b < crlf)
             before.push_back(b);
 
-    const auto hardBreak = [&] {
-        riga(pg, w.left(crlf));
+    const auto breakLine = [&](const QString &line) {
+        printLine(pg, line);
         return crlf + 2;
     };
     // A rest whose first word is too wide, or that has no blank: as much as fits, at a blank
@@ -78,52 +114,59 @@ qsizetype prossimaRiga(Pagina &pg, const QString &w)
         const qsizetype n = quantiEntro(p, segment, kLarghezzaNota);
         if (n >= segment.size()) {
             if (crlf >= 0)
-                return hardBreak();
-            riga(pg, segment);
-            return segment.size();
+                return breakLine(segment);
+            return whole ? kLastPiece : kLookFurther;
         }
         const qsizetype gap = segment.lastIndexOf(QLatin1Char(' '), n);
         if (gap > 0 && !segment.left(gap).trimmed().isEmpty()) {
-            riga(pg, giustifica(p, senzaSpaziIniziali(segment.left(gap)), kLarghezzaNota));
+            printLine(pg, giustifica(p, senzaSpaziIniziali(segment.left(gap)), kLarghezzaNota));
             return gap + 1;
         }
         const qsizetype cut = std::max<qsizetype>(1, n);
-        riga(pg, segment.left(cut));
+        printLine(pg, segment.left(cut));
         return cut;
     };
 
-    if (blanks.empty() || arrotondata(p, w.left(blanks.front())) >= kRaccolta)
+    if (blanks.empty() || roundedWidth(p, w.left(blanks.front())) >= kGatherBound)
         return fallback();
     // The first blank whose text in front of it is as wide as the gathering bound.
     qsizetype lo = 0; // before[lo] does not reach it
     qsizetype hi = static_cast<qsizetype>(before.size());
     while (hi - lo > 1) {
         const qsizetype mid = lo + (hi - lo) / 2;
-        if (arrotondata(p, w.left(before[static_cast<size_t>(mid)])) >= kRaccolta)
+        if (roundedWidth(p, w.left(before[static_cast<size_t>(mid)])) >= kGatherBound)
             hi = mid;
         else
             lo = mid;
     }
-    // The line ends at that blank; or, when the gathering reaches the line break first, at the
-    // break, unjustified, provided it fits: the last line of a paragraph is never stretched,
-    // whatever follows the break.
+    // The line ends at that blank. When only blanks stand between it and the end of the
+    // paragraph, or the gathering reaches the end first, it is the paragraph's last line: it
+    // ends at the line break, unjustified, provided it fits. Whether a line is the last one is
+    // never left to where the window ends.
     qsizetype end;
-    const bool atBreak = hi == static_cast<qsizetype>(before.size()) && crlf >= 0;
-    if (hi < static_cast<qsizetype>(before.size()))
+    bool lastLine;
+    if (hi < static_cast<qsizetype>(before.size())) {
         end = before[static_cast<size_t>(hi)];
-    else if (atBreak)
-        end = crlf;
-    else
-        end = before.back();
+        if (paragraphEnd < 0 && onlyBlanks(w, end, w.size()))
+            return kLookFurther;
+        lastLine = paragraphEnd >= 0 && onlyBlanks(w, end, paragraphEnd);
+    } else {
+        if (paragraphEnd < 0)
+            return kLookFurther;
+        end = paragraphEnd;
+        lastLine = true;
+    }
+    if (lastLine) {
+        const QString line = withoutTrailingBlanks(w.left(paragraphEnd));
+        if (p.TextWidth(line) <= kLarghezzaNota)
+            return crlf >= 0 ? breakLine(line) : kLastPiece;
+        end = paragraphEnd;
+    }
 
     QString line = w.left(end);
-    if (p.TextWidth(line) <= kLarghezzaNota) {
-        if (atBreak)
-            return hardBreak();
-    } else {
+    if (p.TextWidth(line) > kLarghezzaNota) {
         // Too wide: the rest of the line, and any line break after it, wait for the next line.
         // Back to the last blank that leaves the line, blank included, within the width.
-        qsizetype found = -1;
         qsizetype a = -1;
         qsizetype b =
             static_cast<qsizetype>(std::lower_bound(blanks.begin(), blanks.end(), end) - blanks.begin());
@@ -134,13 +177,12 @@ qsizetype prossimaRiga(Pagina &pg, const QString &w)
             else
                 b = mid;
         }
-        if (a >= 0)
-            found = blanks[static_cast<size_t>(a)];
+        const qsizetype found = a >= 0 ? blanks[static_cast<size_t>(a)] : -1;
         if (found <= 0 || w.left(found).trimmed().isEmpty())
             return fallback();
         line = w.left(found);
     }
-    riga(pg, giustifica(p, senzaSpaziIniziali(line), kLarghezzaNota));
+    printLine(pg, giustifica(p, senzaSpaziIniziali(line), kLarghezzaNota));
     return line.size() + 1;
 }
 
@@ -159,17 +201,26 @@ void stampaNota(Pagina &pg, const QString &titolo, const QString &testo)
     p.setCurrentY(p.CurrentY() + kAvanzamento);
 
     // Every line break as CR LF.
-    const QString text = qst::withLineBreaks(testo, kAcapo);
+    const QString text = qst::withLineBreaks(testo, kLineBreak);
 
     if (p.TextWidth(text) <= kLarghezzaNota) {
-        righeIntere(pg, text);
+        printLinesAsTheyStand(pg, text);
         return;
     }
-    // The rest is measured only once it is short enough to be the last piece.
+    // The rest is measured only once it is short enough to be the last piece. A line is looked
+    // for in a window of the rest, twice as long each time it does not end inside it.
     qsizetype done = 0;
-    while (text.size() - done > kFinestra || p.TextWidth(text.mid(done)) > kLarghezzaNota)
-        done += prossimaRiga(pg, text.mid(done, kFinestra));
-    righeIntere(pg, senzaSpaziIniziali(text.mid(done)));
+    while (text.size() - done > kWindow || p.TextWidth(text.mid(done)) > kLarghezzaNota) {
+        qsizetype used = kLookFurther;
+        for (qsizetype length = kWindow; used == kLookFurther; length *= 2) {
+            const qsizetype n = windowLength(text, done, length);
+            used = lineFromWindow(pg, text.mid(done, n), done + n == text.size());
+        }
+        if (used == kLastPiece)
+            break;
+        done += used;
+    }
+    printLinesAsTheyStand(pg, senzaSpaziIniziali(text.mid(done)));
     p.setCurrentY(p.CurrentY() + kAvanzamento);
 }
 

@@ -6,6 +6,7 @@
 #include "print/nota.h"
 #include "print/pagina.h"
 #include "print/recordingprinter.h"
+#include "print/v11form.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -288,9 +289,11 @@ void TestPageLayer::notes_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QList<double>>("ys"); // tops of the first text lines
-    // Where it matters what a line holds: its text and its top.
+    // Where it matters what a line holds: its text (a text ending in "…": how the line begins)
+    // and its top.
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QList<double>>("lineYs");
+    QTest::addColumn<bool>("legacy"); // printed by the version 1.1 printout, as its note 1.a
     const QString sentence =
         QStringLiteral("Il collegio ha vigilato sull'osservanza della legge e dello statuto. ");
     const QString many = (sentence.repeated(4) + QStringLiteral("\r\n")).repeated(250);
@@ -298,45 +301,98 @@ void TestPageLayer::notes_data()
     // one adds the small advance to every line.
     QTest::newRow("short, several lines")
         << QStringLiteral("prima riga\r\nseconda\r\n\r\nquarta") << QList<double>{17.7, 21.7, 29.7}
-        << QStringList() << QList<double>();
+        << QStringList() << QList<double>() << false;
     QTest::newRow("65000, no line break") << sentence.repeated(1000).left(65000) << QList<double>{17.7, 22.4}
-                                          << QStringList() << QList<double>();
+                                          << QStringList() << QList<double>() << false;
     QTest::newRow("65000, many line breaks")
-        << many.left(65000) << QList<double>{17.7, 22.4} << QStringList() << QList<double>();
-    QTest::newRow("one enormous word")
-        << QString(65000, QLatin1Char('x')) << QList<double>{17.7, 22.4} << QStringList() << QList<double>();
+        << many.left(65000) << QList<double>{17.7, 22.4} << QStringList() << QList<double>() << false;
+    QTest::newRow("one enormous word") << QString(65000, QLatin1Char('x')) << QList<double>{17.7, 22.4}
+                                       << QStringList() << QList<double>() << false;
     // Line breaks met while gathering end the line, two in a row leave an empty line.
     QTest::newRow("line breaks") << QStringLiteral("breve\r\n\r\n") + sentence.repeated(4)
-                                 << QList<double>{17.7, 27.1} << QStringList() << QList<double>();
+                                 << QList<double>{17.7, 27.1} << QStringList() << QList<double>() << false;
     // The last word before a line break ends past the line (27 words, 182.25, and 18 more):
     // the line stops at the blank before it, and the word goes with the break onto the next,
     // where the rest fits and prints line by line.
     QTest::newRow("last word past the margin before a line break")
         << words(QStringLiteral("aaaa"), 27) + QLatin1Char(' ') + QString(12, QLatin1Char('b')) +
                QStringLiteral("\r\n") + sentence
-        << QList<double>{17.7, 22.4, 26.4} << QStringList() << QList<double>();
+        << QList<double>{17.7, 22.4, 26.4} << QStringList() << QList<double>() << false;
     // The last line of a paragraph is printed as it stands, even when the word after the break
     // is too wide for a line; the empty line between them is one line.
     const QString tail = QString::fromUtf8("(perché la procedura non era aggiornata). ");
     const QString longWord(160, QLatin1Char('w'));
     QTest::newRow("paragraph end before a word wider than a line")
         << sentence.repeated(3) + tail + QStringLiteral("\r\n\r\n") + longWord << QList<double>{17.7, 22.4}
-        << QStringList{QStringLiteral("sull'osservanza della legge e dello statuto. ") + tail,
-                       longWord.left(60)}
-        << QList<double>{22.4, 31.8};
+        << QStringList{QStringLiteral("sull'osservanza della legge e dello statuto. ") + tail.trimmed(),
+                       longWord.left(60) + QChar(0x2026)}
+        << QList<double>{22.4, 31.8} << false;
     QTest::newRow("word wider than a line")
         << sentence + QString(300, QLatin1Char('x')) + sentence << QList<double>{17.7, 22.4, 27.1}
-        << QStringList() << QList<double>();
+        << QStringList() << QList<double>() << false;
+    // A paragraph that fits ends at its line break, unjustified, and the next begins one line
+    // below, whatever blanks stand before the break and wherever the window of the search ends.
+    // 24 words of "aaaa" and one of b's: 162 + 1.5 a "b".
+    const auto paragraph = [](int bs) {
+        return words(QStringLiteral("aaaa"), 24) + QLatin1Char(' ') + QString(bs, QLatin1Char('b'));
+    };
+    const auto endsAtItsBreak = [&](const char *name, const QString &line, const QString &blanks,
+                                    bool legacy) {
+        QTest::newRow(name) << line + blanks + QStringLiteral("\r\n") + sentence.repeated(3)
+                            << QList<double>{17.7, 22.4} << QStringList{line} << QList<double>{17.7}
+                            << legacy;
+    };
+    endsAtItsBreak("a blank before the break, 180", paragraph(12), QStringLiteral(" "), false);
+    endsAtItsBreak("a blank before the break, 187.5", paragraph(17), QStringLiteral(" "), false);
+    endsAtItsBreak("a blank before the break, 193.5", paragraph(21), QStringLiteral(" "), false);
+    endsAtItsBreak("two blanks before the break", paragraph(17), QStringLiteral("  "), false);
+    endsAtItsBreak("version 1.1, a blank before the break", paragraph(17), QStringLiteral(" "), true);
+    // Narrow words (2.25 for "il " and "ii "): the first break's CR is the 200th character,
+    // then the 201st; a paragraph of 239 characters, 179.25 wide.
+    endsAtItsBreak("the window ends between CR and LF",
+                   words(QStringLiteral("il"), 66) + QStringLiteral(" i"), QString(), false);
+    endsAtItsBreak("the break just past the window", words(QStringLiteral("il"), 66) + QStringLiteral(" ii"),
+                   QString(), false);
+    endsAtItsBreak("a narrow paragraph longer than the window", words(QStringLiteral("ii"), 80), QString(),
+                   false);
+    // The note's last paragraph likewise, and its last line when blanks after it reach past the
+    // width.
+    QTest::newRow("a narrow last paragraph longer than the window")
+        << sentence.repeated(3) + QStringLiteral("\r\n") + words(QStringLiteral("ii"), 80)
+        << QList<double>{17.7, 22.4, 27.1} << QStringList{words(QStringLiteral("ii"), 80)}
+        << QList<double>{27.1} << false;
+    QTest::newRow("blanks after the last line")
+        << sentence + QStringLiteral("\r\n") + paragraph(21) + QStringLiteral("   ")
+        << QList<double>{17.7, 22.4} << QStringList{paragraph(21) + QChar(0x2026)} << QList<double>{22.4}
+        << false;
 }
 
 void TestPageLayer::notes()
 {
     QFETCH(QString, text);
     QFETCH(QList<double>, ys);
+    QFETCH(bool, legacy);
     Layer l(13, QStringLiteral("       Note"));
-    prn::stampaNota(l.pg, QStringLiteral("Nota 1.a"), text);
+    // The version 1.1 printout's items from the note's title on, moved to where the title is here.
+    std::vector<Item> items;
+    if (legacy) {
+        qst::V11Content c;
+        c.redLink[0] = true;
+        c.noteSiPre[0] = text;
+        prn::printV11Form(l.p, c);
+        const auto title = std::find_if(l.items().begin(), l.items().end(),
+                                        [](const Item &i) { return i.text == QStringLiteral("Nota 1.a"); });
+        QVERIFY(title != l.items().end());
+        const double shift = 13 - title->y;
+        for (auto i = title; i != l.items().end(); ++i) {
+            items.push_back(*i);
+            items.back().y += shift;
+        }
+    } else {
+        prn::stampaNota(l.pg, QStringLiteral("Nota 1.a"), text);
+        items = l.items();
+    }
 
-    const std::vector<Item> &items = l.items();
     QVERIFY(items[0].text == QStringLiteral("Nota 1.a") && items[0].font.bold && items[0].x == 5);
     QVERIFY(items.size() > static_cast<size_t>(ys.size()));
     for (int i = 0; i < ys.size(); ++i)
@@ -345,11 +401,15 @@ void TestPageLayer::notes()
     QFETCH(QList<double>, lineYs);
     for (int i = 0; i < lines.size(); ++i) {
         const auto line = std::find_if(items.begin(), items.end(),
-                                       [&](const Item &item) { return qAbs(item.y - lineYs[i]) < 1e-9; });
+                                       [&](const Item &item) { return qAbs(item.y - lineYs[i]) < 1e-6; });
         QVERIFY(line != items.end());
-        QCOMPARE(line->text.left(lines[i].size()), lines[i]);
+        if (lines[i].endsWith(QChar(0x2026)))
+            QCOMPARE(line->text.left(lines[i].size() - 1), lines[i].chopped(1));
+        else
+            QCOMPARE(line->text, lines[i]);
     }
-    // The whole text comes back in order, not bold, and nothing leaves the page.
+    // The whole text comes back in order, not bold, and nothing leaves the page; a note that
+    // does not end in a line break does not end in an empty line.
     QString printed;
     for (size_t i = 1; i < items.size(); ++i) {
         if (items[i].y >= 11) { // below the number and heading of a new page
@@ -360,8 +420,10 @@ void TestPageLayer::notes()
     static const QRegularExpression blanks(QStringLiteral("\\s"));
     QCOMPARE(printed.remove(blanks), QString(text).remove(blanks));
     QVERIFY(l.p.offPageItems().empty());
+    if (!text.endsWith(QStringLiteral("\r\n")))
+        QVERIFY(!items.back().text.trimmed().isEmpty());
     // A bounded number of measurements a line: the work grows with the length of the text.
-    QVERIFY(l.p.measurements() < 20 * static_cast<long>(items.size()));
+    QVERIFY(l.p.measurements() < 20 * static_cast<long>(l.items().size()));
 }
 
 QTEST_GUILESS_MAIN(TestPageLayer)
