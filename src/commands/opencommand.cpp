@@ -61,12 +61,12 @@ bool OpenCommand::leggiScheda(const QString &nomeFile)
             if (m == qst::Modello::Tradizionale && importa_)
                 return importaSchedaV11(nomeFile);
             // A well-formed file of another kind: refused, the window left as it is.
-            mostraErrore(sf::erroreApertura());
+            showCriticalError(sf::erroreApertura());
             return false;
         }
         c = file.leggiXml(m);
     } catch (const sf::OtherModelError &e) {
-        mostraErrore(e.description());
+        showCriticalError(e.description());
         return false;
     } catch (const core::SchedaError &e) {
         showReadFailure(e.description());
@@ -102,10 +102,10 @@ void OpenCommand::showReadFailure(const QString &testo)
     // The message of a file that could not be read stands before the window, also when the
     // window was hidden in the notification area.
     module_.window().restore();
-    mostraErrore(testo);
+    showCriticalError(testo);
 }
 
-void OpenCommand::mostraErrore(const QString &testo)
+void OpenCommand::showCriticalError(const QString &testo)
 {
     module_.platform().dialogs.message(platform::BoxRequest{
         testo, QStringLiteral("Errore"), platform::Buttons::Ok, platform::Icon::Critical, 0});

@@ -27,7 +27,8 @@ public:
 
     // The version 1.1 import, to which the traditional window hands a file whose root is not
     // the questionnaire's: true when it imported the file and shows it, false when it did not
-    // (after its own message); it throws core::SchedaError when the file cannot be read.
+    // (after its own message, before which it restores the window); it throws core::SchedaError
+    // when the file cannot be read.
     // Without one, and in the other models, such a file is refused.
     using ImportaSchedaV11 = std::function<bool(const QString &nomeFile)>;
     void setImportaSchedaV11(ImportaSchedaV11 importa);
@@ -49,7 +50,8 @@ public:
 
 private:
     bool importaSchedaV11(const QString &nomeFile);
-    void mostraErrore(const QString &testo);
+    // The box titled "Errore" with the critical icon and an OK button.
+    void showCriticalError(const QString &testo);
     // A file that could not be read: the window is restored, then the message.
     void showReadFailure(const QString &testo);
 

@@ -59,6 +59,9 @@ bool LegacyModule::importaSchedaV11(const QString &nomeFile)
     try {
         letto = sf::readV11File(nomeFile);
     } catch (const sf::MissingV11File &e) {
+        // The message of a file that cannot be read stands before the traditional window, also
+        // when it was hidden in the notification area.
+        tradizionale_.window().restore();
         platform_.dialogs.message(platform::BoxRequest{e.description(), QStringLiteral("Errore"),
                                                        platform::Buttons::Ok, platform::Icon::Critical, 0});
         return false;

@@ -47,10 +47,11 @@ public:
     void setIndiceNotaPre(int k) { indiceNotaPre_ = k; }
 
     // Imports the version 1.1 file `nomeFile` into `Main`. The whole file is read first: a
-    // missing file gives its message and false, a file that breaks the layout throws
-    // core::SchedaError; either way nothing has changed. On success `Main` is created when
-    // needed, cleared, filled and captioned, the traditional window is hidden, and true is
-    // returned: the caller shows `Main` (showMain).
+    // missing file brings the traditional window back (also from the notification area), then
+    // gives its message and false; a file that breaks the layout throws core::SchedaError;
+    // either way nothing else has changed. On success `Main` is created when needed, cleared,
+    // filled and captioned, the traditional window is hidden, and true is returned: the caller
+    // shows `Main` (showMain).
     bool importaSchedaV11(const QString &nomeFile);
     // Shows `Main` with its icon in the notification area.
     void showMain();

@@ -99,22 +99,27 @@ void TestLegacy::handOff_data()
     QTest::addColumn<QByteArray>("bytes"); // empty: no file at the chosen path
     QTest::addColumn<QString>("message");  // the box of a file that is not imported
     QTest::addColumn<bool>("indexBox");    // one box for the answer lines of groups outside 0-71
-    QTest::newRow("imported") << testing::testData(QStringLiteral("v11_esempio.xml")) << QString() << false;
+    QTest::addColumn<bool>("hidden");      // the traditional window hidden in the notification area
+    QTest::newRow("imported") << testing::testData(QStringLiteral("v11_esempio.xml")) << QString() << false
+                              << false;
     QTest::newRow("groups outside 0-71")
         << testing::testData(QStringLiteral("v11_esempio.xml"))
                .replace("QUESTIONARIO\r\n", "QUESTIONARIO\r\n99 - Si - \r\n72 - No - a#||#\r\n99 - No - \r\n")
-        << QString() << true;
-    QTest::newRow("malformed") << v11("no hyphen here\n", "") << sf::erroreApertura() << false;
-    QTest::newRow("missing") << QByteArray() << sf::erroreApertura() << false;
+        << QString() << true << false;
+    QTest::newRow("malformed") << v11("no hyphen here\n", "") << sf::erroreApertura() << false << false;
+    QTest::newRow("missing") << QByteArray() << sf::erroreApertura() << false << false;
+    QTest::newRow("missing, hidden") << QByteArray() << sf::erroreApertura() << false << true;
 }
 
 // Imported: Main shows the file, the traditional window is hidden and emptied, counts as saved
-// and has "Leggi" enabled. Not imported: its message, and nothing changes.
+// and has "Leggi" enabled. Not imported: its message, and nothing changes; a hidden window is
+// back before the message of a file that cannot be read.
 void TestLegacy::handOff()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, message);
     QFETCH(bool, indexBox);
+    QFETCH(bool, hidden);
     Bench b;
     b.leggi(bytes, message, indexBox);
     win::QuestionnaireWindow &t = b.trad.window();
@@ -129,7 +134,9 @@ void TestLegacy::handOff()
         QCOMPARE(QStringList({box.text, box.title}), QStringList({message, QStringLiteral("Errore")}));
         QCOMPARE(box.icon, platform::Icon::Critical);
         if (bytes.isEmpty()) { // gone between the reader's look at it and the import
-            b.platform.answer(Answer::Ok, sf::missingV11FileMessage());
+            if (hidden)
+                t.hide();
+            b.platform.answer(Answer::Ok, sf::missingV11FileMessage(), [&] { QVERIFY(t.isVisible()); });
             QVERIFY(!b.legacy.importaSchedaV11(b.path));
             QCOMPARE(b.platform.messages.last().title, QStringLiteral("Errore"));
             QVERIFY(!b.legacy.loadedWindow() && t.isVisible());
