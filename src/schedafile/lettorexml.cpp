@@ -31,14 +31,14 @@ template <typename F> void leggendo(F &&passo)
 }
 
 // A value of the file as read: a tree that keeps its values CR LF gives them back with LF.
-QString valore(const QDomNode &nodo, const XmlTree &tree)
+QString valueAsRead(const QDomNode &nodo, const XmlTree &tree)
 {
     return tree.lineBreaks() == LineBreaks::CrLf ? qst::withLineBreaks(testo(nodo), u"\n") : testo(nodo);
 }
 
 // A note as the window keeps it, with CR LF line breaks: a tree that keeps its values CR LF
 // gives it as it is, shared and not copied.
-QString nota(const QDomNode &nodo, const XmlTree &tree)
+QString noteForWindow(const QDomNode &nodo, const XmlTree &tree)
 {
     return tree.lineBreaks() == LineBreaks::CrLf ? testo(nodo) : notaFinestra(testo(nodo));
 }
@@ -72,13 +72,13 @@ Risposta rispostaLetta(qst::Modello m, int k, const QString &parola)
 void leggiRisposta(const QDomNode &blocco, qst::Contenuto &c, int k, const XmlTree &tree)
 {
     const Nodi f = figli(blocco);
-    const Risposta r = rispostaLetta(c.modello, k, valore(figlio(f, 0), tree));
+    const Risposta r = rispostaLetta(c.modello, k, valueAsRead(figlio(f, 0), tree));
     const size_t i = static_cast<size_t>(k);
     c.risposte[i] = r;
     const bool conNota = r == Risposta::Si || (r == Risposta::No && !qst::isItemGroup(k));
     if (!conNota || f.size() < 2)
         return;
-    const QString letta = nota(f.back(), tree);
+    const QString letta = noteForWindow(f.back(), tree);
     (r == Risposta::Si ? c.noteSi : c.noteNo).set(k, letta);
     c.notaRossa[i] = !letta.isEmpty();
 }
@@ -105,12 +105,12 @@ void leggiGenerale(const QDomNode &generale, qst::Contenuto &c, const XmlTree &t
     if (f.size() < static_cast<size_t>(g::kFigli))
         throw core::outOfRange();
     using namespace qst::field;
-    c.generale[CompanyName] = valore(f[g::kDenominazione], tree);
-    c.generale[CompanyTaxCode] = valore(f[g::kCodiceFiscale], tree);
-    leggiData(valore(f[g::kDataChiusura], tree), c, ClosingDay);
+    c.generale[CompanyName] = valueAsRead(f[g::kDenominazione], tree);
+    c.generale[CompanyTaxCode] = valueAsRead(f[g::kCodiceFiscale], tree);
+    leggiData(valueAsRead(f[g::kDataChiusura], tree), c, ClosingDay);
     const Nodi referente = figli(f[g::kReferente]);
     for (int i = 0; i < 3; ++i)
-        c.generale[static_cast<size_t>(ContactAddress + i)] = valore(figlio(referente, i), tree);
+        c.generale[static_cast<size_t>(ContactAddress + i)] = valueAsRead(figlio(referente, i), tree);
     // The requirement items: the holder's first and last child.
     const Nodi requisiti = figli(f[g::kRequisiti]);
     const std::array<QDomNode, 2> items = {figlio(requisiti, 0), requisiti.back()};
@@ -128,7 +128,7 @@ void leggiGenerale(const QDomNode &generale, qst::Contenuto &c, const XmlTree &t
             primoAttributo(n, tree) == QLatin1String("true"))
             c.riunioniNA = true;
         else
-            c.generale[static_cast<size_t>(campo)] = valore(n, tree);
+            c.generale[static_cast<size_t>(campo)] = valueAsRead(n, tree);
     }
 }
 
@@ -142,7 +142,7 @@ void leggiMembro(const QDomNode &membro, qst::Contenuto &c, int riga, const XmlT
     for (size_t i = 0; i < campi.size(); ++i) {
         const int col = campi[i].colonna;
         if (col >= 0)
-            celle[col] = col == colonnaNota ? nota(nodi[i], tree) : valore(nodi[i], tree);
+            celle[col] = col == colonnaNota ? noteForWindow(nodi[i], tree) : valueAsRead(nodi[i], tree);
     }
     celle[c.tabella().noteCell()] = celle[colonnaNota].isEmpty() ? QString() : QStringLiteral("SI");
 }
@@ -163,8 +163,8 @@ void leggiMembri(const QDomNode &sezione, qst::Contenuto &c, const XmlTree &tree
     leggiMembro(figlio(f[0], 0), c, 0, tree);
     for (int j = 1; j < n - 3; ++j)
         leggiMembro(f[static_cast<size_t>(j)], c, j, tree);
-    c.generale[qst::field::MaxOffices] = valore(f[static_cast<size_t>(n - 3)], tree);
-    leggiData(valore(f[static_cast<size_t>(n - 2)], tree), c, qst::field::OfficeStartDay);
+    c.generale[qst::field::MaxOffices] = valueAsRead(f[static_cast<size_t>(n - 3)], tree);
+    leggiData(valueAsRead(f[static_cast<size_t>(n - 2)], tree), c, qst::field::OfficeStartDay);
     leggiRisposta(figlio(f[static_cast<size_t>(n - 1)], qst::voce::kRisposta), c, qst::kOfficesItemGroup,
                   tree);
 }
@@ -183,7 +183,8 @@ void leggiDomande(const QDomNode &sezione, qst::Contenuto &c, const XmlTree &tre
             continue;
         const QDomNode blocco = figlio(q, qst::voce::kRisposta);
         if (p.scrittura == qst::Scrittura::Conteggio)
-            c.numeri[static_cast<size_t>(p.conteggio)] = valore(figlio(blocco, qst::voce::kValore), tree);
+            c.numeri[static_cast<size_t>(p.conteggio)] =
+                valueAsRead(figlio(blocco, qst::voce::kValore), tree);
         else
             leggiRisposta(blocco, c, p.gruppo, tree);
     }
