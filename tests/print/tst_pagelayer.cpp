@@ -373,25 +373,21 @@ void TestPageLayer::notes()
     QFETCH(QList<double>, ys);
     QFETCH(bool, legacy);
     Layer l(13, QStringLiteral("       Note"));
-    // The version 1.1 printout's items from the note's title on, moved to where the title is here.
-    std::vector<Item> items;
     if (legacy) {
         qst::V11Content c;
         c.redLink[0] = true;
         c.noteSiPre[0] = text;
         prn::printV11Form(l.p, c);
-        const auto title = std::find_if(l.items().begin(), l.items().end(),
-                                        [](const Item &i) { return i.text == QStringLiteral("Nota 1.a"); });
-        QVERIFY(title != l.items().end());
-        const double shift = 13 - title->y;
-        for (auto i = title; i != l.items().end(); ++i) {
-            items.push_back(*i);
-            items.back().y += shift;
-        }
     } else {
         prn::stampaNota(l.pg, QStringLiteral("Nota 1.a"), text);
-        items = l.items();
     }
+    // The items from the note's title on, moved to where the title is here.
+    const auto title = std::find_if(l.items().begin(), l.items().end(),
+                                    [](const Item &i) { return i.text == QStringLiteral("Nota 1.a"); });
+    QVERIFY(title != l.items().end());
+    std::vector<Item> items(title, l.items().end());
+    for (Item &i : items)
+        i.y += 13 - title->y;
 
     QVERIFY(items[0].text == QStringLiteral("Nota 1.a") && items[0].font.bold && items[0].x == 5);
     QVERIFY(items.size() > static_cast<size_t>(ys.size()));
