@@ -160,7 +160,6 @@ qsizetype lineFromWindow(Pagina &pg, const QString &w, bool whole)
         const QString line = withoutTrailingBlanks(w.left(paragraphEnd));
         if (p.TextWidth(line) <= kLarghezzaNota)
             return crlf >= 0 ? breakLine(line) : kLastPiece;
-        end = paragraphEnd;
     }
 
     QString line = w.left(end);
