@@ -55,7 +55,12 @@ qsizetype primoPrefisso(Printer &printer, const QString &s, const std::function<
 
 qsizetype quantiEntro(Printer &printer, const QString &s, double width)
 {
-    return primoPrefisso(printer, s, [width](double w) { return w > width; }) - 1;
+    qsizetype n = primoPrefisso(printer, s, [width](double w) { return w > width; }) - 1;
+    // Never between the two halves of a surrogate pair: a character that does not fit goes
+    // whole to what follows.
+    if (n > 0 && n < s.size() && s.at(n - 1).isHighSurrogate() && s.at(n).isLowSurrogate())
+        --n;
+    return n;
 }
 
 namespace

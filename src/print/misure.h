@@ -23,7 +23,7 @@ QString corsa(Printer &printer, QChar c, double target);
 qsizetype primoPrefisso(Printer &printer, const QString &s, const std::function<bool(double)> &reached);
 
 // How many leading characters of s fit into `width` in the current font, found by halving;
-// 0 when not even one does.
+// 0 when not even one does. The count never ends inside a surrogate pair.
 qsizetype quantiEntro(Printer &printer, const QString &s, double width);
 
 // Line justification: L widened with blanks to reach `width`. Blanks go one at a time after the

@@ -365,6 +365,12 @@ void TestPageLayer::notes_data()
         << sentence + QStringLiteral("\r\n") + paragraph(21) + QStringLiteral("   ")
         << QList<double>{17.7, 22.4} << QStringList{paragraph(21) + QChar(0x2026)} << QList<double>{22.4}
         << false;
+    // 129 x's are 193.5 wide: the pair after them does not fit and goes whole to the next line.
+    const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
+    QTest::newRow("a character outside the BMP at the width")
+        << QString(129, QLatin1Char('x')) + emoji + QString(10, QLatin1Char('x')) << QList<double>{17.7, 22.4}
+        << QStringList{QString(129, QLatin1Char('x')), emoji + QString(10, QLatin1Char('x'))}
+        << QList<double>{17.7, 22.4} << false;
 }
 
 void TestPageLayer::notes()
