@@ -88,11 +88,14 @@ QString noteFault(const QString &text, const std::vector<Line> &lines)
     qsizetype wordsEnd = 0; // after the last character printed
     long empties = 0;       // empty lines since then
     bool started = false;
+    // At the start or the end of the note every line break may leave an empty line, between two
+    // lines all but one; a text without words prints as one line.
     const auto tooManyEmpties = [&](qsizetype to, bool edge) {
         const QStringView gap = between(wordsEnd, to);
         const long breaks = gap.count(u"\r\n");
+        const bool noWords = edge && to == text.size() && !started;
         return empties >
-               (edge ? breaks : std::max(0L, breaks - 1)) + gap.count(u' ') / 240 + (started ? 0 : 1);
+               (edge ? breaks : std::max(0L, breaks - 1)) + gap.count(u' ') / 240 + (noWords ? 1 : 0);
     };
     for (const Line &l : lines) {
         const QString at = QStringLiteral(" at \"%1\"").arg(l.text.trimmed().left(20));
