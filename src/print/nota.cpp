@@ -57,12 +57,18 @@ double roundedWidth(Printer &p, const QString &s)
     return std::nearbyint(p.TextWidth(s)); // halves to even
 }
 
-QString withoutTrailingBlanks(const QString &s)
+// The length of s without the blanks at its end.
+qsizetype lengthBeforeTrailingBlanks(const QString &s)
 {
     qsizetype n = s.size();
     while (n > 0 && s.at(n - 1) == QLatin1Char(' '))
         --n;
-    return s.left(n);
+    return n;
+}
+
+QString withoutTrailingBlanks(const QString &s)
+{
+    return s.left(lengthBeforeTrailingBlanks(s));
 }
 
 // The window of the rest of `text` from `from` that holds `length` characters, or all of the
@@ -156,13 +162,10 @@ qsizetype lineFromWindow(Pagina &pg, Wrapped &note, qsizetype from, const QStrin
     };
     // A rest whose first word is too wide for the gathering, or that has no blank: as much as
     // fits, at a blank if one leaves a word on the line, else inside the word.
-    const auto fallback = [&](bool mayBeLast) -> qsizetype {
+    const auto fallback = [&]() -> qsizetype {
         const QString segment = crlf >= 0 ? w.left(crlf) : w;
         // The rest of the paragraph is its last line when it fits without the blanks at its end.
-        qsizetype words = segment.size();
-        while (words > 0 && segment.at(words - 1) == QLatin1Char(' '))
-            --words;
-        if (mayBeLast && words > 0)
+        if (const qsizetype words = lengthBeforeTrailingBlanks(segment); words > 0)
             if (const qsizetype next = lastLine(words); next != kLookFurther)
                 return next;
         const qsizetype n = quantiEntro(p, segment, kLarghezzaNota);
@@ -183,7 +186,7 @@ qsizetype lineFromWindow(Pagina &pg, Wrapped &note, qsizetype from, const QStrin
     };
 
     if (blanks.empty() || roundedWidth(p, w.left(blanks.front())) >= kGatherBound)
-        return fallback(true);
+        return fallback();
     // The first blank whose text in front of it is as wide as the gathering bound, if any. The
     // first blank is known not to be one; the last is asked first, so that a window the line
     // reaches past costs one measurement, not a search.
@@ -230,7 +233,7 @@ qsizetype lineFromWindow(Pagina &pg, Wrapped &note, qsizetype from, const QStrin
         }
         const qsizetype found = a >= 0 ? blanks[static_cast<size_t>(a)] : -1;
         if (found <= 0 || w.left(found).trimmed().isEmpty())
-            return fallback(false);
+            return fallback();
         line = w.left(found);
     }
     printLine(pg, giustifica(p, senzaSpaziIniziali(line), kLarghezzaNota));
